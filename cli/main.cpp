@@ -1,0 +1,37 @@
+#include "cli/cli_context.h"
+#include "cli/tax_command.h"
+#include "core/program_version.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    using namespace grovan::cli;
+    CliContext context{std::cout, std::cerr};
+    const grovan::ProgramVersion version = grovan::ProgramVersion::current();
+
+    CLI::App app{"Grovan 2022: South African payroll and finance calculators for the 2021/22 tax "
+                 "year, from the command line."};
+    app.name("grovan-cli");
+    app.set_version_flag("--version", "grovan-cli " + std::to_string(version.major) + "." +
+                                          std::to_string(version.minor) + "." +
+                                          std::to_string(version.revision));
+    app.require_subcommand(1);
+    addTaxCommand(app, context);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return kExitBadInput;
+    }
+    return context.exitCode;
+}

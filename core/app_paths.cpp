@@ -1,0 +1,67 @@
+#include "core/app_paths.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace grovan {
+
+namespace {
+
+bool isSystemFolder(const std::filesystem::path& folder)
+{
+    const std::string text = folder.string() + "/";
+    for (const char* prefix : {"/usr/", "/opt/", "/bin/", "/sbin/", "/lib/"}) {
+        if (text.rfind(prefix, 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isWritableFolder(const std::filesystem::path& folder)
+{
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::optional<std::filesystem::path> environmentPath(const char* name)
+{
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') {
+        return std::nullopt;
+    }
+    return std::filesystem::path(value);
+}
+
+} // namespace
+
+AppPaths locateAppPaths(const std::filesystem::path& executable,
+                        const std::optional<std::filesystem::path>& xdgDataHome,
+                        const std::optional<std::filesystem::path>& home)
+{
+    std::error_code error;
+    std::filesystem::path programFolder =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(executable, error), error)
+            .parent_path();
+
+    AppPaths paths;
+    const std::filesystem::path shared = (programFolder / ".." / kAssetSubdir).lexically_normal();
+    paths.assetDir = std::filesystem::is_directory(shared, error) ? shared : programFolder;
+
+    if (isWritableFolder(programFolder) && !isSystemFolder(programFolder)) {
+        paths.dataDir = programFolder;
+    } else if (xdgDataHome && xdgDataHome->is_absolute()) {
+        paths.dataDir = *xdgDataHome / kDataSubdir;
+    } else if (home) {
+        paths.dataDir = *home / ".local/share" / kDataSubdir;
+    } else {
+        paths.dataDir = programFolder;
+    }
+    return paths;
+}
+
+AppPaths locateAppPathsFromEnvironment(const std::filesystem::path& executable)
+{
+    return locateAppPaths(executable, environmentPath("XDG_DATA_HOME"), environmentPath("HOME"));
+}
+
+} // namespace grovan

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace grovan {
+
+/// Where the program's files live. The read-only assets (report templates, background picture,
+/// help document) and the writable databases are two folders, given by whoever starts the engine.
+struct AppPaths
+{
+    std::filesystem::path assetDir;
+    std::filesystem::path dataDir;
+
+    std::filesystem::path settingsDatabase() const { return dataDir / "Settings.mdb"; }
+    std::filesystem::path startupDatabase() const { return dataDir / "bcdv.mdb"; }
+    std::filesystem::path printDatabase() const { return dataDir / "Crysprin.mdb"; }
+    std::filesystem::path asset(std::string_view fileName) const { return assetDir / fileName; }
+};
+
+/// The folder names used below a prefix or the user's data folder.
+inline constexpr std::string_view kAssetSubdir = "share/grovan2022";
+inline constexpr std::string_view kDataSubdir = "grovan2022";
+
+/// Finds the folders for a program at `executable`:
+/// - assets in `<program folder>/../share/grovan2022` when that exists (an installed copy, and the
+///   build tree, which mirrors it), otherwise in the program's folder;
+/// - databases beside the program when its folder is writable and not a system folder (a portable
+///   copy), otherwise in `$XDG_DATA_HOME/grovan2022`, or `$HOME/.local/share/grovan2022` when
+///   XDG_DATA_HOME is not set. The caller passes the two variables' values (or nothing).
+AppPaths locateAppPaths(const std::filesystem::path& executable,
+                        const std::optional<std::filesystem::path>& xdgDataHome,
+                        const std::optional<std::filesystem::path>& home);
+
+/// The same, reading XDG_DATA_HOME and HOME from the environment.
+AppPaths locateAppPathsFromEnvironment(const std::filesystem::path& executable);
+
+} // namespace grovan

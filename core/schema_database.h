@@ -1,0 +1,119 @@
+#pragma once
+
+#include "core/message.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace SQLite {
+class Database;
+}
+
+namespace grovan {
+
+/// A value of a database field: nothing (NULL), a whole number, a double or a text.
+using FieldValue = std::variant<std::monostate, std::int64_t, double, std::string>;
+
+/// Column types. Tables are STRICT, so a value of the wrong type is refused rather than stored.
+enum class ColumnType
+{
+    Integer, ///< whole numbers: counts, ages, version numbers
+    Real,    ///< doubles; a whole number written here is stored as a double
+    Text,
+    Boolean, ///< yes/no, stored as 0 or 1
+    Any,     ///< keeps what was written, such as an amount field that is sometimes the integer 0
+};
+
+struct ColumnSpec
+{
+    std::string name;
+    ColumnType type;
+    FieldValue initial; ///< the value of a new row, and of a field restored after damage
+};
+
+enum class TableKind
+{
+    SingleRow, ///< exactly one row, present from creation, edited in place
+    Lines,     ///< one row per line, emptied and refilled as a whole
+};
+
+struct TableSpec
+{
+    std::string name;
+    TableKind kind;
+    std::vector<ColumnSpec> columns;
+
+    const ColumnSpec* column(std::string_view columnName) const;
+};
+
+/// The tables a database file must hold.
+struct DatabaseSpec
+{
+    std::string description; ///< how messages name the file, such as "settings database"
+    std::vector<TableSpec> tables;
+    bool announceNewFile = false; ///< tell the user when a missing file is made anew
+
+    const TableSpec* table(std::string_view tableName) const;
+};
+
+struct Field
+{
+    std::string name;
+    FieldValue value;
+
+    bool operator==(const Field&) const = default;
+};
+/// Field values in the order they are written or were read.
+using Row = std::vector<Field>;
+
+/// The value of `name` in `row`, or nothing.
+const FieldValue* findField(const Row& row, std::string_view name);
+
+/// A database file whose tables a DatabaseSpec describes. Every operation opens the file, makes
+/// sure it is a readable database holding the table the operation needs with every column (and,
+/// for a single-row table, its row), restores what is missing with the initial values and tells
+/// the user once, does its work in one transaction and closes the file again; no connection is
+/// held open. A file that is not a readable database is kept aside under a new name, never
+/// deleted, and a new one is made. Every failure is told to the message sink and returned as
+/// "nothing" or false; nothing is thrown.
+class SchemaDatabase
+{
+public:
+    /// `spec` must outlive this object.
+    SchemaDatabase(std::filesystem::path file, const DatabaseSpec& spec, MessageSink& messages);
+
+    /// The one row of a single-row table, every column of the spec in order.
+    std::optional<Row> readRow(std::string_view table) const;
+    /// Every line of a line table, in the order they were appended.
+    std::optional<std::vector<Row>> readLines(std::string_view table) const;
+    /// Edits the one row of a single-row table field by field, in the order given (a field named
+    /// twice ends with its last value); fields not named keep their contents. All or nothing.
+    bool writeRow(std::string_view table, const Row& fields) const;
+    /// Empties a line table and appends the lines in order. All or nothing.
+    bool replaceLines(std::string_view table, const std::vector<Row>& lines) const;
+    /// Brings the whole file in order: every table, column and single row.
+    bool prepare() const;
+
+    const std::filesystem::path& file() const { return m_file; }
+
+private:
+    std::optional<SQLite::Database> connect(const std::vector<const TableSpec*>& tables) const;
+    std::optional<SQLite::Database> createFresh() const;
+    std::optional<SQLite::Database> openExisting() const;
+    std::filesystem::path setAside() const;
+    void repair(SQLite::Database& db, const TableSpec& table) const;
+    bool knownFields(const TableSpec& table, const Row& fields) const;
+    const TableSpec* tableOrTell(std::string_view table, TableKind kind) const;
+    void tell(MessageIcon icon, const std::string& text) const;
+
+    std::filesystem::path m_file;
+    const DatabaseSpec& m_spec;
+    MessageSink& m_messages;
+};
+
+} // namespace grovan

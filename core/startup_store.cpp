@@ -1,0 +1,58 @@
+#include "core/startup_store.h"
+
+namespace grovan {
+
+namespace {
+
+constexpr const char* kTable = "Startup";
+
+} // namespace
+
+const DatabaseSpec& StartupStateDatabase::spec()
+{
+    static const DatabaseSpec spec = [] {
+        const StartupState initial;
+        return DatabaseSpec{"start-up state database",
+                            {TableSpec{kTable,
+                                       TableKind::SingleRow,
+                                       {
+                                           {"VAR1", ColumnType::Integer, initial.VAR1},
+                                           {"ViewAbout", ColumnType::Boolean,
+                                            std::int64_t{initial.ViewAbout ? 1 : 0}},
+                                       }}},
+                            false};
+    }();
+    return spec;
+}
+
+StartupStateDatabase::StartupStateDatabase(std::filesystem::path file, MessageSink& messages)
+    : m_database(std::move(file), spec(), messages)
+{}
+
+StartupState StartupStateDatabase::load() const
+{
+    StartupState state;
+    const auto row = m_database.readRow(kTable);
+    if (!row) {
+        return state;
+    }
+    if (const auto* version = std::get_if<std::int64_t>(findField(*row, "VAR1"))) {
+        state.VAR1 = *version;
+    }
+    if (const auto* view = std::get_if<std::int64_t>(findField(*row, "ViewAbout"))) {
+        state.ViewAbout = *view != 0;
+    }
+    return state;
+}
+
+bool StartupStateDatabase::saveViewAbout(bool viewAbout) const
+{
+    return m_database.writeRow(kTable, {{"ViewAbout", std::int64_t{viewAbout ? 1 : 0}}});
+}
+
+bool StartupStateDatabase::saveAcceptedVersion(std::int64_t versionNumber) const
+{
+    return m_database.writeRow(kTable, {{"VAR1", versionNumber}});
+}
+
+} // namespace grovan

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/income_tax.h"
+
+namespace grovan {
+
+/// The application-wide working state: what lives for the whole run rather than in one
+/// calculator window. The shell owns the one instance and lends it to the windows and procedures
+/// that use it; nothing here is stored on disk.
+struct AppState
+{
+    /// The annual taxable income most recently taxed anywhere in the program.
+    TaxableIncomeRecord taxableIncome;
+
+    /// "Initialise All", also applied once at start-up: every calculator's application-wide
+    /// values go back to their defaults. The last taxable income is kept.
+    void initialiseAll();
+};
+
+} // namespace grovan
