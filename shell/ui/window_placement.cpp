@@ -10,7 +10,9 @@ namespace grovan {
 void placeOverMainWindow(QWidget& window, const QWidget& mainWindow)
 {
     const QRect main = mainWindow.frameGeometry();
-    const QSize size = window.frameGeometry().size();
+    // A window not shown yet has no frame: reckon with the main window's.
+    const QSize size = window.isVisible() ? window.frameGeometry().size()
+                                          : window.size() + main.size() - mainWindow.size();
     QPoint topLeft(main.x() + (main.width() - size.width()) / 2,
                    main.y() + (main.height() - size.height()) / 4);
     if (const QScreen* screen = mainWindow.screen()) {
