@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace grovan {
 
 namespace {
@@ -90,8 +92,8 @@ frmAbout::frmAbout(const StartupStateDatabase& store, const ProgramVersion& vers
     layout->addSpacing(6);
     layout->addLayout(buttons);
 
-    setFixedWidth(480);
-    adjustSize();
+    const int width = std::max(480, layout->minimumSize().width());
+    setFixedSize(width, layout->heightForWidth(width));
 }
 
 void frmAbout::done(int result)

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace grovan {
 
 namespace {
@@ -81,8 +83,11 @@ frmDisclaimerYesNo::frmDisclaimerYesNo(QWidget* parent) : QDialog(parent)
     layout->addWidget(agree);
     layout->addLayout(buttons);
 
-    setFixedWidth(560);
-    adjustSize();
+    // The check box's caption does not wrap: the window is as wide as it needs, and as high as
+    // the wrapped paragraphs need at that width.
+    const QMargins margins = layout->contentsMargins();
+    const int width = std::max(560, agree->sizeHint().width() + margins.left() + margins.right());
+    setFixedSize(width, layout->heightForWidth(width));
 }
 
 } // namespace grovan

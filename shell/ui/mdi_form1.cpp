@@ -87,7 +87,6 @@ void MDIForm1::buildMenuBar()
             connect(action, &QAction::triggered, this, [this, &item] { run(item); });
         }
         action->setObjectName(qText(item.name));
-        action->setText(qText(item.caption));
         if (item.action == MenuAction::OpenCalculator) {
             action->setEnabled(m_calculators.find(item.name) != nullptr);
         }
