@@ -30,8 +30,9 @@ public:
     /// Runs a modal dialog and returns its result (QDialog::exec by default).
     using DialogRunner = std::function<int(QDialog&)>;
 
-    /// `context` and `calculators` must outlive the window. Menu commands of calculators that
-    /// are not registered stay disabled.
+    /// `context` and `calculators` must outlive the window. The menu is built here: a calculator
+    /// command is enabled when `calculators` holds its window by then, and stays disabled
+    /// otherwise.
     MDIForm1(const ShellContext& context, const CalculatorRegistry& calculators,
              QWidget* parent = nullptr);
     ~MDIForm1() override;
