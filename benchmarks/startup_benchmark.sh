@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Start-up time and memory of grovan next to a bare Qt main window, on a virtual display.
+#
+#   benchmarks/startup_benchmark.sh [build folder] [runs]      (defaults: build, 10)
+#
+# Without a display it starts itself under xvfb-run (the server must not reset between programs).
+# Needs xvfb-run (xvfb, xauth), xwininfo (x11-utils) and python3. Each program is copied with the assets
+# into a fresh folder, so the databases it writes start empty and nothing in the build changes.
+# Time: from starting the program until its window is mapped on the display (polled every few
+# milliseconds with xwininfo). Memory: the resident set's peak (VmHWM) one second later, once the
+# window has painted. Cases:
+#   bare        the bare Qt main window
+#   grovan      grovan as on every start after the first: no disclaimer, no About window
+#   first-run   grovan on its very first start, until the disclaimer is shown over the main
+#               window and the About window
+# The median of the runs is printed for each.
+set -euo pipefail
+
+build=$(realpath "${1:-build}")
+runs=${2:-10}
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1400x900x24 -noreset" "$0" "$build" "$runs"
+fi
+for tool in xwininfo python3; do
+    command -v "$tool" >/dev/null || { echo "$tool is needed" >&2; exit 1; }
+done
+
+work=$(mktemp -d /tmp/grovan-startup.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# A fresh copy of grovan with its assets: <folder>/bin/grovan and <folder>/share/grovan2022.
+fresh_grovan() {
+    rm -rf "$1"
+    mkdir -p "$1/bin" "$1/share"
+    cp "$build/bin/grovan" "$1/bin/"
+    cp -r "$build/share/grovan2022" "$1/share/"
+}
+
+# Runs a program until the window titled $2 is viewable; prints "milliseconds kilobytes".
+measure() {
+    local program=$1 title=$2
+    local start pid shown
+    start=$(now_ms)
+    "$program" >/dev/null 2>"$work/stderr" &
+    pid=$!
+    until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            echo "$program ended before showing \"$title\":" >&2
+            cat "$work/stderr" >&2
+            exit 1
+        fi
+        sleep 0.002
+    done
+    shown=$(now_ms)
+    sleep 1
+    local peak
+    peak=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    echo "$((shown - start)) $peak"
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# Leaves the start-up state of a grovan copy as after an accepted disclaimer, About switched off.
+accept_disclaimer() {
+    python3 - "$1/bin/bcdv.mdb" <<'PY'
+import sqlite3, sys
+db = sqlite3.connect(sys.argv[1])
+db.execute("UPDATE Startup SET VAR1 = 999999, ViewAbout = 0")
+db.commit()
+PY
+}
+
+# The main window's caption: "Grovan 2022 Ver: " and the version as 1.00.000.
+caption=$("$build/bin/grovan-cli" --version | awk '{ split($NF, v, "."); printf "Grovan 2022 Ver: %d.%02d.%03d", v[1], v[2], v[3] }')
+report() {
+    local name=$1 file=$2
+    printf '%-10s  start-up %5s ms   peak memory %7s KiB\n' "$name" \
+        "$(cut -d' ' -f1 "$file" | median)" "$(cut -d' ' -f2 "$file" | median)"
+}
+
+: >"$work/bare" ; : >"$work/grovan" ; : >"$work/first"
+for ((i = 0; i < runs; i++)); do
+    measure "$build/benchmarks/bare_qt_window" "Bare Qt main window" >>"$work/bare"
+
+    fresh_grovan "$work/first-run"
+    measure "$work/first-run/bin/grovan" "Disclaimer" >>"$work/first"
+
+    fresh_grovan "$work/again"
+    cp "$work/first-run/bin/bcdv.mdb" "$work/again/bin/"
+    accept_disclaimer "$work/again"
+    measure "$work/again/bin/grovan" "$caption" >>"$work/grovan"
+done
+
+echo "$runs runs each, medians:"
+report bare "$work/bare"
+report grovan "$work/grovan"
+report first-run "$work/first"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/app_paths.h"
+#include "core/message.h"
+#include "core/program_version.h"
+#include "core/settings_store.h"
+#include "core/startup_store.h"
+#include "core/ui/printer_choice.h"
+#include "shell/app_state.h"
+
+namespace grovan {
+
+/// What the program's windows share for the whole run. main() owns every object referred to
+/// here and lends them to the main window, which hands the context to each window it creates.
+struct ShellContext
+{
+    AppPaths paths;                ///< the asset folder and the database folder
+    ProgramVersion version;        ///< shown in captions; decides whether the disclaimer is due
+    MessageSink& messages;         ///< message boxes, or a recording list in tests
+    AppState& state;               ///< the application-wide working state
+    PrinterChoice& printer;        ///< the printer chosen under "Printer Setup"
+    SettingsDatabase& settings;    ///< "Settings.mdb"
+    StartupStateDatabase& startup; ///< "bcdv.mdb"
+};
+
+} // namespace grovan

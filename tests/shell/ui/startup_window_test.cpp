@@ -1,0 +1,258 @@
+#include "shell/ui/background_mdi_area.h"
+#include "shell/ui/frm_about.h"
+#include "shell/ui/frm_disclaimer_yes_no.h"
+#include "shell/ui/mdi_form1.h"
+#include "tests/shell/ui/shell_fixture.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+
+namespace grovan {
+
+using testing::ShellFixture;
+
+namespace {
+
+// Where the About window and the disclaimer stand: across the main window's middle, their top a
+// quarter of the height difference down.
+QPoint placedOver(const QWidget& window, const QWidget& main)
+{
+    const QRect outer = main.frameGeometry();
+    const QSize size = window.frameGeometry().size();
+    return {outer.x() + (outer.width() - size.width()) / 2,
+            outer.y() + (outer.height() - size.height()) / 4};
+}
+
+QPushButton* button(QWidget& window, const char* name)
+{
+    return window.findChild<QPushButton*>(name);
+}
+
+} // namespace
+
+class StartupWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void disclaimerIsShownForANewerVersionOnly_data();
+    void disclaimerIsShownForANewerVersionOnly();
+    void decliningEndsTheProgramAndKeepsVAR1();
+    void disclaimerOkIsEnabledOnlyWhileTicked();
+    void aboutComesFirstAndStandsWhereTheRuleSays();
+    void aboutStoresViewAboutWhenItCloses_data();
+    void aboutStoresViewAboutWhenItCloses();
+    void captionAndBackgroundPicture();
+    void missingPictureLeavesThePlainBackground();
+};
+
+void StartupWindowTest::disclaimerIsShownForANewerVersionOnly_data()
+{
+    QTest::addColumn<int>("storedVAR1");
+    QTest::addColumn<bool>("shown");
+    // The fixture's version is 2.0.5, counted as 205.
+    QTest::newRow("VAR1 204") << 204 << true;
+    QTest::newRow("VAR1 205") << 205 << false;
+    QTest::newRow("VAR1 1000") << 1000 << false;
+    QTest::newRow("nothing accepted yet") << 0 << true;
+}
+
+void StartupWindowTest::disclaimerIsShownForANewerVersionOnly()
+{
+    QFETCH(int, storedVAR1);
+    QFETCH(bool, shown);
+    ShellFixture shell;
+    QVERIFY(shell.startup.saveAcceptedVersion(storedVAR1));
+    QVERIFY(shell.startup.saveViewAbout(false));
+    MDIForm1 window(shell.context, shell.calculators);
+    int disclaimers = 0;
+    window.setDialogRunner([&](QDialog& dialog) {
+        if (dialog.objectName() == "frmDisclaimerYesNo") {
+            ++disclaimers;
+        }
+        dialog.findChild<QCheckBox*>("chkDisclaimerYesNo")->setChecked(true);
+        QTest::mouseClick(button(dialog, "cmdOk"), Qt::LeftButton);
+        return dialog.result();
+    });
+
+    QVERIFY(window.startUp());
+
+    QCOMPARE(disclaimers, shown ? 1 : 0);
+    QVERIFY(window.isVisible());
+    QCOMPARE(shell.startup.load().VAR1, shown ? 205 : storedVAR1);
+    QVERIFY(window.aboutWindow() == nullptr);
+    QVERIFY(shell.sink.messages.empty());
+}
+
+void StartupWindowTest::decliningEndsTheProgramAndKeepsVAR1()
+{
+    ShellFixture shell;
+    QVERIFY(shell.startup.saveAcceptedVersion(204));
+    MDIForm1 window(shell.context, shell.calculators);
+    window.setDialogRunner([&](QDialog& dialog) {
+        QTest::mouseClick(button(dialog, "cmdCancel"), Qt::LeftButton);
+        return dialog.result();
+    });
+
+    QVERIFY(!window.startUp());
+
+    QVERIFY(!window.isVisible());
+    QCOMPARE(shell.startup.load().VAR1, 204);
+    QVERIFY(shell.sink.messages.empty());
+}
+
+void StartupWindowTest::disclaimerOkIsEnabledOnlyWhileTicked()
+{
+    ShellFixture shell;
+    QVERIFY(shell.startup.saveViewAbout(false));
+    MDIForm1 window(shell.context, shell.calculators);
+    window.setGeometry(20, 30, 760, 540);
+    // What the OK button looked like after each step, and whether the window stayed open.
+    QList<bool> okEnabled;
+    bool openAfterDisabledClick = false;
+    QPoint position;
+    QPoint expectedPosition;
+    window.setDialogRunner([&](QDialog& dialog) {
+        dialog.show();
+        QPushButton* ok = button(dialog, "cmdOk");
+        auto* agree = dialog.findChild<QCheckBox*>("chkDisclaimerYesNo");
+        position = dialog.pos();
+        expectedPosition = placedOver(dialog, window);
+        okEnabled << ok->isEnabled();
+        QTest::mouseClick(agree, Qt::LeftButton);
+        okEnabled << ok->isEnabled();
+        QTest::mouseClick(agree, Qt::LeftButton);
+        okEnabled << ok->isEnabled();
+        QTest::mouseClick(ok, Qt::LeftButton);
+        openAfterDisabledClick = dialog.isVisible();
+        QTest::mouseClick(agree, Qt::LeftButton);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        return dialog.result();
+    });
+
+    QVERIFY(window.startUp());
+
+    QCOMPARE(okEnabled, (QList<bool>{false, true, false}));
+    QVERIFY(openAfterDisabledClick);
+    QCOMPARE(position, expectedPosition);
+    QCOMPARE(shell.startup.load().VAR1, 205);
+}
+
+void StartupWindowTest::aboutComesFirstAndStandsWhereTheRuleSays()
+{
+    ShellFixture shell;
+    QVERIFY(shell.startup.saveAcceptedVersion(204));
+    MDIForm1 window(shell.context, shell.calculators);
+    window.setGeometry(20, 30, 760, 540);
+    bool aboutOpenDuringDisclaimer = false;
+    window.setDialogRunner([&](QDialog& dialog) {
+        aboutOpenDuringDisclaimer =
+            window.aboutWindow() != nullptr && window.aboutWindow()->isVisible();
+        dialog.findChild<QCheckBox*>("chkDisclaimerYesNo")->setChecked(true);
+        QTest::mouseClick(button(dialog, "cmdOk"), Qt::LeftButton);
+        return dialog.result();
+    });
+
+    QVERIFY(window.startUp());
+
+    QVERIFY(aboutOpenDuringDisclaimer);
+    frmAbout* about = window.aboutWindow();
+    QVERIFY(about != nullptr);
+    QVERIFY(about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(about->pos(), placedOver(*about, window));
+    QVERIFY(!about->findChild<QCheckBox*>("Check1")->isChecked());
+    QCOMPARE(about->findChild<QLabel*>("Label1(3)")->text(), QString("Version: 2.00.005"));
+}
+
+void StartupWindowTest::aboutStoresViewAboutWhenItCloses_data()
+{
+    QTest::addColumn<bool>("viewAboutBefore");
+    QTest::addColumn<bool>("tick");
+    QTest::addColumn<bool>("byOk");
+    QTest::addColumn<bool>("viewAboutAfter");
+    QTest::newRow("ticked, OK") << true << true << true << false;
+    QTest::newRow("ticked, close box") << true << true << false << false;
+    QTest::newRow("left alone, OK") << true << false << true << true;
+    QTest::newRow("cleared again, OK") << false << false << true << true;
+}
+
+void StartupWindowTest::aboutStoresViewAboutWhenItCloses()
+{
+    QFETCH(bool, viewAboutBefore);
+    QFETCH(bool, tick);
+    QFETCH(bool, byOk);
+    QFETCH(bool, viewAboutAfter);
+    ShellFixture shell;
+    QVERIFY(shell.startup.saveAcceptedVersion(205));
+    QVERIFY(shell.startup.saveViewAbout(viewAboutBefore));
+    {
+        MDIForm1 window(shell.context, shell.calculators);
+        QVERIFY(window.startUp());
+        if (window.aboutWindow() == nullptr) {
+            window.findChild<QAction*>("mnuAbout")->trigger();
+        }
+        frmAbout* about = window.aboutWindow();
+        QVERIFY(about != nullptr);
+        auto* check1 = about->findChild<QCheckBox*>("Check1");
+        QCOMPARE(check1->isChecked(), !viewAboutBefore);
+        check1->setChecked(tick);
+        if (byOk) {
+            QTest::mouseClick(button(*about, "Command1"), Qt::LeftButton);
+        } else {
+            about->close();
+        }
+        QCOMPARE(shell.startup.load().ViewAbout, viewAboutAfter);
+    }
+    // The next start follows the stored choice.
+    MDIForm1 next(shell.context, shell.calculators);
+    QVERIFY(next.startUp());
+    QCOMPARE(next.aboutWindow() != nullptr, viewAboutAfter);
+}
+
+void StartupWindowTest::captionAndBackgroundPicture()
+{
+    ShellFixture shell;
+    QVERIFY(shell.startup.saveAcceptedVersion(205));
+    QVERIFY(shell.startup.saveViewAbout(false));
+    QImage picture(320, 200, QImage::Format_RGB32);
+    picture.fill(QColor(200, 40, 40));
+    QVERIFY(picture.save(QString::fromStdString(shell.paths.asset("Grovan.jpg").string())));
+    MDIForm1 window(shell.context, shell.calculators);
+    QCOMPARE(window.windowTitle(), QString("Grovan 2022"));
+
+    QVERIFY(window.startUp());
+
+    QCOMPARE(window.windowTitle(), QString("Grovan 2022 Ver: 2.00.005"));
+    QWidget* viewport = window.mdiArea()->viewport();
+    const QImage shown = viewport->grab().toImage();
+    const QColor middle = shown.pixelColor(shown.width() / 2, shown.height() / 2);
+    // JPEG shifts the colour a little.
+    QVERIFY2(qAbs(middle.red() - 200) < 12 && middle.green() < 60 && middle.blue() < 60,
+             qPrintable(middle.name()));
+}
+
+void StartupWindowTest::missingPictureLeavesThePlainBackground()
+{
+    ShellFixture shell;
+    QVERIFY(shell.startup.saveAcceptedVersion(205));
+    QVERIFY(shell.startup.saveViewAbout(false));
+    MDIForm1 window(shell.context, shell.calculators);
+
+    QVERIFY(window.startUp());
+
+    QVERIFY(window.mdiArea()->picture().isNull());
+    const QImage shown = window.mdiArea()->viewport()->grab().toImage();
+    QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2),
+             window.mdiArea()->background().color());
+    QVERIFY(shell.sink.messages.empty());
+}
+
+} // namespace grovan
+
+QTEST_MAIN(grovan::StartupWindowTest)
+#include "startup_window_test.moc"
