@@ -223,9 +223,12 @@ void PanelsTest::setupPanelSelectsAnOptionOnlyForExactRates()
     RecordingSink sink;
     TestWindow window;
     SetupValues values;
-    values.TAIncRate8020 = stored;
+    values.TAIncRate8020 = 0.8;
     SettingsDatabase store(folder / "Settings.mdb", sink);
     auto* panel = new SetupPanel(values, store, &window);
+    // Shown again over an earlier choice, as after the window loads its values anew.
+    values.TAIncRate8020 = stored;
+    panel->showValues();
     QVERIFY(window.showActive());
 
     panel->showAt(1935);
