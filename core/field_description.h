@@ -8,10 +8,12 @@ namespace grovan {
 enum class FieldKind
 {
     Amount,      ///< rands (whole rands or rands and cents, by `decimals`)
-    WholeNumber, ///< ages, counts, days: the typed value is rounded, halves to even
+    WholeNumber, ///< ages, counts, days: the typed value is rounded, halves to even; `decimals`
+                 ///< digits may still be typed after the point (0 refuses the point)
     Percent,     ///< percent, 7.5 meaning 7.5 %
     Fraction,    ///< a rate held as a fraction, 0.8 meaning 80 %
-    Date,        ///< a calendar day, "dd/mm/yyyy"; numbers below are day numbers
+    Date,        ///< a calendar day, "dd/mm/yyyy"; numbers below are day numbers, and a
+                 ///< minimum and maximum both 0 leave the date unlimited
     Text,        ///< free text; `maximum` is the longest length
 };
 
@@ -42,6 +44,10 @@ struct FieldDescription
     double defaultValue = 0.0;
     std::string_view displayFormat; ///< number pattern of the shown value, such as "0.00"
     bool readOnly = false;
+    /// A short text shown after the field, such as "months.", "% p.a." or "(max.50 chrs.)".
+    std::string_view hint = {};
+    /// A date field that may be left empty ("no date"); it shows the mask "__/__/____" when empty.
+    bool mayBeEmpty = false;
 };
 
 } // namespace grovan
