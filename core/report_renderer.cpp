@@ -189,9 +189,10 @@ private:
             break;
         case Kind::Subheading:
             closeTable();
-            m_out += "<p style=\"font-size:" + points(m_fontPoints * 1.1) +
-                     "pt; font-weight:bold; margin-top:10px; margin-bottom:3px\">" +
-                     html(e.cells.front()) + "</p>\n";
+            m_out +=
+                "<p style=\"font-size:" + points(m_fontPoints * 1.1) +
+                "pt; font-weight:bold; margin-top:10px; margin-bottom:3px; margin-left:2px\">" +
+                html(e.cells.front()) + "</p>\n";
             break;
         case Kind::Text:
             closeTable();
@@ -234,7 +235,8 @@ private:
 
     void text(const ReportElement& e)
     {
-        std::string style = "margin-top:0px; margin-bottom:2px";
+        // The side margins line a paragraph up with the text of the table cells around it.
+        std::string style = "margin-top:0px; margin-bottom:2px; margin-left:2px; margin-right:2px";
         if (e.bold) {
             style += "; font-weight:bold";
         }

@@ -363,6 +363,17 @@ private slots:
         QVERIFY(window->preview()->zoomFactor() > zoom);
     }
 
+    void aPageBreakStartsANewPage()
+    {
+        TempFolder::writeFile(path("Two.rpt"), "report \"Two\"\ntable IRP5Ann\n"
+                                               "heading {TypeAM}\npagebreak\ntext {Sal}\n");
+        QVERIFY(renderReportToPdf(path("Two.rpt"), *m_database, path("two.pdf"), *m_sink));
+        QVERIFY(pdfText(path("two.pdf"), 1).contains(QStringLiteral("Annual Check")));
+        const QString second = pdfText(path("two.pdf"), 2);
+        QVERIFY2(second.contains(QStringLiteral("Remuneration/salary")), qPrintable(second));
+        QVERIFY(second.contains(QStringLiteral("Page 2 of 2")));
+    }
+
     void thePdfKeepsTitleAndCreator()
     {
         QVERIFY(renderReportToPdf(shipped("Annual.rpt"), *m_database, path("a.pdf"), *m_sink));
