@@ -465,9 +465,9 @@ private:
             failAtEnd("\u201ccolumns\u201d needs at least one column such as \u201cleft:60\u201d");
         }
         while (!atEnd()) {
-            const Token& spec = word(keyword, "columns such as \u201cleft:60\u201d");
-            const auto colon = spec.text.find(':');
-            const std::string side = spec.text.substr(0, colon);
+            const Token& written = word(keyword, "columns such as \u201cleft:60\u201d");
+            const auto colon = written.text.find(':');
+            const std::string side = written.text.substr(0, colon);
             ColumnLayout layout;
             if (side == "left") {
                 layout.alignment = Alignment::Left;
@@ -476,22 +476,23 @@ private:
             } else if (side == "right") {
                 layout.alignment = Alignment::Right;
             } else {
-                fail(spec, "a column is written as left:, center: or right: and its width in "
-                           "percent, such as \u201cright:20\u201d, not " +
-                               inQuotes(spec.text));
+                fail(written, "a column is written as left:, center: or right: and its width in "
+                              "percent, such as \u201cright:20\u201d, not " +
+                                  inQuotes(written.text));
             }
-            const auto width =
-                colon == std::string::npos ? std::nullopt : numberOf(spec.text.substr(colon + 1));
+            const auto width = colon == std::string::npos
+                                   ? std::nullopt
+                                   : numberOf(written.text.substr(colon + 1));
             if (!width || *width < 1 || *width > 100 || *width != static_cast<int>(*width)) {
-                fail(spec, "a column's width is a whole percentage from 1 to 100, as in "
-                           "\u201c" +
-                               side + ":20\u201d");
+                fail(written, "a column's width is a whole percentage from 1 to 100, as in "
+                              "\u201c" +
+                                  side + ":20\u201d");
             }
             layout.widthPercent = static_cast<int>(*width);
             total += layout.widthPercent;
             if (total > 100) {
-                fail(spec, "the columns are wider than the page: their widths add up to " +
-                               std::to_string(total) + " %");
+                fail(written, "the columns are wider than the page: their widths add up to " +
+                                  std::to_string(total) + " %");
             }
             layouts.push_back(layout);
         }

@@ -135,8 +135,8 @@ struct ReportElement
 /// A report template: a ".rpt" text file in the program's asset folder that names its report,
 /// the table(s) of the print database it prints and its page, and lays out headings, label and
 /// value rows, totals, rules and grids. resources/reports/README.md describes the format.
-/// Every table and field a template names is checked against the database's spec when it is
-/// read, so a template that loads prints without surprises.
+/// Every table and field a template names is checked against the print database's tables when
+/// it is read, so a template that loads prints without surprises.
 struct ReportTemplate
 {
     std::string title;     ///< the report's name, e.g. "Annual": the PDF's title and file name
