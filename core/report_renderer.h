@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/message.h"
+#include "core/report_template.h"
+#include "core/schema_database.h"
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grovan {
+
+class PrintDatabase;
+
+/// The rows a template prints, by table name as the database spells it.
+struct ReportData
+{
+    std::map<std::string, Row, std::less<>> rows;               ///< single-row tables
+    std::map<std::string, std::vector<Row>, std::less<>> lines; ///< line tables
+};
+
+/// A report ready for the page painter: HTML in the subset a Qt text document renders (tables
+/// with widths and alignment, <thead> rows that repeat on every page, page breaks), and what the
+/// painter puts around it on every page.
+struct RenderedReport
+{
+    std::string title; ///< the report's name ("Annual"): the PDF's title and suggested file name
+    PageSetup page;
+    std::string fontFamily;
+    double fontPoints = 10.0;
+    std::string pageHeader; ///< plain text for the top of every page
+    std::string pageFooter; ///< plain text for the bottom of every page, beside "Page i of n"
+    std::string html;
+};
+
+/// Lays `report` out with the values in `data`. Every text that comes from the database is
+/// HTML-escaped; a table or field missing from `data` prints as empty. Numbers are formatted with
+/// formatNumber() and their template's pattern, day numbers as "dd/mm/yyyy".
+RenderedReport renderReport(const ReportTemplate& report, const ReportData& data);
+
+/// Reads every table `report` prints from the print database; nothing when one cannot be read
+/// (the database has told the user why).
+std::optional<ReportData> readReportData(const ReportTemplate& report,
+                                         const PrintDatabase& database);
+
+/// Reads the template file, then its tables, and lays the report out. A missing or faulty
+/// template, or a database that cannot be read, is told to `messages` and gives nothing.
+std::optional<RenderedReport> renderReportFile(const std::filesystem::path& templateFile,
+                                               const PrintDatabase& database,
+                                               MessageSink& messages);
+
+/// `text` with &, <, >, " and ' replaced by entities and line breaks by <br/>.
+std::string htmlEscaped(std::string_view text);
+
+} // namespace grovan
