@@ -77,9 +77,9 @@ void run(const CalcArguments& arguments, CliContext& context, const CalculatorRe
     if (calculator == nullptr || !input) {
         return;
     }
-    RunOptions options;
-    options.language =
+    const PrintLanguage language =
         arguments.language == "af" ? PrintLanguage::Afrikaans : PrintLanguage::English;
+    RunOptions options;
     options.storedSetup = [&arguments, &context] {
         const auto folder = arguments.dataDir.empty() ? defaultDataFolder(context.err)
                                                       : std::filesystem::path(arguments.dataDir);
@@ -92,7 +92,7 @@ void run(const CalcArguments& arguments, CliContext& context, const CalculatorRe
         return;
     }
     const nlohmann::ordered_json output =
-        outputToJson(std::get<CalculationOutput>(outcome), options.language);
+        outputToJson(std::get<CalculationOutput>(outcome), language);
     if (arguments.only.empty()) {
         context.out << output.dump() << '\n';
     } else if (output.contains(arguments.only)) {

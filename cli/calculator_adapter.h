@@ -23,13 +23,13 @@ struct NamedValue
 
 /// Everything one calculation gives: the inputs as the window holds them after the calculation
 /// (defaults and set-up values filled in), every result unrounded, and the printout row the
-/// window would write into its table of the print database.
+/// window would write into its table of the print database, made only when asked for.
 struct CalculationOutput
 {
     std::vector<NamedValue> inputs;
     std::vector<NamedValue> results;
     std::string_view printTable; ///< empty for a calculator without a printout
-    Row printout;
+    std::function<Row(PrintLanguage)> printRow;
 };
 
 /// Why a case was not calculated: the key of the input at fault (empty when no one input is)
@@ -43,7 +43,6 @@ struct InputError
 /// How a case is run.
 struct RunOptions
 {
-    PrintLanguage language = PrintLanguage::English;
     /// The stored set-up values; asked only when some set-up value is not given and every
     /// input is valid, so a refused case never touches the settings database.
     std::function<SetupValues()> storedSetup;

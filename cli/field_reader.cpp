@@ -72,9 +72,11 @@ std::variant<InputValue, Refusal> readNumber(const FieldDescription& field, cons
         return wrongType(field, raw);
     }
     double value = *number;
+    // Whole numbers, the usual case, need no decimal digits examined.
+    const bool whole = value == std::floor(value);
     if (field.kind == FieldKind::WholeNumber) {
-        value = roundHalfEven(value, 0);
-    } else if (cutToDecimals(value, field.decimals) != value) {
+        value = whole ? value : roundHalfEven(value, 0);
+    } else if (!whole && cutToDecimals(value, field.decimals) != value) {
         const std::string takes =
             field.decimals == 0 ? "must be whole " + std::string(field.unit)
                                 : "takes at most " + std::to_string(field.decimals) + " decimals";

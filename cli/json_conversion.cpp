@@ -149,10 +149,10 @@ nlohmann::ordered_json outputToJson(const CalculationOutput& output, PrintLangua
         results[std::string(value.key)] = toJson(value.value);
     }
     nlohmann::ordered_json out{{"inputs", inputs}, {"results", results}};
-    if (!output.printTable.empty()) {
+    if (output.printRow) {
         // A field written twice keeps its place and ends with its last value, as in the table.
         nlohmann::ordered_json fields = nlohmann::ordered_json::object();
-        for (const Field& field : output.printout) {
+        for (const Field& field : output.printRow(language)) {
             fields[field.name] = toJson(field.value);
         }
         out["printout"] = {

@@ -17,7 +17,7 @@ std::variant<RawInput, std::string> rawInputFromJson(std::string_view text);
 nlohmann::ordered_json toJson(const FieldValue& value);
 
 /// The output of a calculation: {"inputs": {...}, "results": {...}, "printout": {"table": ...,
-/// "language": "en" | "af", "fields": {...}}}, every value unrounded.
+/// "language": "en" | "af", "fields": {...}}}, every value unrounded; the printout in `language`.
 nlohmann::ordered_json outputToJson(const CalculationOutput& output, PrintLanguage language);
 
 /// Every field of a calculator with its meaning, unit, range and default.

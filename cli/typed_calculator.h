@@ -112,6 +112,8 @@ public:
         }
 
         CalculationOutput output;
+        output.inputs.reserve(m_def.inputs.size() + m_def.setup.size());
+        output.results.reserve(m_def.results.size());
         for (const auto& binding : m_def.inputs) {
             output.inputs.push_back(
                 {binding.field->key, outputValue(*binding.field, binding.get(inputs))});
@@ -126,7 +128,9 @@ public:
         }
         if (m_def.printRow) {
             output.printTable = m_def.printTable;
-            output.printout = m_def.printRow(inputs, results, options.language);
+            output.printRow = [printRow = m_def.printRow, inputs, results](PrintLanguage language) {
+                return printRow(inputs, results, language);
+            };
         }
         return output;
     }

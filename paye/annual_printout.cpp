@@ -48,65 +48,64 @@ Row annualPrintRow(const AnnualInputs& current, const AnnualResults& last, Print
         return FieldValue{std::string(labels[l])};
     };
 
-    Row row{
-        {"TypeAM", label({"Annual Check", "Jaarlikse Inkomste"})},
-        {"Employee", std::string(Labels{" For : ", "Vir : "}[l]) + current.employeeName},
-        {"Age", label({"Age : ", "Ouderdom : "})},
-        {"AgeNum", std::int64_t{current.age}},
-        {"Sal", label({"Remuneration/salary", "Besoldiging"})},
-        {"SalNum", current.salary},
-        {"DirFees", label({"Commissions", "Kommissie"})},
-        {"DirFeesNum", current.commissions},
-        {"Bonus", label({"Bonus", "Bonus"})},
-        {"BonusNum", current.bonus},
-        {"TravAll", label({"Travel allowance received", "Reistoelae ontvang"})},
-        {"RecBefNum", current.travelAllowance},
-        {"MedExp", label({"Medical expenses", "Mediese onkoste"})},
-        {"MedExpNum", last.medicalExpenses},
-        {"PenCont", label({"Employer's R/Fund contributions ", "Toelaatbare pension bydrae"})},
-        {"PenContNum", current.employerFund},
-        {"RACont", label({"Employee's R/Fund contributions", "Toelaatbare U/T bydrae"})},
-        {"RAContNum", current.employeeFund},
-        {"SDate", label({"Start date", "Begin datum"})},
-        {"SDateNum", current.startDate.text()},
-        {"EDate", label({"End date", "Eind datum"})},
-        {"EDateNum", current.endDate.text()},
-        {"SITE", label({"SITE", "SIBW"})},
-        {"SITENum", last.site},
-        {"PAYE", label({"PAYE", "LBS"})},
-        {"PAYENum", amountOrIntegerZero(last.paye)},
-        {"Taxliability", label({"Tax liability", "Belasting verpligting"})},
-        {"Taxliabilitynum", last.taxLiability},
-        {"TaxCredit",
-         label({"Tax credits for beneficiaries", "Belastingkrediete vir begunstigdes"})},
-        {"Taxcreditnum", last.medicalCredit},
-        {"TaxCreditCons",
-         label({"Tax credits for contributions", "Belastingkrediete vir bydraes"})},
-        {"TaxcreditnumCons", last.additionalMedicalCredit},
-        {"NumOFBens",
-         label({"Number of Medical Aid Beneficiaries", "Getal mediesefondslede en afhanklikes"})},
-        {"EmpERMedAidCont",
-         label({"Employer's med aid contrib.", "Werkgewer se bydrae aan mediesefonds"})},
-        {"EmpERMedAidContnum", current.employerMedical},
-        {"EmpEEMedAidCont",
-         label({"Employee's med aid contrib.", "Werknemer se bydrae aan mediesefonds"})},
-        {"EmpEEMedAidContnum", current.employeeMedical},
+    Row row;
+    row.reserve(66);
+    const auto add = [&row](std::string name, FieldValue value) {
+        row.push_back({std::move(name), std::move(value)});
     };
+    add("TypeAM", label({"Annual Check", "Jaarlikse Inkomste"}));
+    add("Employee", std::string(Labels{" For : ", "Vir : "}[l]) + current.employeeName);
+    add("Age", label({"Age : ", "Ouderdom : "}));
+    add("AgeNum", std::int64_t{current.age});
+    add("Sal", label({"Remuneration/salary", "Besoldiging"}));
+    add("SalNum", current.salary);
+    add("DirFees", label({"Commissions", "Kommissie"}));
+    add("DirFeesNum", current.commissions);
+    add("Bonus", label({"Bonus", "Bonus"}));
+    add("BonusNum", current.bonus);
+    add("TravAll", label({"Travel allowance received", "Reistoelae ontvang"}));
+    add("RecBefNum", current.travelAllowance);
+    add("MedExp", label({"Medical expenses", "Mediese onkoste"}));
+    add("MedExpNum", last.medicalExpenses);
+    add("PenCont", label({"Employer's R/Fund contributions ", "Toelaatbare pension bydrae"}));
+    add("PenContNum", current.employerFund);
+    add("RACont", label({"Employee's R/Fund contributions", "Toelaatbare U/T bydrae"}));
+    add("RAContNum", current.employeeFund);
+    add("SDate", label({"Start date", "Begin datum"}));
+    add("SDateNum", current.startDate.text());
+    add("EDate", label({"End date", "Eind datum"}));
+    add("EDateNum", current.endDate.text());
+    add("SITE", label({"SITE", "SIBW"}));
+    add("SITENum", last.site);
+    add("PAYE", label({"PAYE", "LBS"}));
+    add("PAYENum", amountOrIntegerZero(last.paye));
+    add("Taxliability", label({"Tax liability", "Belasting verpligting"}));
+    add("Taxliabilitynum", last.taxLiability);
+    add("TaxCredit",
+        label({"Tax credits for beneficiaries", "Belastingkrediete vir begunstigdes"}));
+    add("Taxcreditnum", last.medicalCredit);
+    add("TaxCreditCons", label({"Tax credits for contributions", "Belastingkrediete vir bydraes"}));
+    add("TaxcreditnumCons", last.additionalMedicalCredit);
+    add("NumOFBens",
+        label({"Number of Medical Aid Beneficiaries", "Getal mediesefondslede en afhanklikes"}));
+    add("EmpERMedAidCont",
+        label({"Employer's med aid contrib.", "Werkgewer se bydrae aan mediesefonds"}));
+    add("EmpERMedAidContnum", current.employerMedical);
+    add("EmpEEMedAidCont",
+        label({"Employee's med aid contrib.", "Werknemer se bydrae aan mediesefonds"}));
+    add("EmpEEMedAidContnum", current.employeeMedical);
     for (const MonthCaption& month : kMonthCaptions) {
         const std::string name = "AnnCalcBens" + std::to_string(month.month);
-        row.push_back({name, label(month.caption)});
-        row.push_back({name + "num", std::int64_t{current.beneficiaries[month.month]}});
+        add(name, label(month.caption));
+        add(name + "num", std::int64_t{current.beneficiaries[month.month]});
     }
+    add("MedAidBens", label({"Med Aid contribution deduction", "Mediesfondsbydrae afrekking"}));
     // The window's "Med Aid contribution deduction" field is never shown and takes part in no
     // calculation, so its 32-bit value is always 0.
-    row.insert(row.end(), {
-                              {"MedAidBens", label({"Med Aid contribution deduction",
-                                                    "Mediesfondsbydrae afrekking"})},
-                              {"MedAidBensnum", std::int64_t{0}},
-                              {"TOTAL", label({"Total tax deduction", "Totaal"})},
-                              {"TotalNum", amountOrIntegerZero(last.totalTaxDeduction)},
-                              {"EOE", label({"(E.& O.E.)", "(B.& F.W.)"})},
-                          });
+    add("MedAidBensnum", std::int64_t{0});
+    add("TOTAL", label({"Total tax deduction", "Totaal"}));
+    add("TotalNum", amountOrIntegerZero(last.totalTaxDeduction));
+    add("EOE", label({"(E.& O.E.)", "(B.& F.W.)"}));
     return row;
 }
 

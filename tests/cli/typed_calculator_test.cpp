@@ -38,10 +38,10 @@ protected:
     const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
     int storedSetupReads = 0;
     SetupValues stored;
-    RunOptions options{PrintLanguage::English, [this] {
-                           ++storedSetupReads;
-                           return stored;
-                       }};
+    RunOptions options{[this] {
+        ++storedSetupReads;
+        return stored;
+    }};
 };
 
 TEST_F(AnnualThroughTheCli, UsesTheStoredInclusionRateWhenNoneIsGiven)
