@@ -114,7 +114,8 @@ void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorRegistry
         ->required()
         ->check(CLI::IsMember(calculators.names()));
     command->add_option("inputs", arguments->assignments,
-                        "Inputs as KEY=VALUE, over those of the JSON object");
+                        "Inputs as KEY=VALUE, such as salary=500000; they override the --input "
+                        "file's, and standard input is not read when they are given");
     command
         ->add_option("--input", arguments->inputFile,
                      "Read the JSON object from this file instead of standard input")

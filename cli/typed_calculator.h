@@ -73,21 +73,11 @@ public:
             return *unknown;
         }
         Inputs inputs{};
-        for (const auto& binding : m_def.inputs) {
-            if (auto error =
-                    readInto(binding, input, inputs,
-                             [&](const FieldDescription& field, std::optional<double> value) {
-                                 return m_def.refusalMessage
-                                            ? m_def.refusalMessage(field, value, inputs)
-                                            : std::nullopt;
-                             })) {
-                return *error;
-            }
+        if (auto error = readInputs(input, inputs)) {
+            return *error;
         }
         SetupValues given;
-        bool allSetupGiven = true;
         for (const auto& binding : m_def.setup) {
-            allSetupGiven = allSetupGiven && input.find(binding.field->key) != nullptr;
             if (auto error = readInto(binding, input, given, noOwnMessage)) {
                 return *error;
             }
@@ -98,44 +88,76 @@ public:
             }
         }
 
-        SetupValues setup =
-            allSetupGiven || !options.storedSetup ? SetupValues{} : options.storedSetup();
-        for (const auto& binding : m_def.setup) {
-            if (input.find(binding.field->key) != nullptr) {
-                binding.set(setup, binding.get(given));
-            }
-        }
+        const SetupValues setup = setupFor(input, given, options);
         TaxableIncomeRecord record;
         const Results results = m_def.calculate(inputs, setup, record);
         if (m_def.afterCalculation) {
             m_def.afterCalculation(inputs, results);
         }
-
-        CalculationOutput output;
-        output.inputs.reserve(m_def.inputs.size() + m_def.setup.size());
-        output.results.reserve(m_def.results.size());
-        for (const auto& binding : m_def.inputs) {
-            output.inputs.push_back(
-                {binding.field->key, outputValue(*binding.field, binding.get(inputs))});
-        }
-        for (const auto& binding : m_def.setup) {
-            output.inputs.push_back(
-                {binding.field->key, outputValue(*binding.field, binding.get(setup))});
-        }
-        for (const auto& binding : m_def.results) {
-            output.results.push_back(
-                {binding.field->key, outputValue(*binding.field, binding.get(results))});
-        }
-        if (m_def.printRow) {
-            output.printTable = m_def.printTable;
-            output.printRow = [printRow = m_def.printRow, inputs, results](PrintLanguage language) {
-                return printRow(inputs, results, language);
-            };
-        }
-        return output;
+        return output(inputs, setup, results);
     }
 
 private:
+    // Reads the given inputs in the window's order; the calculator words a refusal where its
+    // window has a message, given the inputs read so far (the end date quotes the start date).
+    std::optional<InputError> readInputs(const RawInput& input, Inputs& inputs) const
+    {
+        const auto ownMessage = [&](const FieldDescription& field, std::optional<double> value) {
+            return m_def.refusalMessage ? m_def.refusalMessage(field, value, inputs) : std::nullopt;
+        };
+        for (const auto& binding : m_def.inputs) {
+            if (auto error = readInto(binding, input, inputs, ownMessage)) {
+                return error;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The set-up values given, over the stored ones (which are read only when some are missing).
+    SetupValues setupFor(const RawInput& input, const SetupValues& given,
+                         const RunOptions& options) const
+    {
+        bool allGiven = true;
+        for (const auto& binding : m_def.setup) {
+            allGiven = allGiven && input.find(binding.field->key) != nullptr;
+        }
+        SetupValues setup =
+            allGiven || !options.storedSetup ? SetupValues{} : options.storedSetup();
+        for (const auto& binding : m_def.setup) {
+            if (input.find(binding.field->key) != nullptr) {
+                binding.set(setup, binding.get(given));
+            }
+        }
+        return setup;
+    }
+
+    CalculationOutput output(const Inputs& inputs, const SetupValues& setup,
+                             const Results& results) const
+    {
+        CalculationOutput out;
+        out.inputs.reserve(m_def.inputs.size() + m_def.setup.size());
+        out.results.reserve(m_def.results.size());
+        for (const auto& binding : m_def.inputs) {
+            out.inputs.push_back(
+                {binding.field->key, outputValue(*binding.field, binding.get(inputs))});
+        }
+        for (const auto& binding : m_def.setup) {
+            out.inputs.push_back(
+                {binding.field->key, outputValue(*binding.field, binding.get(setup))});
+        }
+        for (const auto& binding : m_def.results) {
+            out.results.push_back(
+                {binding.field->key, outputValue(*binding.field, binding.get(results))});
+        }
+        if (m_def.printRow) {
+            out.printTable = m_def.printTable;
+            out.printRow = [printRow = m_def.printRow, inputs, results](PrintLanguage language) {
+                return printRow(inputs, results, language);
+            };
+        }
+        return out;
+    }
+
     static std::optional<Message> noOwnMessage(const FieldDescription&, std::optional<double>)
     {
         return std::nullopt;

@@ -294,6 +294,19 @@ TEST_P(AnnualShownDeduction, RoundsHalvesToEven)
 INSTANTIATE_TEST_SUITE_P(Annual, AnnualShownDeduction, ::testing::ValuesIn(kShownCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(AnnualCalculation, DefaultsShowZeroInEveryResultField)
+{
+    TaxableIncomeRecord record;
+    const AnnualResults r = calculateAnnual(AnnualInputs{}, SetupValues{}, record);
+    for (const auto& result : annualResultBindings()) {
+        if (result.field->controlName.empty()) {
+            continue;
+        }
+        const bool wholeRands = result.field->controlName == "numAllowableRFundDed";
+        EXPECT_EQ(shownText(result, r), wholeRands ? "0" : "0.00") << result.field->controlName;
+    }
+}
+
 TEST(AnnualCalculation, OtherResultsShowTwoDecimals)
 {
     AnnualInputs in;
