@@ -87,7 +87,7 @@ nlohmann::ordered_json describeField(const FieldDescription& field, FieldRole ro
         return out;
     }
     if (field.kind == FieldKind::Text) {
-        out["maxLength"] = field.maximum;
+        out["maxLength"] = static_cast<int>(field.maximum);
         out["default"] = "";
         return out;
     }
