@@ -1,4 +1,7 @@
+#include "cli/calc_command.h"
+#include "cli/calculator_registry.h"
 #include "cli/cli_context.h"
+#include "cli/describe_command.h"
 #include "cli/tax_command.h"
 #include "core/program_version.h"
 
@@ -20,6 +23,9 @@ int main(int argc, char** argv)
                                           std::to_string(version.revision));
     app.require_subcommand(1);
     addTaxCommand(app, context);
+    const CalculatorRegistry& calculators = CalculatorRegistry::standard();
+    addCalcCommand(app, context, calculators);
+    addDescribeCommand(app, context, calculators);
 
     try {
         app.parse(argc, argv);

@@ -6,6 +6,7 @@
 # For exit code 0 the expected output is standard output exactly (one line); otherwise it is a
 # text that standard error must contain. Lines starting with # and blank lines are skipped.
 # The arguments may use @DATA@ for a scratch folder of the run and @TABLES@ for the tables' folder.
+# Standard input is empty (a case that needs input reads it from a file under @TABLES@).
 set -u
 cli=$1
 data=$2
@@ -23,7 +24,7 @@ for table in "$@"; do
         args=${args//@DATA@/$data}
         args=${args//@TABLES@/$tables_dir}
         eval "set -- $args"
-        out=$("$cli" "$@" 2>"$data/stderr")
+        out=$("$cli" "$@" 2>"$data/stderr" </dev/null)
         got_exit=$?
         err=$(cat "$data/stderr")
         ran=$((ran + 1))

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "cli/cli_context.h"
+
+namespace CLI {
+class App;
+}
+
+namespace grovan::cli {
+
+class CalculatorRegistry;
+
+/// `grovan-cli describe NAME [--json]`: every input, set-up value and result of a calculator
+/// with its meaning, unit, range and default, as a table or as one JSON object.
+void addDescribeCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators);
+
+} // namespace grovan::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "cli/calculator_adapter.h"
+#include "cli/raw_input.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace grovan::cli {
+
+/// Reads one JSON object of inputs; a text saying what is wrong when the text is not one.
+std::variant<RawInput, std::string> rawInputFromJson(std::string_view text);
+
+nlohmann::ordered_json toJson(const FieldValue& value);
+
+/// The output of a calculation: {"inputs": {...}, "results": {...}, "printout": {"table": ...,
+/// "language": "en" | "af", "fields": {...}}}, every value unrounded; the printout in `language`.
+nlohmann::ordered_json outputToJson(const CalculationOutput& output, PrintLanguage language);
+
+/// Every field of a calculator with its meaning, unit, range and default.
+nlohmann::ordered_json describeToJson(const CalculatorAdapter& calculator);
+
+/// "en" or "af".
+std::string_view languageCode(PrintLanguage language);
+
+} // namespace grovan::cli

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/calendar_date.h"
+#include "core/field_description.h"
+#include "core/message.h"
+#include "core/number_format.h"
+
+#include <string>
+#include <variant>
+
+namespace grovan {
+
+/// The value of one input field: a number for the numeric kinds (whole numbers already rounded to
+/// fit their field), a CalendarDate for a date, a string for a text.
+using InputValue = std::variant<double, CalendarDate, std::string>;
+
+/// One input field of a calculator bound to the calculator's inputs struct. A window builds and
+/// binds its controls from a table of these (value changed -> `set`, refresh -> `get`), and
+/// grovan-cli reads, echoes and describes the inputs by `field->key` through the same table.
+/// `set` takes the alternative that `field->kind` calls for, holding a value inside the field's
+/// range; checking that is the caller's part.
+template <typename Inputs> struct InputBinding
+{
+    const FieldDescription* field;
+    InputValue (*get)(const Inputs&);
+    void (*set)(Inputs&, const InputValue&);
+};
+
+/// One result of a calculator: its description and its unrounded value.
+template <typename Results> struct ResultBinding
+{
+    const FieldDescription* field;
+    double (*get)(const Results&);
+    /// The value the window hands to the display format where the window rounds it in its own
+    /// way first (a deduction shown in whole rands, halves to even); nullptr shows `get` as is.
+    double (*shown)(const Results&) = nullptr;
+};
+
+/// The text a result field shows: the shown value formatted with the field's display format.
+template <typename Results>
+std::string shownText(const ResultBinding<Results>& binding, const Results& results)
+{
+    const double value = binding.shown != nullptr ? binding.shown(results) : binding.get(results);
+    return formatNumber(value, binding.field->displayFormat);
+}
+
+/// Why a calculator refused its inputs: the field the window returns the focus to, and the
+/// message it shows.
+struct FieldProblem
+{
+    const FieldDescription* field = nullptr;
+    Message message;
+
+    bool operator==(const FieldProblem&) const = default;
+};
+
+} // namespace grovan
