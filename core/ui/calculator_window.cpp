@@ -1,5 +1,6 @@
 #include "core/ui/calculator_window.h"
 
+#include "core/ui/access_key_scope.h"
 #include "core/ui/info_panel.h"
 #include "core/ui/print_panel.h"
 #include "core/ui/setup_panel.h"
@@ -45,6 +46,7 @@ CalculatorWindow::CalculatorWindow(const QString& caption, QWidget* parent)
     layout->addSpacing(8);
     layout->addLayout(buttons);
 
+    new AccessKeyScope(this);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
     connect(m_calculate, &QPushButton::clicked, this, [this] { calculate(); });
 }

@@ -28,7 +28,8 @@ class SetupPanel;
 ///
 /// While any panel is open the main buttons are disabled: the set-up panel must be confirmed
 /// before anything is calculated or printed, and the panels' own "&OK" and "&Cancel" keep their
-/// access keys to themselves.
+/// access keys to themselves. With the focus in the window, its buttons' access keys come before
+/// the main window's menu bar (AccessKeyScope).
 class CalculatorWindow : public QWidget
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 #include "core/ui/date_field.h"
 #include "core/ui/info_panel.h"
 #include "core/ui/numeric_field.h"
+#include "core/ui/overlay_panel.h"
 #include "core/ui/print_panel.h"
 #include "core/ui/report_viewer.h"
 #include "core/ui/setup_panel.h"
@@ -17,6 +18,8 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -340,6 +343,45 @@ void AnnualWindowTest::opensWithEveryFieldOfTheTablesAndItsDefaults()
     // Calculated on opening; the focus starts in the first field.
     QCOMPARE(shown(*window, "numAns(1)"), QStringLiteral("0.00"));
     QCOMPARE(window->focusWidget(), control(*window, "silgEdit1"));
+
+    // Tab goes down the inputs, along the months, to the dates and the buttons; the results and
+    // the hidden panels are passed by.
+    QStringList visited{window->focusWidget()->objectName()};
+    for (int i = 0; i < 29; ++i) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        visited << window->focusWidget()->objectName();
+    }
+    QCOMPARE(visited, (QStringList{"silgEdit1",
+                                   "silgEdit2",
+                                   "numEmpERMedAidCont",
+                                   "numEmpEEMedAidCont",
+                                   "numEmpRRFundCont",
+                                   "numEmpERFundCont",
+                                   "numDirFees",
+                                   "silgEdit4",
+                                   "silgEdit8",
+                                   "numAnnCalcBens(3)",
+                                   "numAnnCalcBens(4)",
+                                   "numAnnCalcBens(5)",
+                                   "numAnnCalcBens(6)",
+                                   "numAnnCalcBens(7)",
+                                   "numAnnCalcBens(8)",
+                                   "numAnnCalcBens(9)",
+                                   "numAnnCalcBens(10)",
+                                   "numAnnCalcBens(11)",
+                                   "numAnnCalcBens(12)",
+                                   "numAnnCalcBens(1)",
+                                   "numAnnCalcBens(2)",
+                                   "cmdDuplicate",
+                                   "dtStartDate",
+                                   "dtEndDate",
+                                   "cmdOk",
+                                   "cmdCalculate",
+                                   "cmdSettings",
+                                   "cmdPrint",
+                                   "cmdInfo(0)",
+                                   "silgEdit1"}));
+    QVERIFY(shell.sink.messages.empty());
 }
 
 void AnnualWindowTest::calculateShowsWhatTheEngineGives_data()
@@ -790,34 +832,63 @@ void AnnualWindowTest::printingDirectlyToAPrinterKeepsThePreviewsTitle()
 void AnnualWindowTest::accessKeysReachTheButtons_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("panel"); // the panel the key opens, or "" for Calculate
-    QTest::newRow("Alt+C calculates") << int(Qt::Key_C) << "";
-    QTest::newRow("Alt+S opens the set-up") << int(Qt::Key_S) << "fraSetup";
-    QTest::newRow("Alt+P opens the print panel") << int(Qt::Key_P) << "fraPrint";
-    QTest::newRow("Alt+I opens the information") << int(Qt::Key_I) << "fraInfo_One";
+    QTest::addColumn<QString>("opens"); // the panel or menu the key opens, or "" for Calculate
+    QTest::addColumn<int>("closeKey");  // the access key of the panel's closing button
+    // Inside the main window, whose menu bar has "&Car Calculations" and "Bu&siness
+    // Calculations": with the focus in the calculator its own buttons come first.
+    QTest::newRow("Alt+C calculates") << int(Qt::Key_C) << "" << 0;
+    QTest::newRow("Alt+S opens the set-up, O&K closes it")
+        << int(Qt::Key_S) << "fraSetup" << int(Qt::Key_K);
+    QTest::newRow("Alt+P opens the print panel, &Cancel closes it")
+        << int(Qt::Key_P) << "fraPrint" << int(Qt::Key_C);
+    QTest::newRow("Alt+I opens the information, &OK closes it")
+        << int(Qt::Key_I) << "fraInfo_One" << int(Qt::Key_O);
+    // A letter that no button of the window has still reaches the menu bar.
+    QTest::newRow("Alt+T opens the TaxCalcs menu") << int(Qt::Key_T) << "mnuTaxCalc" << 0;
 }
 
 void AnnualWindowTest::accessKeysReachTheButtons()
 {
     QFETCH(int, key);
-    QFETCH(QString, panel);
+    QFETCH(QString, opens);
+    QFETCH(int, closeKey);
     AnnualFixture shell;
-    auto window = shell.open();
-    QVERIFY(window);
+    QVERIFY(shell.calculators.add("mnuAnnual", [](const ShellContext& context) {
+        return std::make_unique<frmAnnual>(context);
+    }));
+    MDIForm1 main(shell.context, shell.calculators);
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    main.findChild<QAction*>(QStringLiteral("mnuAnnual"))->trigger();
+    auto* window = qobject_cast<frmAnnual*>(main.childWindow(QStringLiteral("frmAnnual")));
+    QVERIFY(window != nullptr);
     enter(*window, "silgEdit1", "40");
-    typeInto(control(*window, "silgEdit2"), "500000");
-    QTest::keyClick(window.get(), static_cast<Qt::Key>(key), Qt::AltModifier);
+    QLineEdit* salary = control(*window, "silgEdit2");
+    typeInto(salary, "500000");
+    QTest::keyClick(salary, static_cast<Qt::Key>(key), Qt::AltModifier);
 
-    if (panel.isEmpty()) {
-        QTRY_COMPARE(shown(*window, "numAns(1)"), QStringLiteral("106 725.00"));
+    if (auto* menu = opens.isEmpty() ? nullptr : main.findChild<QMenu*>(opens)) {
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
         return;
     }
-    auto* opened = window->findChild<OverlayPanel*>(panel);
-    QVERIFY(opened != nullptr);
-    QTRY_VERIFY(opened->isVisible());
-    QVERIFY(opened->isAncestorOf(window->focusWidget()));
-    // The window's own "&OK" is out of reach while a panel is open; the panel's keys work.
-    QVERIFY(!window->okButton()->isEnabled());
+    if (opens.isEmpty()) {
+        QTRY_COMPARE(shown(*window, "numAns(1)"), QStringLiteral("106 725.00"));
+        QCOMPARE(salary->text(), QStringLiteral("500000")); // the key typed nothing
+    } else {
+        auto* opened = window->findChild<OverlayPanel*>(opens);
+        QVERIFY(opened != nullptr);
+        QTRY_VERIFY(opened->isVisible());
+        QVERIFY(opened->isAncestorOf(window->focusWidget()));
+        // The window's own "&OK" is out of reach while a panel is open; the panel's keys work.
+        QVERIFY(!window->okButton()->isEnabled());
+        QTest::keyClick(window->focusWidget(), static_cast<Qt::Key>(closeKey), Qt::AltModifier);
+        QTRY_VERIFY(!opened->isVisible());
+        QVERIFY(window->isVisible());
+    }
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
+    QVERIFY(main.menuBar()->activeAction() == nullptr);
 }
 
 void AnnualWindowTest::theMenuOpensOneWindowAndInitialiseAllClosesIt()
