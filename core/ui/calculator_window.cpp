@@ -86,12 +86,15 @@ void CalculatorWindow::useInfoPanel(InfoPanel* panel, QAbstractButton* opener, i
             [panel, topTwips] { panel->showAt(topTwips); });
 }
 
-void CalculatorWindow::setTabOrderOf(const QList<QWidget*>& fields)
+void CalculatorWindow::setTabOrderOf(const QList<QWidget*>& fields,
+                                     const QList<QWidget*>& afterButtons)
 {
-    QList<QWidget*> order = fields;
-    order.append(mainButtons());
+    const QList<QWidget*> order = fields + mainButtons() + afterButtons;
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
+    }
+    if (!fields.isEmpty()) {
+        fields.front()->setFocus(Qt::OtherFocusReason);
     }
 }
 

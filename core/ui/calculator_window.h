@@ -55,8 +55,9 @@ protected:
     /// `opener` shows `panel` at `topTwips`.
     void useInfoPanel(InfoPanel* panel, QAbstractButton* opener, int topTwips);
 
-    /// Tab order: `fields` in the order given, then the main buttons.
-    void setTabOrderOf(const QList<QWidget*>& fields);
+    /// The order Tab takes: `fields` as given, then the main buttons, then `afterButtons`; the
+    /// focus starts in the first field.
+    void setTabOrderOf(const QList<QWidget*>& fields, const QList<QWidget*>& afterButtons = {});
 
     virtual void calculate() = 0;
     virtual void print(PrintDestination destination, PrintLanguage language) = 0;

@@ -63,10 +63,7 @@ frmAnnual::frmAnnual(const ShellContext& context, QWidget* parent)
     connect(end, &DateField::focusEntered, this,
             [this, end] { end->setEarliest(m_inputs.startDate); });
 
-    setTabOrderOf(tabOrder);
-    setTabOrder(printButton(), infoButton());
-    tabOrder.front()->setFocus(Qt::OtherFocusReason);
-
+    setFieldOrder(tabOrder);
     calculate();
 }
 

@@ -58,4 +58,9 @@ PeriodicTaxWindow::PeriodicTaxWindow(const QString& caption, const ShellContext&
     useInfoPanel(m_infoPanel, m_infoButton, kInfoPanelTop);
 }
 
+void PeriodicTaxWindow::setFieldOrder(const QList<QWidget*>& fields)
+{
+    setTabOrderOf(fields, {m_infoButton});
+}
+
 } // namespace grovan

@@ -28,7 +28,8 @@ struct ShellContext;
 /// - `printer()`, which writes a printout's row into the print database and runs its template.
 ///
 /// A window derives from it, lays its fields out below the information button (`bodyLayout()`),
-/// binds them, and calls `calculate()` at the end of its constructor.
+/// binds them, sets their tab order (`setFieldOrder`) and calls `calculate()` at the end of its
+/// constructor.
 class PeriodicTaxWindow : public CalculatorWindow
 {
     Q_OBJECT
@@ -53,6 +54,10 @@ public:
     const SetupValues& setup() const { return m_setup; }
 
 protected:
+    /// The order Tab takes: `fields`, the main buttons, the information button; the focus starts
+    /// in the first field.
+    void setFieldOrder(const QList<QWidget*>& fields);
+
     MessageSink& messages() const { return m_messages; }
     /// The application-wide record of the last annual taxable income, which the tax procedures
     /// write into (the quick tax calculator reads it).

@@ -282,6 +282,7 @@ private slots:
     void theDateLimitsMoveWithTheOtherDate();
     void setupOkSavesTheFiveFieldsAndRecalculates();
     void anOpenWindowKeepsItsSetupValues();
+    void aStoredRateThatIsNeitherOptionIsUsedAsItStands();
     void informationPanel();
     void printWritesTheRowInTheChosenLanguage();
     void printingDirectlyWithoutAPrinterShowsThePreview();
@@ -666,6 +667,29 @@ void AnnualWindowTest::anOpenWindowKeepsItsSetupValues()
     QVERIFY(third->setupPanel()->option("optTAIncRate20")->isChecked());
 }
 
+void AnnualWindowTest::aStoredRateThatIsNeitherOptionIsUsedAsItStands()
+{
+    AnnualFixture shell;
+    SetupValues stored;
+    stored.TAIncRate8020 = 0.5;
+    QVERIFY(shell.settings.save(stored, SetupFields::Periodic));
+    auto window = shell.open();
+    QVERIFY(window);
+    QVERIFY(!window->setupPanel()->option("optTAIncRate80")->isChecked());
+    QVERIFY(!window->setupPanel()->option("optTAIncRate20")->isChecked());
+    enter(*window, "silgEdit2", "300000");
+    enter(*window, "silgEdit8", "100000");
+    QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
+    // Half the allowance taxed: 350 000, 70 532 + (350 000 - 337 800) x 31 % - 15 714 = 58 600.
+    QCOMPARE(shown(*window, "numMAns"), QStringLiteral("58 600.00"));
+
+    // Until an option is picked: then the option's rate.
+    QTest::mouseClick(window->settingsButton(), Qt::LeftButton);
+    QTest::mouseClick(window->setupPanel()->option("optTAIncRate80"), Qt::LeftButton);
+    QTest::mouseClick(window->setupPanel()->okButton(), Qt::LeftButton);
+    QCOMPARE(shown(*window, "numMAns"), QStringLiteral("67 900.00"));
+}
+
 void AnnualWindowTest::informationPanel()
 {
     AnnualFixture shell;
@@ -782,7 +806,10 @@ void AnnualWindowTest::printingDirectlyWithoutAPrinterShowsThePreview()
     QVERIFY(shell.reports.previewWindow() != nullptr);
     QVERIFY(shell.reports.previewWindow()->isVisible());
     QVERIFY(!window->printPanel()->isVisible());
-    QVERIFY(shell.printDatabase.readRow("IRP5Ann").has_value());
+    // No name typed: the label alone.
+    const auto row = shell.printDatabase.readRow("IRP5Ann");
+    QVERIFY(row.has_value());
+    QCOMPARE(valueOf(*row, "Employee"), FieldValue(std::string(" For : ")));
 }
 
 void AnnualWindowTest::aMissingPrintDatabaseIsMadeAnewAndTheUserTold()
