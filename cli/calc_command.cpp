@@ -2,6 +2,7 @@
 
 #include "cli/calculator_registry.h"
 #include "cli/json_conversion.h"
+#include "cli/pdf_printout.h"
 #include "cli/stored_setup.h"
 
 #include <CLI/CLI.hpp>
@@ -24,7 +25,25 @@ struct CalcArguments
     std::string dataDir;
     std::string language = "en";
     std::string only;
+    std::string pdfFile;
+    std::string name;
+    bool nameGiven = false;
 };
+
+// The input that the printouts of the employees'-tax calculators carry as the employee's name.
+constexpr std::string_view kEmployeeNameKey = "employeeName";
+
+bool hasInput(const CalculatorAdapter& calculator, std::string_view key)
+{
+    for (const FieldGroup& group : calculator.fields()) {
+        for (const FieldDescription* field : group.fields) {
+            if (group.role == FieldRole::Input && field->key == key) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 std::optional<std::string> readText(const CalcArguments& arguments, CliContext& context)
 {
@@ -73,9 +92,25 @@ std::optional<RawInput> readInput(const CalcArguments& arguments, CliContext& co
 void run(const CalcArguments& arguments, CliContext& context, const CalculatorRegistry& calculators)
 {
     const CalculatorAdapter* calculator = calculators.find(arguments.calculator);
-    const auto input = readInput(arguments, context);
+    auto input = readInput(arguments, context);
     if (calculator == nullptr || !input) {
         return;
+    }
+    const bool pdf = !arguments.pdfFile.empty();
+    if (pdf && !pdfPrintoutAvailable()) {
+        context.refuse("--pdf: this grovan-cli was built without the report pages, so it cannot "
+                       "write PDF printouts");
+        return;
+    }
+    if (arguments.nameGiven) {
+        if (!hasInput(*calculator, kEmployeeNameKey)) {
+            context.refuse("--name: the " + arguments.calculator +
+                           " calculator's printout carries no employee name");
+            return;
+        }
+        // The name is only ever text on the printout: it names no file.
+        input->values.emplace_back(std::string(kEmployeeNameKey),
+                                   RawValue{RawType::String, 0.0, arguments.name});
     }
     const PrintLanguage language =
         arguments.language == "af" ? PrintLanguage::Afrikaans : PrintLanguage::English;
@@ -88,17 +123,28 @@ void run(const CalcArguments& arguments, CliContext& context, const CalculatorRe
 
     auto outcome = calculator->run(*input, options);
     if (auto* error = std::get_if<InputError>(&outcome)) {
-        context.refuse(error->key.empty() ? error->message : error->key + ": " + error->message);
+        const std::string key =
+            arguments.nameGiven && error->key == kEmployeeNameKey ? "--name" : error->key;
+        context.refuse(key.empty() ? error->message : key + ": " + error->message);
         return;
     }
-    const nlohmann::ordered_json output =
-        outputToJson(std::get<CalculationOutput>(outcome), language);
+    const CalculationOutput& calculation = std::get<CalculationOutput>(outcome);
+    if (pdf && calculation.printTemplate.empty()) {
+        context.refuse("--pdf: the " + arguments.calculator + " calculator has no printout");
+        return;
+    }
+    const nlohmann::ordered_json output = outputToJson(calculation, language);
     if (arguments.only.empty()) {
         context.out << output.dump() << '\n';
     } else if (output.contains(arguments.only)) {
         context.out << output[arguments.only].dump() << '\n';
     } else {
         context.refuse("the " + arguments.calculator + " calculator has no " + arguments.only);
+        return;
+    }
+    if (pdf && !writePrintoutPdf(calculation, language, defaultAssetFolder(), arguments.pdfFile,
+                                 context.err)) {
+        context.exitCode = kExitFailed;
     }
 }
 
@@ -124,12 +170,18 @@ void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorRegistry
         ->add_option("--data-dir", arguments->dataDir,
                      "The folder of the settings database (default: the program's own)")
         ->check(CLI::ExistingDirectory);
-    command->add_option("--lang", arguments->language, "Language of the printout values")
+    command->add_option("--lang", arguments->language, "Language of the printout (values and PDF)")
         ->check(CLI::IsMember({"en", "af"}));
+    command->add_option("--pdf", arguments->pdfFile,
+                        "Also write the printout to this PDF file, as the program prints it");
+    CLI::Option* name = command->add_option(
+        "--name", arguments->name, "The employee's name on the printout (at most 50 characters)");
     command->add_option("--only", arguments->only, "Write only this part of the output")
         ->check(CLI::IsMember({"inputs", "results", "printout"}));
-    command->callback(
-        [arguments, &context, &calculators] { run(*arguments, context, calculators); });
+    command->callback([arguments, name, &context, &calculators] {
+        arguments->nameGiven = name->count() > 0;
+        run(*arguments, context, calculators);
+    });
 }
 
 } // namespace grovan::cli

@@ -11,10 +11,15 @@ namespace grovan::cli {
 class CalculatorRegistry;
 
 /// `grovan-cli calc NAME [KEY=VALUE...] [--input FILE] [--data-dir DIR] [--lang en|af]
-/// [--only inputs|results|printout]`: one calculation from a JSON object of inputs (the file, or
-/// standard input when neither a file nor KEY=VALUE arguments are given; the arguments override
-/// the object's members), written as one JSON object. Invalid input gives the window's message
-/// on standard error, exit code 2 and no output.
+/// [--only inputs|results|printout] [--pdf FILE] [--name NAME]`: one calculation from a JSON
+/// object of inputs (the file, or standard input when neither a file nor KEY=VALUE arguments are
+/// given; the arguments override the object's members), written as one JSON object. Invalid
+/// input gives the window's message on standard error, exit code 2 and no output.
+///
+/// `--pdf` also writes the calculator's printout in the `--lang` language to FILE through its
+/// report template, as the desktop program prints it (any calculator with a template has it);
+/// `--name` is the employee name on it, as typed on the print panel. A PDF that cannot be
+/// written leaves exit code 1 after the JSON output.
 void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators);
 
 } // namespace grovan::cli

@@ -28,7 +28,8 @@ struct CalculationOutput
 {
     std::vector<NamedValue> inputs;
     std::vector<NamedValue> results;
-    std::string_view printTable; ///< empty for a calculator without a printout
+    std::string_view printTable;    ///< empty for a calculator without a printout
+    std::string_view printTemplate; ///< the template printing the table (grovan-cli --pdf)
     std::function<Row(PrintLanguage)> printRow;
 };
 

@@ -25,6 +25,7 @@ std::unique_ptr<CalculatorAdapter> annualCalculator()
             .afterCalculation = applyCalculatedCounts,
             .printTable = kAnnualPrintTable,
             .printRow = annualPrintRow,
+            .printTemplate = kAnnualReportTemplate,
         });
 }
 

@@ -1,30 +1,25 @@
 #include "cli/stored_setup.h"
 
+#include "cli/stream_sink.h"
 #include "core/app_paths.h"
 
 namespace grovan::cli {
 
 namespace {
 
-class StreamSink : public MessageSink
+AppPaths programPaths()
 {
-public:
-    explicit StreamSink(std::ostream& out) : m_out(out) {}
-    void show(const Message& message) override { m_out << "grovan-cli: " << message.text << '\n'; }
-
-private:
-    std::ostream& m_out;
-};
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return locateAppPathsFromEnvironment(error ? std::filesystem::path("grovan-cli") : executable);
+}
 
 } // namespace
 
 std::optional<std::filesystem::path> defaultDataFolder(std::ostream& err)
 {
     std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::filesystem::path folder =
-        locateAppPathsFromEnvironment(error ? std::filesystem::path("grovan-cli") : executable)
-            .dataDir;
+    const std::filesystem::path folder = programPaths().dataDir;
     std::filesystem::create_directories(folder, error);
     if (error) {
         err << "grovan-cli: cannot make the data folder " << folder << ": " << error.message()
@@ -32,6 +27,11 @@ std::optional<std::filesystem::path> defaultDataFolder(std::ostream& err)
         return std::nullopt;
     }
     return folder;
+}
+
+std::filesystem::path defaultAssetFolder()
+{
+    return programPaths().assetDir;
 }
 
 SetupValues loadStoredSetup(const std::filesystem::path& dataFolder, std::ostream& err)

@@ -31,6 +31,8 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
     std::function<void(Inputs&, const Results&)> afterCalculation;
     std::string_view printTable;
     std::function<Row(const Inputs&, const Results&, PrintLanguage)> printRow;
+    /// The report template that prints `printTable`, a file name in the asset folder.
+    std::string_view printTemplate;
 };
 
 /// Runs a calculator from its definition: unknown keys are refused; each given input is read for
@@ -151,6 +153,7 @@ private:
         }
         if (m_def.printRow) {
             out.printTable = m_def.printTable;
+            out.printTemplate = m_def.printTemplate;
             out.printRow = [printRow = m_def.printRow, inputs, results](PrintLanguage language) {
                 return printRow(inputs, results, language);
             };

@@ -40,6 +40,9 @@ public:
                  QWidget* window);
     ~ReportViewer() override;
 
+    /// The main window, once it exists (the viewer may be made before it).
+    void setWindow(QWidget* window) { m_window = window; }
+
     /// The template to render: a full path, AppFolder and the template's file name.
     void setTemplateFile(const std::filesystem::path& file) { m_templateFile = file; }
     const std::filesystem::path& templateFile() const { return m_templateFile; }

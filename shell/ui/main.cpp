@@ -1,14 +1,30 @@
 #include "core/app_paths.h"
+#include "core/print_database.h"
 #include "core/program_version.h"
 #include "core/settings_store.h"
 #include "core/startup_store.h"
 #include "core/ui/message_box_sink.h"
 #include "core/ui/printer_choice.h"
+#include "core/ui/report_viewer.h"
+#include "paye/ui/frm_annual.h"
 #include "shell/app_state.h"
 #include "shell/ui/calculator_registry.h"
 #include "shell/ui/mdi_form1.h"
 
 #include <QApplication>
+
+#include <filesystem>
+
+namespace {
+
+// Takes no notice of what it is told.
+class QuietSink : public grovan::MessageSink
+{
+public:
+    void show(const grovan::Message&) override {}
+};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -24,18 +40,30 @@ int main(int argc, char* argv[])
     grovan::StartupStateDatabase startup(paths.startupDatabase(), messages);
     grovan::AppState state;
     grovan::PrinterChoice printer;
-    const grovan::ShellContext context{
-        paths, grovan::ProgramVersion::current(), messages, state, printer, settings, startup};
+    grovan::PrintDatabase printDatabase(paths.printDatabase(), messages);
+    // A new installation's print database is made at its first start without a word; one that
+    // goes missing later is made anew at the next printout, and the user is told.
+    if (std::error_code error; !std::filesystem::exists(paths.printDatabase(), error) && !error) {
+        QuietSink quiet;
+        grovan::PrintDatabase(paths.printDatabase(), quiet).prepare();
+    }
+    grovan::ReportViewer reports(printDatabase, printer, messages, nullptr);
+    const grovan::ShellContext context{paths,    grovan::ProgramVersion::current(),
+                                       messages, state,
+                                       printer,  settings,
+                                       startup,  printDatabase,
+                                       reports};
 
+    // Each calculator window is registered under the menu command that opens it; a calculator
+    // that is not registered keeps its menu command disabled.
     grovan::CalculatorRegistry calculators;
-    // Each calculator window is registered here under the menu command that opens it, such as
-    //     calculators.add("mnuAnnual", [](const grovan::ShellContext& shared) {
-    //         return std::make_unique<grovan::frmAnnual>(shared);
-    //     });
-    // A calculator that is not registered keeps its menu command disabled.
+    calculators.add("mnuAnnual", [](const grovan::ShellContext& shared) {
+        return std::make_unique<grovan::frmAnnual>(shared);
+    });
 
     grovan::MDIForm1 window(context, calculators);
     messages.setParent(&window);
+    reports.setWindow(&window);
     if (!window.startUp()) {
         return 0;
     }

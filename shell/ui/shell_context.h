@@ -2,10 +2,12 @@
 
 #include "core/app_paths.h"
 #include "core/message.h"
+#include "core/print_database.h"
 #include "core/program_version.h"
 #include "core/settings_store.h"
 #include "core/startup_store.h"
 #include "core/ui/printer_choice.h"
+#include "core/ui/report_viewer.h"
 #include "shell/app_state.h"
 
 namespace grovan {
@@ -21,6 +23,8 @@ struct ShellContext
     PrinterChoice& printer;        ///< the printer chosen under "Printer Setup"
     SettingsDatabase& settings;    ///< "Settings.mdb"
     StartupStateDatabase& startup; ///< "bcdv.mdb"
+    PrintDatabase& printDatabase;  ///< "Crysprin.mdb", the tables the printouts fill
+    ReportViewer& reports;         ///< renders a printout's template to the preview or printer
 };
 
 } // namespace grovan

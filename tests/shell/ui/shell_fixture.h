@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/app_paths.h"
+#include "core/print_database.h"
 #include "core/program_version.h"
 #include "core/settings_store.h"
 #include "core/startup_store.h"
 #include "core/ui/printer_choice.h"
+#include "core/ui/report_viewer.h"
 #include "shell/app_state.h"
 #include "shell/ui/calculator_registry.h"
 #include "shell/ui/shell_context.h"
@@ -23,7 +25,7 @@
 namespace grovan::testing {
 
 /// Everything the main window needs, in a fresh temporary folder: assets in "share", databases
-/// in "data", messages recorded, version 2.0.5.
+/// in "data", messages recorded, version 2.0.5. The report viewer has no main window.
 struct ShellFixture
 {
     ShellFixture()
@@ -39,8 +41,11 @@ struct ShellFixture
     PrinterChoice printer;
     SettingsDatabase settings{paths.settingsDatabase(), sink};
     StartupStateDatabase startup{paths.startupDatabase(), sink};
+    PrintDatabase printDatabase{paths.printDatabase(), sink};
+    ReportViewer reports{printDatabase, printer, sink, nullptr};
     CalculatorRegistry calculators;
-    ShellContext context{paths, ProgramVersion{2, 0, 5}, sink, state, printer, settings, startup};
+    ShellContext context{paths,   ProgramVersion{2, 0, 5}, sink,   state, printer, settings,
+                         startup, printDatabase,           reports};
 };
 
 /// Records, in order, the name of every "frm" window that handles a close event.

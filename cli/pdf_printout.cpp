@@ -1,0 +1,110 @@
+#include "cli/pdf_printout.h"
+
+#include "cli/stream_sink.h"
+#include "core/print_database.h"
+#include "core/ui/report_pdf.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace grovan::cli {
+
+namespace {
+
+// Keeps the messages of a step whose messages matter only when it fails.
+class CollectingSink : public MessageSink
+{
+public:
+    void show(const Message& message) override { messages.push_back(message); }
+    std::vector<Message> messages;
+};
+
+// A new folder below the system's temporary folder that only this user can enter, removed with
+// everything in it at the end.
+class PrivateFolder
+{
+public:
+    PrivateFolder()
+    {
+        std::error_code error;
+        std::string name =
+            (std::filesystem::temp_directory_path(error) / "grovan-cli-XXXXXX").string();
+        if (!error && ::mkdtemp(name.data()) != nullptr) {
+            m_path = name;
+        }
+    }
+    ~PrivateFolder()
+    {
+        if (!m_path.empty()) {
+            std::error_code error;
+            std::filesystem::remove_all(m_path, error);
+        }
+    }
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+
+    /// Empty when no folder could be made.
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Qt's own notes (a missing runtime folder and the like) are not the user's business here; what
+// the printout needs to say comes through the message sink.
+void onlyCriticalQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << "grovan-cli: " << text.toStdString() << '\n';
+    }
+}
+
+} // namespace
+
+bool pdfPrintoutAvailable()
+{
+    return true;
+}
+
+bool writePrintoutPdf(const CalculationOutput& output, PrintLanguage language,
+                      const std::filesystem::path& assetFolder,
+                      const std::filesystem::path& pdfFile, std::ostream& err)
+{
+    StreamSink sink(err);
+    const PrivateFolder folder;
+    if (folder.path().empty()) {
+        err << "grovan-cli: no temporary folder could be made for the printout\n";
+        return false;
+    }
+    const PrintDatabase database(folder.path() / "Crysprin.mdb", sink);
+    CollectingSink making;
+    if (!PrintDatabase(database.file(), making).prepare()) {
+        for (const Message& message : making.messages) {
+            sink.show(message);
+        }
+        return false;
+    }
+    if (!database.writeRow(output.printTable, output.printRow(language))) {
+        return false;
+    }
+
+    std::unique_ptr<QGuiApplication> application;
+    if (QCoreApplication::instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        qInstallMessageHandler(onlyCriticalQtMessages);
+        static int argc = 1;
+        static char name[] = "grovan-cli";
+        static char* argv[] = {name, nullptr};
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return renderReportToPdf(assetFolder / output.printTemplate, database, pdfFile, sink);
+}
+
+} // namespace grovan::cli

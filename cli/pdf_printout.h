@@ -1,0 +1,24 @@
+#pragma once
+
+#include "cli/calculator_adapter.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace grovan::cli {
+
+/// Whether this grovan-cli writes PDF printouts: it does when it is built with the program's
+/// report pages (the desktop program's build).
+bool pdfPrintoutAvailable();
+
+/// Writes the printout of one calculation in `language` to `pdfFile` through the calculator's
+/// report template in `assetFolder`, page for page as the desktop program's preview shows it;
+/// no display is needed. The printout row goes into a print database of its own in a new private
+/// temporary folder, removed afterwards: runs side by side never print each other's rows, and
+/// the desktop program's print database keeps what its last printout left. False, with the
+/// reason on `err`, when nothing was written.
+bool writePrintoutPdf(const CalculationOutput& output, PrintLanguage language,
+                      const std::filesystem::path& assetFolder,
+                      const std::filesystem::path& pdfFile, std::ostream& err);
+
+} // namespace grovan::cli

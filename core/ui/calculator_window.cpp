@@ -1,0 +1,101 @@
+#include "core/ui/calculator_window.h"
+
+#include "core/ui/access_key_scope.h"
+#include "core/ui/info_panel.h"
+#include "core/ui/print_panel.h"
+#include "core/ui/setup_panel.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace grovan {
+
+namespace {
+
+QPushButton* mainButton(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("Calculate")) +
+                            32);
+    return button;
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(const QString& caption, QWidget* parent)
+    : QWidget(parent), m_body(new QVBoxLayout),
+      m_ok(mainButton(tr("&OK"), QStringLiteral("cmdOk"), this)),
+      m_calculate(mainButton(tr("&Calculate"), QStringLiteral("cmdCalculate"), this)),
+      m_settings(mainButton(tr("&Settings"), QStringLiteral("cmdSettings"), this)),
+      m_print(mainButton(tr("&Print"), QStringLiteral("cmdPrint"), this))
+{
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(m_body);
+    layout->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {m_ok, m_calculate, m_settings, m_print}) {
+        buttons->addWidget(button);
+    }
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    new AccessKeyScope(this);
+    connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_calculate, &QPushButton::clicked, this, [this] { calculate(); });
+}
+
+QList<QWidget*> CalculatorWindow::mainButtons() const
+{
+    return {m_ok, m_calculate, m_settings, m_print};
+}
+
+void CalculatorWindow::useSetupPanel(SetupPanel* panel, int topTwips)
+{
+    panel->disableWhileOpen(mainButtons());
+    connect(m_settings, &QPushButton::clicked, panel,
+            [panel, topTwips] { panel->showAt(topTwips); });
+    connect(panel, &SetupPanel::confirmed, this, [this] {
+        QCoreApplication::processEvents();
+        calculate();
+    });
+}
+
+void CalculatorWindow::usePrintPanel(PrintPanel* panel, int topTwips)
+{
+    panel->disableWhileOpen(mainButtons());
+    connect(m_print, &QPushButton::clicked, panel, [panel, topTwips] { panel->showAt(topTwips); });
+    connect(panel, &PrintPanel::printDirectly, this, [this](int language) {
+        print(PrintDestination::Printer, static_cast<PrintLanguage>(language));
+    });
+    connect(panel, &PrintPanel::viewReport, this, [this](int language) {
+        print(PrintDestination::Window, static_cast<PrintLanguage>(language));
+    });
+}
+
+void CalculatorWindow::useInfoPanel(InfoPanel* panel, QAbstractButton* opener, int topTwips)
+{
+    panel->disableWhileOpen(mainButtons());
+    connect(opener, &QAbstractButton::clicked, panel,
+            [panel, topTwips] { panel->showAt(topTwips); });
+}
+
+void CalculatorWindow::setTabOrderOf(const QList<QWidget*>& fields,
+                                     const QList<QWidget*>& afterButtons)
+{
+    const QList<QWidget*> order = fields + mainButtons() + afterButtons;
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    if (!fields.isEmpty()) {
+        fields.front()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+} // namespace grovan

@@ -1,0 +1,200 @@
+#include "paye/ui/frm_annual.h"
+
+#include "core/ui/date_field.h"
+#include "core/ui/form_builder.h"
+#include "core/ui/numeric_field.h"
+#include "paye/annual_fields.h"
+#include "paye/annual_printout.h"
+#include "paye/annual_validation.h"
+#include "shell/ui/shell_context.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace grovan {
+
+namespace {
+
+constexpr PeriodicTaxWindow::PanelTops kPanelTops{.setup = 1935, .print = 1650};
+
+QString qText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool isMonthField(const FieldDescription& field)
+{
+    for (int month = 1; month <= 12; ++month) {
+        if (&field == &annualBeneficiariesField(month)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+frmAnnual::frmAnnual(const ShellContext& context, QWidget* parent)
+    : PeriodicTaxWindow(tr("Annual"), context, kPanelTops, parent),
+      m_binder(m_inputs, annualInputBindings(), context.messages, annualRefusalMessage),
+      m_resultFields(annualResultBindings())
+{
+    setObjectName(QStringLiteral("frmAnnual"));
+    const QList<QWidget*> tabOrder = buildFields();
+    m_binder.bind(this);
+    m_resultFields.bind(this);
+
+    for (const int month : kTaxYearMonths) {
+        m_binder.setRefusalHandler(
+            annualBeneficiariesField(month),
+            [this, month](std::optional<double> rejected) { limitMonth(month, rejected); });
+    }
+    // The start date may not pass the end date, nor the end date precede the start date: each
+    // field takes the other's current date as its limit when it gets the focus.
+    auto* start = qobject_cast<DateField*>(m_binder.field(annualStartDateField()));
+    auto* end = qobject_cast<DateField*>(m_binder.field(annualEndDateField()));
+    connect(start, &DateField::focusEntered, this,
+            [this, start] { start->setLatest(m_inputs.endDate); });
+    connect(end, &DateField::focusEntered, this,
+            [this, end] { end->setEarliest(m_inputs.startDate); });
+
+    setFieldOrder(tabOrder);
+    calculate();
+}
+
+QList<QWidget*> frmAnnual::buildFields()
+{
+    auto* columns = new QHBoxLayout;
+    auto* inputs = new QWidget(this);
+    FormBuilder inputForm(inputs);
+    inputForm.grid()->setContentsMargins(0, 0, 0, 0);
+    auto* results = new QWidget(this);
+    FormBuilder resultForm(results);
+    resultForm.grid()->setContentsMargins(0, 0, 0, 0);
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::VLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    columns->addWidget(inputs, 0, Qt::AlignTop);
+    columns->addSpacing(12);
+    columns->addWidget(separator);
+    columns->addSpacing(12);
+    columns->addWidget(results, 0, Qt::AlignTop);
+    columns->addStretch();
+
+    auto* months = new QGroupBox(tr("Number of Medical Aid Beneficiaries "), this);
+    auto* monthGrid = new QGridLayout(months);
+    auto* duplicate = new QPushButton(tr("Duplicate March to all 12 months "), months);
+    duplicate->setObjectName(QStringLiteral("cmdDuplicate"));
+    duplicate->setAutoDefault(false);
+
+    auto* dates = new QHBoxLayout;
+    QList<QWidget*> inputOrder;
+    QList<QWidget*> monthOrder;
+    QList<QWidget*> dateOrder;
+    for (const InputBinding<AnnualInputs>& binding : annualInputBindings()) {
+        const FieldDescription& field = *binding.field;
+        if (field.kind == FieldKind::Text) {
+            continue; // the employee name is the print panel's
+        }
+        if (isMonthField(field)) {
+            const int column = static_cast<int>(monthOrder.size());
+            QWidget* widget = FormBuilder::createField(field, months);
+            auto* caption = new QLabel(qText(field.label), months);
+            caption->setBuddy(widget);
+            monthGrid->addWidget(caption, 0, column, Qt::AlignHCenter);
+            monthGrid->addWidget(widget, 1, column, Qt::AlignHCenter);
+            monthOrder.append(widget);
+        } else if (field.kind == FieldKind::Date) {
+            QWidget* widget = FormBuilder::createField(field, this);
+            auto* caption = new QLabel(qText(field.label), this);
+            caption->setBuddy(widget);
+            if (!dateOrder.isEmpty()) {
+                dates->addSpacing(24);
+            }
+            dates->addWidget(caption);
+            dates->addWidget(widget);
+            dateOrder.append(widget);
+        } else {
+            inputOrder.append(inputForm.addRow(field));
+        }
+    }
+    monthGrid->addWidget(duplicate, 2, 0, 1, static_cast<int>(monthOrder.size()), Qt::AlignLeft);
+    dates->addStretch();
+
+    for (const ResultBinding<AnnualResults>& binding : annualResultBindings()) {
+        if (binding.field->controlName.empty()) {
+            continue; // a value only the printout writes
+        }
+        // Room for the largest tax the amounts can give, so that the figures line up.
+        auto* field = new NumericField(*binding.field, results);
+        field->setDigitLimits(9, 2);
+        resultForm.addRow(qText(binding.field->label), field);
+    }
+    // The amounts the employer deducts stand out from the figures that lead to them.
+    for (const char* total : {"numTaxLiability", "numAns(1)"}) {
+        QLabel* label = resultForm.label(QLatin1String(total));
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+    }
+
+    bodyLayout()->addLayout(columns);
+    bodyLayout()->addSpacing(6);
+    bodyLayout()->addWidget(months);
+    bodyLayout()->addSpacing(6);
+    bodyLayout()->addLayout(dates);
+
+    connect(duplicate, &QPushButton::clicked, this, &frmAnnual::duplicateMarch);
+    return inputOrder + monthOrder + QList<QWidget*>{duplicate} + dateOrder;
+}
+
+void frmAnnual::calculate()
+{
+    // A count still being typed when the calculation is asked for has not met the rule for
+    // leaving its field yet.
+    for (const int month : kTaxYearMonths) {
+        if (auto message = limitBeneficiaries(m_inputs.beneficiaries[month])) {
+            messages().show(*message);
+            m_binder.showValues();
+        }
+    }
+    if (auto problem = validateAnnualInputs(m_inputs)) {
+        m_binder.showProblem(*problem);
+        return;
+    }
+    m_results = calculateAnnual(m_inputs, setup(), taxableIncome());
+    applyCalculatedCounts(m_inputs, m_results);
+    m_binder.showValues();
+    m_resultFields.show(m_results);
+}
+
+void frmAnnual::print(PrintDestination destination, PrintLanguage language)
+{
+    printer().printRow(kAnnualPrintTable, annualPrintRow(m_inputs, m_results, language),
+                       kAnnualReportTemplate, QString::fromUtf8(kAnnualPreviewTitle), destination);
+}
+
+void frmAnnual::duplicateMarch()
+{
+    for (const FieldProblem& problem : grovan::duplicateMarch(m_inputs)) {
+        messages().show(problem.message);
+    }
+    m_binder.showValues();
+}
+
+void frmAnnual::limitMonth(int month, std::optional<double> rejected)
+{
+    auto count = static_cast<std::int16_t>(rejected.value_or(0.0));
+    if (auto message = limitBeneficiaries(count)) {
+        messages().show(*message);
+        m_inputs.beneficiaries[month] = count;
+        m_binder.showValues();
+    }
+}
+
+} // namespace grovan

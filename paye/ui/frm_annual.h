@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/ui/input_binder.h"
+#include "core/ui/result_binder.h"
+#include "paye/annual_calculator.h"
+#include "paye/ui/periodic_tax_window.h"
+
+#include <optional>
+
+namespace grovan {
+
+/// The annual tax calculator's window ("Annual"): the employees' tax of a tax year, or of the
+/// part of it between a start and an end date. The fields are built from the engine's field
+/// tables and bound to the window's inputs; "&Calculate" (also run on opening and after the
+/// set-up panel's "O&K") hands them to `calculateAnnual` and shows what it returns. The window
+/// holds no tax rules of its own: the 24-member limit of the month fields, the date messages and
+/// the printout row are the engine's.
+class frmAnnual : public PeriodicTaxWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmAnnual(const ShellContext& context, QWidget* parent = nullptr);
+
+    /// The inputs as the fields hold them.
+    const AnnualInputs& inputs() const { return m_inputs; }
+    /// The results of the last calculation, unrounded.
+    const AnnualResults& results() const { return m_results; }
+
+protected:
+    void calculate() override;
+    /// The printout of the inputs as they stand beside the results of the last calculation: the
+    /// printout does not recalculate.
+    void print(PrintDestination destination, PrintLanguage language) override;
+
+private:
+    QList<QWidget*> buildFields();
+    void duplicateMarch();
+    void limitMonth(int month, std::optional<double> rejected);
+
+    AnnualInputs m_inputs;
+    AnnualResults m_results;
+    InputBinder<AnnualInputs> m_binder;
+    ResultBinder<AnnualResults> m_resultFields;
+};
+
+} // namespace grovan

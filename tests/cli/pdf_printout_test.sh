@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# grovan-cli calc --pdf: the printout written as a PDF through the shipped template, checked by
+# its text as a reader would copy it (pdftotext), and the refusals around it.
+# Usage: pdf_printout_test.sh CLI SCRATCH_FOLDER
+set -u
+cli=$(realpath "$1")
+scratch=$2
+rm -rf "$scratch"
+mkdir -p "$scratch"
+cd "$scratch" || exit 1
+
+months="beneficiariesMar=2 beneficiariesApr=2 beneficiariesMay=2 beneficiariesJun=2"
+months+=" beneficiariesJul=2 beneficiariesAug=2 beneficiariesSep=2 beneficiariesOct=2"
+months+=" beneficiariesNov=2 beneficiariesDec=2 beneficiariesJan=2 beneficiariesFeb=2"
+long_name=$(printf 'N%.0s' {1..51})
+
+# One case a line, fields separated by "|":
+#   name | expected exit code | arguments after "calc annual --data-dir ." | the PDF file, or -
+#   for none | texts the PDF (exit 0) or standard error (otherwise) must hold, separated by ";"
+# Amounts: 512 000 taxed 110 739 + 44 500 x 36 % - 15 714 = 111 045; the credits 12 x 664 = 7 968;
+# 111 045 - 7 968 = 103 077.
+cases=$(cat <<CASES
+english|0|age=40 salary=500000 employerMedical=12000 $months --name 'Thandiwe Nkosi'|en.pdf|Annual Check;For : Thandiwe Nkosi;Age :;Remuneration/salary;500 000.00;Employer's med aid contrib.;12 000.00;Tax liability;111 045.00;7 968.00;PAYE;Total tax deduction;103 077.00;(E.& O.E.);Page 1 of 1
+afrikaans|0|age=40 salary=500000 employerMedical=12000 $months --lang af --name 'Jan du Plessis'|af.pdf|Jaarlikse Inkomste;Vir : Jan du Plessis;Ouderdom :;Besoldiging;500 000.00;Werkgewer se bydrae aan mediesefonds;12 000.00;Belasting verpligting;111 045.00;7 968.00;LBS;Totaal;103 077.00;(B.& F.W.)
+no name|0|salary=1|none.pdf|For :;Annual Check
+name is text, not a path or markup|0|salary=1 --name '../<b>x</b> & Seuns'|odd.pdf|For : ../<b>x</b> & Seuns
+name longer than 50 characters|2|salary=1 --name $long_name|-|--name: must be at most 50
+PDF in a folder that does not exist|1|salary=1 --pdf missing-folder/x.pdf|-|could not be written
+CASES
+)
+
+ran=0
+failed=0
+while IFS='|' read -r name want_exit args pdf want; do
+    ran=$((ran + 1))
+    rm -f ./*.pdf
+    pdf_args=()
+    if [ "$pdf" != "-" ]; then
+        pdf_args=(--pdf "$pdf")
+    fi
+    eval "set -- $args"
+    "$cli" calc annual --data-dir . "$@" "${pdf_args[@]}" >stdout 2>stderr </dev/null
+    got_exit=$?
+    problem=""
+    if [ "$got_exit" != "$want_exit" ]; then
+        problem="exit code $got_exit, expected $want_exit"
+    elif [ "$want_exit" = 0 ]; then
+        if [ ! -s "$pdf" ]; then
+            problem="no PDF written"
+        else
+            text=$(pdftotext -layout "$pdf" -)
+            IFS=';' read -r -a wanted <<<"$want"
+            for line in "${wanted[@]}"; do
+                if [[ "$text" != *"$line"* ]]; then
+                    problem+="the PDF lacks \"$line\"; "
+                fi
+            done
+        fi
+        if [ -s stderr ]; then
+            problem+="standard error: $(cat stderr)"
+        fi
+    else
+        if [[ "$(cat stderr)" != *"$want"* ]]; then
+            problem="standard error lacks \"$want\": $(cat stderr)"
+        fi
+        if compgen -G "*.pdf" >/dev/null || [ -e missing-folder ]; then
+            problem+=" a PDF was written"
+        fi
+    fi
+    # Nothing is ever made under the name's text, here or a folder up.
+    if compgen -G "*Seuns*" >/dev/null || compgen -G "../*Seuns*" >/dev/null; then
+        problem+=" a file named after the employee was made"
+    fi
+    if [ -n "$problem" ]; then
+        failed=$((failed + 1))
+        echo "MISMATCH $name: $problem"
+    fi
+done <<<"$cases"
+
+if [ "$ran" -eq 0 ]; then
+    echo "no case ran"
+    exit 1
+fi
+echo "$((ran - failed)) passed, $failed failed"
+[ "$failed" -eq 0 ]
