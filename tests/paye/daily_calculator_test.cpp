@@ -199,6 +199,16 @@ TEST(DailyCalculation, LastRecordedIsTheAnnualIncomeWithoutTheBonus)
     EXPECT_EQ(record.LastTaxableIncome, 26000.0);
 }
 
+TEST(DailyCalculation, DefaultsShowZeroInEveryResultField)
+{
+    TaxableIncomeRecord record;
+    const PeriodResults r = calculateDaily(DailyInputs{}, SetupValues{}, record);
+    for (const auto& result : dailyResultBindings()) {
+        const bool wholeRands = result.field->controlName == "numAllowableRFundDed";
+        EXPECT_EQ(shownText(result, r), wholeRands ? "0" : "0.00") << result.field->controlName;
+    }
+}
+
 const FieldDescription& dailyField(std::string_view key)
 {
     for (const auto& binding : dailyInputBindings()) {

@@ -407,5 +407,28 @@ TEST_P(WorkPeriodDifferences, MatchThePayPeriod)
 INSTANTIATE_TEST_SUITE_P(WorkPeriod, WorkPeriodDifferences, ::testing::ValuesIn(kDifferenceCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+class WorkPeriodOpening : public ::testing::TestWithParam<WorkPeriodKind>
+{};
+
+// A newly opened window calculates once on zeros: every result field shows 0.00 (the deduction,
+// shown in whole rands, 0).
+TEST_P(WorkPeriodOpening, ShowsZeroInEveryResultField)
+{
+    const WorkPeriod& period = workPeriod(GetParam());
+    const WorkPeriodInputs in = workPeriodDefaults(period);
+    ASSERT_FALSE(validateWorkPeriodInputs(period, in));
+    TaxableIncomeRecord record;
+    const PeriodResults r = calculateWorkPeriod(period, in, SetupValues{}, record);
+    for (const auto& result : workPeriodResultBindings()) {
+        const bool wholeRands = result.field->controlName == "numAllowableRFundDed";
+        EXPECT_EQ(shownText(result, r), wholeRands ? "0" : "0.00") << result.field->controlName;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkPeriod, WorkPeriodOpening, ::testing::Values(kFortnight, kWeek),
+                         [](const auto& info) {
+                             return std::string(workPeriod(info.param).caption);
+                         });
+
 } // namespace
 } // namespace grovan
