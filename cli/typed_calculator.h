@@ -15,24 +15,26 @@ namespace grovan::cli {
 /// leaves those empty.
 template <typename Inputs, typename Results> struct CalculatorDefinition
 {
-    std::string_view name;
-    std::string_view title;
-    std::span<const InputBinding<Inputs>> inputs;
-    std::span<const InputBinding<SetupValues>> setup;
-    std::span<const ResultBinding<Results>> results;
+    std::string_view name = {};
+    std::string_view title = {};
+    std::span<const InputBinding<Inputs>> inputs = {};
+    std::span<const InputBinding<SetupValues>> setup = {};
+    std::span<const ResultBinding<Results>> results = {};
     /// The window's own message for a refused field (see `readField`), or nothing.
     std::function<std::optional<Message>(const FieldDescription&, std::optional<double>,
                                          const Inputs&)>
-        refusalMessage;
+        refusalMessage = {};
     /// The window's checks of a complete set of inputs; nothing when they may be calculated.
-    std::function<std::optional<FieldProblem>(const Inputs&)> validate;
-    std::function<Results(const Inputs&, const SetupValues&, TaxableIncomeRecord&)> calculate;
+    std::function<std::optional<FieldProblem>(const Inputs&)> validate = {};
+    std::function<Results(const Inputs&, const SetupValues&, TaxableIncomeRecord&)> calculate = {};
+    /// The inputs of a newly opened window, where they are not the Inputs type's own defaults.
+    std::function<Inputs()> defaults = {};
     /// What the calculation changes in the window's inputs, if anything.
-    std::function<void(Inputs&, const Results&)> afterCalculation;
-    std::string_view printTable;
-    std::function<Row(const Inputs&, const Results&, PrintLanguage)> printRow;
+    std::function<void(Inputs&, const Results&)> afterCalculation = {};
+    std::string_view printTable = {};
+    std::function<Row(const Inputs&, const Results&, PrintLanguage)> printRow = {};
     /// The report template that prints `printTable`, a file name in the asset folder.
-    std::string_view printTemplate;
+    std::string_view printTemplate = {};
 };
 
 /// Runs a calculator from its definition: unknown keys are refused; each given input is read for
@@ -74,7 +76,7 @@ public:
         if (auto unknown = unknownKey(input)) {
             return *unknown;
         }
-        Inputs inputs{};
+        Inputs inputs = m_def.defaults ? m_def.defaults() : Inputs{};
         if (auto error = readInputs(input, inputs)) {
             return *error;
         }
@@ -86,7 +88,8 @@ public:
         }
         if (m_def.validate) {
             if (auto problem = m_def.validate(inputs)) {
-                return InputError{std::string(problem->field->key), problem->message.text};
+                return InputError{problem->field ? std::string(problem->field->key) : "",
+                                  problem->message.text};
             }
         }
 

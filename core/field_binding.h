@@ -48,6 +48,8 @@ std::string shownText(const ResultBinding<Results>& binding, const Results& resu
 /// message it shows.
 struct FieldProblem
 {
+    /// nullptr when the fault lies in no one field: the window then puts the focus on its
+    /// "&Calculate" button.
     const FieldDescription* field = nullptr;
     Message message;
 

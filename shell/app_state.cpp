@@ -4,8 +4,9 @@ namespace grovan {
 
 void AppState::initialiseAll()
 {
-    // The last taxable income survives on purpose: the quick tax calculator keeps showing the
-    // breakdown of the latest calculation after the other calculators are reset.
+    // The last taxable income and the quick tax values survive on purpose: the quick tax window
+    // keeps showing the breakdown of the latest calculation after the other calculators are
+    // reset, and recomputes its results whenever it becomes active.
 }
 
 } // namespace grovan

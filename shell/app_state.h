@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/income_tax.h"
+#include "paye/quick_tax.h"
 
 namespace grovan {
 
@@ -11,9 +12,12 @@ struct AppState
 {
     /// The annual taxable income most recently taxed anywhere in the program.
     TaxableIncomeRecord taxableIncome;
+    /// The quick tax calculator's income, age and breakdown; they outlive its window.
+    TaxSummary taxSummary;
 
     /// "Initialise All", also applied once at start-up: every calculator's application-wide
-    /// values go back to their defaults. The last taxable income is kept.
+    /// values go back to their defaults. The last taxable income and the quick tax calculator's
+    /// values are kept.
     void initialiseAll();
 };
 

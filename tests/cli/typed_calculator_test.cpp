@@ -143,5 +143,58 @@ TEST(StoredSetup, TellsOfADamagedFileAndUsesTheStandardValues)
     EXPECT_NE(err.str().find("grovan-cli: "), std::string::npos) << err.str();
 }
 
+struct PeriodCase
+{
+    const char* name;
+    const char* calculator;
+    RawInput input;
+    const char* errorKey; ///< nullptr when the case is calculated
+    const char* message;
+};
+
+// The calculators whose windows open with inputs other than zeros, and whose checks may fault no
+// one field. Figures: 20 000 x 26 = 520 000 a year, 113 925 after the rebate, / 26.
+const PeriodCase kPeriodCases[] = {
+    {"fortnight_starts_from_14_of_14_days", "fortnightly", typed({{"salary", "20000"}}), nullptr,
+     nullptr},
+    {"week_starts_from_7_of_7_days", "weekly", typed({{"salary", "10000"}}), nullptr, nullptr},
+    {"days_above_normal_fault_no_one_field", "fortnightly",
+     typed({{"normalDays", "10"}, {"thisDays", "11"}}), "",
+     "The number of 'Normal fortnight' days must be = to or larger than 'This fortnight'."},
+    {"no_days_fault_this_period", "weekly", typed({{"thisDays", "0"}}), "thisDays",
+     "The number of 'This work week' days must be 1 or more."},
+    {"month_dates_fault_the_end_date", "monthly",
+     typed({{"startDate", "01/04/2021"}, {"endDate", "01/05/2021"}}), "endDate",
+     "The Start and End dates entered must be for the same Month"},
+};
+
+class PeriodicThroughTheCli : public ::testing::TestWithParam<PeriodCase>
+{};
+
+TEST_P(PeriodicThroughTheCli, StartsFromTheWindowAndNamesTheField)
+{
+    const PeriodCase& c = GetParam();
+    int storedSetupReads = 0;
+    const RunOptions options{[&storedSetupReads] {
+        ++storedSetupReads;
+        return SetupValues{};
+    }};
+    const auto outcome = CalculatorRegistry::standard().find(c.calculator)->run(c.input, options);
+    if (c.errorKey != nullptr) {
+        ASSERT_TRUE(std::holds_alternative<InputError>(outcome));
+        EXPECT_EQ(std::get<InputError>(outcome).key, c.errorKey);
+        EXPECT_EQ(std::get<InputError>(outcome).message, c.message);
+        EXPECT_EQ(storedSetupReads, 0);
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<CalculationOutput>(outcome));
+    const auto& output = std::get<CalculationOutput>(outcome);
+    EXPECT_NEAR(std::get<double>(*resultOf(output, "taxLiability")),
+                std::string_view(c.calculator) == "weekly" ? 113925.0 / 52 : 113925.0 / 26, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, PeriodicThroughTheCli, ::testing::ValuesIn(kPeriodCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace grovan::cli

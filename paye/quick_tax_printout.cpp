@@ -1,0 +1,22 @@
+#include "paye/quick_tax_printout.h"
+
+namespace grovan {
+
+Row rapellPrintRow(const TaxSummary& s)
+{
+    return {
+        {"AGE", std::int64_t{s.Age}},
+        {"TAXINCOME", s.Income},
+        {"TAXTOPAY", s.Band.BaseTax},
+        {"MARGRATE", s.Band.MarginalRate},
+        {"PORTION", s.Band.TaxOnExcess},
+        {"TOTTAX", s.TotalTax},
+        {"REBATE", s.Rebate},
+        {"TAXCOM4", s.TaxCommitment},
+        {"AVRATE", s.AvgRateBefore},
+        {"AVRATEAFT", s.AvgRateAfter},
+        {"TAXCOM4/2", s.TaxCommitment / 12},
+    };
+}
+
+} // namespace grovan

@@ -1,0 +1,83 @@
+#include "paye/work_period.h"
+
+#include <array>
+
+namespace grovan {
+
+namespace {
+
+constexpr FieldDescription dayField(std::string_view control, std::string_view label,
+                                    std::string_view key, std::string_view meaning,
+                                    std::int16_t days)
+{
+    return {
+        .controlName = control,
+        .label = label,
+        .key = key,
+        .meaning = meaning,
+        .unit = "days",
+        .kind = FieldKind::WholeNumber,
+        .sign = FieldSign::None,
+        .minimum = 0.0,
+        .maximum = static_cast<double>(days),
+        .integerDigits = 2,
+        .decimals = 0,
+        .defaultValue = static_cast<double>(days),
+        .displayFormat = "#0",
+    };
+}
+
+constexpr std::array<WorkPeriod, 2> kWorkPeriods{{
+    {
+        .kind = WorkPeriodKind::Fortnightly,
+        .windowName = "frmFortNight",
+        .caption = "Fortnightly",
+        .periodsPerYear = 26,
+        .days = 14,
+        .medicalCreditDivisor = 2,
+        .normalDaysField = dayField("silgEdit21", "Normal fortnight", "normalDays",
+                                    "Days of a normal fortnight, 0 to 14", 14),
+        .thisDaysField = dayField("silgEdit22", "This fortnight", "thisDays",
+                                  "Days of this fortnight, 1 to the normal fortnight's; the pay "
+                                  "is annualised by 26 x normal days / this fortnight's days",
+                                  14),
+        .daysMessage = "The number of 'Normal fortnight' days must be = to or larger than 'This "
+                       "fortnight'.",
+        .heading = {"Fortnightly Check", "Twee Weeklikse Inkomste"},
+        .normalDaysLabel = {"Normal fortnight", "Normale twee weke"},
+        .thisDaysLabel = {"This fortnight", "Hierdie twee weke"},
+        .reportTemplate = "FortNightly.rpt",
+        .previewTitle =
+            "FortNightly - To export printout click on the suitcase button or goto Help",
+    },
+    {
+        .kind = WorkPeriodKind::Weekly,
+        .windowName = "frmWeekly",
+        .caption = "Weekly",
+        .periodsPerYear = 52,
+        .days = 7,
+        .medicalCreditDivisor = 4,
+        .normalDaysField = dayField("silgEdit21", "Normal work week", "normalDays",
+                                    "Days of a normal work week, 0 to 7", 7),
+        .thisDaysField = dayField("silgEdit22", "This work week", "thisDays",
+                                  "Days of this work week, 1 to the normal work week's; the pay "
+                                  "is annualised by 52 x normal days / this week's days",
+                                  7),
+        .daysMessage = "The number of 'Normal work-week' days must be = to or larger than 'This "
+                       "work-week'.",
+        .heading = {"Weekly Check", "Weeklikse Inkomste"},
+        .normalDaysLabel = {"Normal work week", "Normale werk week"},
+        .thisDaysLabel = {"This work week", "Hierdie werk week"},
+        .reportTemplate = "Weekly.rpt",
+        .previewTitle = "Weekly - To export printout click on the suitcase button or goto Help",
+    },
+}};
+
+} // namespace
+
+const WorkPeriod& workPeriod(WorkPeriodKind kind)
+{
+    return kWorkPeriods[static_cast<std::size_t>(kind)];
+}
+
+} // namespace grovan
