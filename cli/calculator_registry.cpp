@@ -24,6 +24,7 @@ std::unique_ptr<CalculatorAdapter> annualCalculator()
             .calculate = calculateAnnual,
             .afterCalculation = applyCalculatedCounts,
             .printTable = kAnnualPrintTable,
+            .reportTemplate = kAnnualReportTemplate,
             .printRow = annualPrintRow,
         });
 }

@@ -16,15 +16,19 @@ private:
     std::ostream& m_out;
 };
 
+AppPaths programPaths()
+{
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return locateAppPathsFromEnvironment(error ? std::filesystem::path("grovan-cli") : executable);
+}
+
 } // namespace
 
 std::optional<std::filesystem::path> defaultDataFolder(std::ostream& err)
 {
+    const std::filesystem::path folder = programPaths().dataDir;
     std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::filesystem::path folder =
-        locateAppPathsFromEnvironment(error ? std::filesystem::path("grovan-cli") : executable)
-            .dataDir;
     std::filesystem::create_directories(folder, error);
     if (error) {
         err << "grovan-cli: cannot make the data folder " << folder << ": " << error.message()
@@ -32,6 +36,11 @@ std::optional<std::filesystem::path> defaultDataFolder(std::ostream& err)
         return std::nullopt;
     }
     return folder;
+}
+
+std::filesystem::path programAssetFolder()
+{
+    return programPaths().assetDir;
 }
 
 SetupValues loadStoredSetup(const std::filesystem::path& dataFolder, std::ostream& err)

@@ -13,6 +13,10 @@ namespace grovan::cli {
 /// made when missing. Nothing (and the reason on `err`) when it cannot be made.
 std::optional<std::filesystem::path> defaultDataFolder(std::ostream& err);
 
+/// The folder of the program's read-only assets (the report templates), found from this program's
+/// own location as the desktop program finds its own.
+std::filesystem::path programAssetFolder();
+
 /// The set-up values stored in the settings database of `dataFolder`, as the windows load them;
 /// a problem with the file is told on `err` and the values are then a new installation's.
 SetupValues loadStoredSetup(const std::filesystem::path& dataFolder, std::ostream& err);
