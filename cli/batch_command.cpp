@@ -153,6 +153,7 @@ struct Preparation
 {
     std::vector<std::string> keys;
     std::unique_ptr<ColumnCases> cases;
+    std::filesystem::path outFile; ///< empty for standard output; a link's own file
     std::optional<AppPaths> printPaths;
 };
 
@@ -245,10 +246,28 @@ std::optional<Preparation> prepare(const CalculatorAdapter& calculator,
                            arguments.inputFile + "; give another file");
             return std::nullopt;
         }
-        if (std::filesystem::is_directory(arguments.outFile)) {
+        // The results replace a file by renaming a new one over it, which must never happen to
+        // a device or to /dev/stdout (whatever it stands for), nor to a link: the file it
+        // points to is replaced instead.
+        std::error_code error;
+        const auto status = std::filesystem::status(arguments.outFile, error);
+        if (std::filesystem::is_directory(status)) {
             context.refuse("--out: " + arguments.outFile + " is a folder, not a file");
             return std::nullopt;
         }
+        const auto named = std::filesystem::absolute(arguments.outFile, error).lexically_normal();
+        const bool deviceName =
+            named.string().starts_with("/dev/") || named.string().starts_with("/proc/");
+        if (deviceName ||
+            (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))) {
+            context.refuse("--out: " + arguments.outFile +
+                           " is not an ordinary file (without --out the results go to standard "
+                           "output)");
+            return std::nullopt;
+        }
+        prepared.outFile = std::filesystem::exists(status)
+                               ? std::filesystem::canonical(arguments.outFile, error)
+                               : std::filesystem::path(arguments.outFile);
     }
     if (!arguments.pdfDir.empty() && !preparePrintouts(calculator, arguments, context, prepared)) {
         return std::nullopt;
@@ -309,8 +328,8 @@ void run(const BatchArguments& arguments, CliContext& context,
     }
 
     std::optional<ReplacingFile> outFile;
-    if (!arguments.outFile.empty()) {
-        outFile.emplace(arguments.outFile);
+    if (!prepared->outFile.empty()) {
+        outFile.emplace(prepared->outFile);
         if (!outFile->open()) {
             context.refuse("--out: cannot write " + arguments.outFile + ": " + outFile->error());
             return;
@@ -413,12 +432,13 @@ void run(const BatchArguments& arguments, CliContext& context,
             where);
         return;
     }
-    if (!writer.flush() || (outFile && !outFile->commit())) {
+    const bool written =
+        outFile ? writer.flush() && outFile->commit() : writer.flush() && context.out.flush();
+    if (!written) {
         context.refuse("cannot write " + (outFile ? arguments.outFile + ": " + outFile->error()
                                                   : std::string("the results to standard output")));
         return;
     }
-    context.out.flush();
     if (failed > 0) {
         context.err << "grovan-cli: " << counted(failed) << " of " << counted(rows)
                     << " rows were not calculated; the error column says why\n";

@@ -10,8 +10,9 @@ namespace grovan::cli {
 
 /// Writes CSV text (RFC 4180) into a buffer that is handed on when full: a cell is put in double
 /// quotes, each quote doubled, only when it holds a comma, a quote or a line break; records end
-/// with LF. Numbers are written without the locale: doubles in their shortest text that reads
-/// back to the same double ("106725", "53663.6301369863", "1e-07").
+/// with LF. Numbers are written without the locale, in plain decimal notation (never with an
+/// exponent, which some spreadsheets read as text): doubles with the fewest digits that read back
+/// to the same double ("106725", "1000000", "53663.6301369863", "0.0000001").
 class CsvWriter
 {
 public:
@@ -30,7 +31,12 @@ public:
     bool flush();
 
 private:
-    void separate();
+    void separate()
+    {
+        if (m_cellsInRecord++ > 0) {
+            m_buffer.push_back(',');
+        }
+    }
 
     Sink m_sink;
     std::size_t m_bufferSize;

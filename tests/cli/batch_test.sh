@@ -119,6 +119,33 @@ run out_is_a_folder batch annual "$cases/good.csv" --data-dir "$scratch/data" --
 expect_exit 2
 expect_err "is a folder, not a file"
 
+# A link is followed: the file it points to gets the results and the link stays.
+echo "earlier results" >"$scratch/out/linked.csv"
+ln -s linked.csv "$scratch/out/link.csv"
+run out_through_a_link batch annual "$cases/good.csv" --data-dir "$scratch/data" \
+    --out "$scratch/out/link.csv"
+expect_exit 0
+[ -L "$scratch/out/link.csv" ] || fail "the link was replaced by a file"
+expect_same "$scratch/out/linked.csv" "$cases/good.expected.csv"
+expect_only "$scratch/out" results.csv linked.csv link.csv
+
+# Devices are never replaced (as root, renaming over /dev/stdout would succeed).
+for device in /dev/stdout /dev/null; do
+    run "out_is_a_device ($device)" batch annual "$cases/good.csv" --data-dir "$scratch/data" \
+        --out "$device"
+    expect_exit 2
+    expect_err "--out: $device is not an ordinary file"
+done
+
+# Standard output that cannot be written is a failure, not a success.
+current=standard_output_full
+ran=$((ran + 1))
+"$cli" batch annual "$cases/good.csv" --data-dir "$scratch/data" >/dev/full 2>"$scratch/stderr"
+code=$?
+err=$(cat "$scratch/stderr")
+expect_exit 2
+expect_err "cannot write the results to standard output"
+
 # --out never overwrites the input, however the input's path is spelt.
 mkdir -p "$scratch/input/sub"
 cp "$cases/mixed.csv" "$scratch/input/payroll.csv"

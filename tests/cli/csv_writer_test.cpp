@@ -65,14 +65,18 @@ struct NumberCase
     const char* written;
 };
 
-// The shortest text that reads back to the same double (std::to_chars), never a locale's comma.
+// The fewest digits that read back to the same double, in plain decimal notation (no exponent,
+// no locale's comma); the exact digits of each value by hand.
 const NumberCase kNumberCases[] = {
     {"whole", 106725.0, "106725"},
+    {"a_million_without_exponent", 1e6, "1000000"},
+    {"beyond_the_exact_integers", 1e21, "1000000000000000000000"},
     {"unrounded", 53663.6301369863, "53663.6301369863"},
     {"binary_fraction", 0.1 + 0.2, "0.30000000000000004"},
     {"negative", -12.5, "-12.5"},
     {"negative_zero", -0.0, "0"},
-    {"tiny", 1e-7, "1e-07"},
+    {"tiny", 1e-7, "0.0000001"},
+    {"float_residue", 1.1368683772161603e-13, "0.00000000000011368683772161603"},
 };
 
 class CsvWriterNumbers : public ::testing::TestWithParam<NumberCase>
