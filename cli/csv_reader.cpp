@@ -101,15 +101,19 @@ CsvReader::Parse CsvReader::parse(CsvRecord& record)
     char* const data = m_buffer.data();
     const std::size_t end = m_end;
     std::size_t p = m_begin;
-    m_spans.clear();
+    record.cells.clear();
     record.problem.clear();
+    m_doubledQuotes.clear();
     const auto tell = [&record, this](const char* what) {
         if (record.problem.empty()) {
-            record.problem = "cell " + std::to_string(m_spans.size() + 1) + what;
+            record.problem = "cell " + std::to_string(record.cells.size() + 1) + what;
         }
     };
     const auto isBreak = [](char c) {
         return c == ',' || c == '\n' || c == '\r';
+    };
+    const auto cell = [&record, data](std::size_t begin, std::size_t end) {
+        record.cells.emplace_back(data + begin, end - begin);
     };
     // Scans an unquoted stretch up to the next comma or line break.
     const auto scanPlain = [&] {
@@ -149,16 +153,19 @@ CsvReader::Parse CsvReader::parse(CsvRecord& record)
                 if (!scanPlain()) {
                     return Parse::NeedMore;
                 }
-                m_spans.push_back({open, p, false});
+                cell(open, p);
             } else {
-                m_spans.push_back({open + 1, close, doubled});
+                if (doubled) {
+                    m_doubledQuotes.push_back(record.cells.size());
+                }
+                cell(open + 1, close);
             }
         } else {
             const std::size_t begin = p;
             if (!scanPlain()) {
                 return Parse::NeedMore;
             }
-            m_spans.push_back({begin, p, false});
+            cell(begin, p);
         }
 
         if (p == end) {
@@ -181,18 +188,17 @@ CsvReader::Parse CsvReader::parse(CsvRecord& record)
     }
     m_begin = p;
 
-    record.cells.clear();
-    for (const CellSpan& span : m_spans) {
-        std::size_t length = span.end - span.begin;
-        if (span.doubledQuotes) {
-            char* out = data + span.begin;
-            for (std::size_t i = span.begin; i < span.end; ++i) {
-                *out++ = data[i];
-                i += data[i] == '"' ? 1 : 0;
-            }
-            length = static_cast<std::size_t>(out - (data + span.begin));
+    // The record is complete and will not be parsed again: a quoted cell with doubled quotes is
+    // rewritten in place, its text only growing shorter.
+    for (const std::size_t index : m_doubledQuotes) {
+        std::string_view& text = record.cells[index];
+        char* const begin = data + (text.data() - data);
+        char* out = begin;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            *out++ = text[i];
+            i += text[i] == '"' ? 1 : 0;
         }
-        record.cells.emplace_back(data + span.begin, length);
+        text = std::string_view(begin, static_cast<std::size_t>(out - begin));
     }
     return Parse::Done;
 }

@@ -60,13 +60,6 @@ public:
     bool hadByteOrderMark() const { return m_byteOrderMark; }
 
 private:
-    struct CellSpan
-    {
-        std::size_t begin;
-        std::size_t end;
-        bool doubledQuotes; ///< a quoted cell holding "" pairs, to be rewritten
-    };
-
     enum class Parse
     {
         Done,
@@ -87,7 +80,7 @@ private:
     bool m_started = false;
     bool m_byteOrderMark = false;
     Failure m_failure = Failure::None;
-    std::vector<CellSpan> m_spans;
+    std::vector<std::size_t> m_doubledQuotes; ///< the current record's cells to rewrite
 };
 
 } // namespace grovan::cli

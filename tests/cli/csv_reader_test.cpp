@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <random>
 
 namespace grovan::cli {
 namespace {
@@ -118,6 +119,31 @@ TEST_P(CsvReaderCases, ReadsTheSameRecordsWhateverTheBufferSize)
 
 INSTANTIATE_TEST_SUITE_P(Csv, CsvReaderCases, ::testing::ValuesIn(kReaderCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CsvReader, AnyTextReadsTheSameWhateverTheBufferSize)
+{
+    // Random texts of the characters that matter, well formed or not: the buffer boundaries
+    // must never change what is read (records, problems, failure).
+    std::mt19937 random(4180);
+    const std::string alphabet = "a,\"\n\r\xEF\xBB\xBF";
+    std::uniform_int_distribution<std::size_t> length(0, 24);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        for (std::size_t n = length(random); n > 0; --n) {
+            text.push_back(alphabet[pick(random)]);
+        }
+        CsvReader whole(chunked(text, 1 << 20));
+        const ReadOutcome expected = readAll(whole);
+        for (const std::size_t chunk : {std::size_t{1}, std::size_t{2}, std::size_t{5}}) {
+            CsvReader pieces(chunked(text, chunk), chunk);
+            const ReadOutcome got = readAll(pieces);
+            ASSERT_EQ(got.records, expected.records) << "text \"" << text << "\" chunk " << chunk;
+            ASSERT_EQ(got.problems, expected.problems) << "text \"" << text << "\"";
+            ASSERT_EQ(got.failure, expected.failure) << "text \"" << text << "\"";
+        }
+    }
+}
 
 TEST(CsvReader, TellsWhetherTheTextHadAByteOrderMark)
 {
