@@ -68,8 +68,7 @@ public:
     /// cell counts as not given: the input keeps its default, the set-up value its stored one.
     /// A row with more or fewer cells than there are columns is refused.
     virtual std::optional<InputError> run(std::span<const std::string_view> cells,
-                                          const RunOptions& options,
-                                          CalculationOutput& output) const = 0;
+                                          const RunOptions& options, CalculationOutput& output) = 0;
 };
 
 /// What a group of fields is to the calculator.

@@ -128,8 +128,7 @@ private:
         }
 
         std::optional<InputError> run(std::span<const std::string_view> cells,
-                                      const RunOptions& options,
-                                      CalculationOutput& output) const override
+                                      const RunOptions& options, CalculationOutput& output) override
         {
             if (cells.size() != m_columns) {
                 return InputError{{},
@@ -159,8 +158,8 @@ private:
         std::size_t m_columns;
         std::vector<std::size_t> m_columnOfSlot;
         // The cells of the current case, as typed text; kept between cases for their storage.
-        mutable std::vector<RawValue> m_values;
-        mutable std::vector<const RawValue*> m_given;
+        std::vector<RawValue> m_values;
+        std::vector<const RawValue*> m_given;
     };
 
     // One case: `given(field, slot)` is the raw value of an input or set-up field, or nothing.

@@ -166,7 +166,7 @@ TEST_P(AnnualColumns, GiveWhatOneCaseGivenByKeyGives)
 
     auto prepared = annual.columnCases(kColumns);
     ASSERT_TRUE(std::holds_alternative<std::unique_ptr<ColumnCases>>(prepared));
-    const ColumnCases& columns = *std::get<std::unique_ptr<ColumnCases>>(prepared);
+    ColumnCases& columns = *std::get<std::unique_ptr<ColumnCases>>(prepared);
     RunOptions resultsOnly = options;
     resultsOnly.listInputs = false;
     resultsOnly.withPrintout = false;
@@ -221,8 +221,8 @@ TEST(AnnualColumnsHeader, EmptyCellsKeepTheDefaultsAndRowsOfAnotherLengthAreRefu
 {
     const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
     const std::vector<std::string> header = {"startDate", "salary"};
-    const auto prepared = annual.columnCases(header);
-    const ColumnCases& columns = *std::get<std::unique_ptr<ColumnCases>>(prepared);
+    auto prepared = annual.columnCases(header);
+    ColumnCases& columns = *std::get<std::unique_ptr<ColumnCases>>(prepared);
     CalculationOutput output;
     const RunOptions options{[] {
         return SetupValues{};
