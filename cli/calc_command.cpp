@@ -4,6 +4,7 @@
 #include "cli/json_conversion.h"
 #include "cli/pdf_printout.h"
 #include "cli/stored_setup.h"
+#include "cli/stream_sink.h"
 
 #include <CLI/CLI.hpp>
 
@@ -142,8 +143,9 @@ void run(const CalcArguments& arguments, CliContext& context, const CalculatorRe
         context.refuse("the " + arguments.calculator + " calculator has no " + arguments.only);
         return;
     }
+    StreamSink printMessages(context.err);
     if (pdf && !writePrintoutPdf(calculation, language, defaultAssetFolder(), arguments.pdfFile,
-                                 context.err)) {
+                                 printMessages)) {
         context.exitCode = kExitFailed;
     }
 }

@@ -7,6 +7,9 @@
 #include "core/settings_store.h"
 
 #include <functional>
+#include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -47,6 +50,25 @@ struct RunOptions
     /// The stored set-up values; asked only when some set-up value is not given and every
     /// input is valid, so a refused case never touches the settings database.
     std::function<SetupValues()> storedSetup;
+    /// Whether the output lists the inputs (a batch repeats its own cells instead).
+    bool listInputs = true;
+    /// Whether the output can make the printout row.
+    bool withPrintout = true;
+};
+
+/// Cases whose inputs come in the same columns, such as the rows of a CSV file: the columns'
+/// keys are checked once, and each case is read from its cells as typed text.
+class ColumnCases
+{
+public:
+    virtual ~ColumnCases() = default;
+
+    /// Reads one case from its cells, one per column, checks it as the window would and
+    /// calculates it into `output`, whose vectors keep their storage from case to case. An empty
+    /// cell counts as not given: the input keeps its default, the set-up value its stored one.
+    /// A row with more or fewer cells than there are columns is refused.
+    virtual std::optional<InputError> run(std::span<const std::string_view> cells,
+                                          const RunOptions& options, CalculationOutput& output) = 0;
 };
 
 /// What a group of fields is to the calculator.
@@ -79,6 +101,12 @@ public:
     /// Reads one case, checks it as the window would, and calculates it.
     virtual std::variant<CalculationOutput, InputError> run(const RawInput& input,
                                                             const RunOptions& options) const = 0;
+    /// Prepares cases given in columns named `keys`; refuses the first key that is no input or
+    /// set-up value of the calculator, or that names a column twice.
+    virtual std::variant<std::unique_ptr<ColumnCases>, InputError>
+    columnCases(std::span<const std::string> keys) const = 0;
+    /// The printout's template file, such as "Annual.rpt"; empty without a printout.
+    virtual std::string_view printTemplate() const = 0;
 };
 
 } // namespace grovan::cli

@@ -1,3 +1,4 @@
+#include "cli/batch_command.h"
 #include "cli/calc_command.h"
 #include "cli/calculator_registry.h"
 #include "cli/cli_context.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     const CalculatorRegistry& calculators = CalculatorRegistry::standard();
     addCalcCommand(app, context, calculators);
     addDescribeCommand(app, context, calculators);
+    addBatchCommand(app, context, calculators);
 
     try {
         app.parse(argc, argv);

@@ -1,6 +1,5 @@
 #include "cli/pdf_printout.h"
 
-#include "cli/stream_sink.h"
 #include "core/print_database.h"
 #include "core/ui/report_pdf.h"
 
@@ -64,6 +63,24 @@ void onlyCriticalQtMessages(QtMsgType type, const QMessageLogContext&, const QSt
     }
 }
 
+// The report pages need a GUI application; the first printout makes one, offscreen unless the
+// environment names another platform, and keeps it to the end of the program. It is never
+// destroyed: at exit Qt's own globals may already be gone.
+void ensureGuiApplication()
+{
+    if (QCoreApplication::instance() != nullptr) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qInstallMessageHandler(onlyCriticalQtMessages);
+    static int argc = 1;
+    static char name[] = "grovan-cli";
+    static char* argv[] = {name, nullptr};
+    [[maybe_unused]] static const auto* application = new QGuiApplication(argc, argv);
+}
+
 } // namespace
 
 bool pdfPrintoutAvailable()
@@ -73,12 +90,12 @@ bool pdfPrintoutAvailable()
 
 bool writePrintoutPdf(const CalculationOutput& output, PrintLanguage language,
                       const std::filesystem::path& assetFolder,
-                      const std::filesystem::path& pdfFile, std::ostream& err)
+                      const std::filesystem::path& pdfFile, MessageSink& sink)
 {
-    StreamSink sink(err);
     const PrivateFolder folder;
     if (folder.path().empty()) {
-        err << "grovan-cli: no temporary folder could be made for the printout\n";
+        sink.show(Message{"no temporary folder could be made for the printout", kProgramTitle,
+                          MessageIcon::Error});
         return false;
     }
     const PrintDatabase database(folder.path() / "Crysprin.mdb", sink);
@@ -93,17 +110,7 @@ bool writePrintoutPdf(const CalculationOutput& output, PrintLanguage language,
         return false;
     }
 
-    std::unique_ptr<QGuiApplication> application;
-    if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        qInstallMessageHandler(onlyCriticalQtMessages);
-        static int argc = 1;
-        static char name[] = "grovan-cli";
-        static char* argv[] = {name, nullptr};
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    ensureGuiApplication();
     return renderReportToPdf(assetFolder / output.printTemplate, database, pdfFile, sink);
 }
 

@@ -8,10 +8,11 @@ bool pdfPrintoutAvailable()
 }
 
 bool writePrintoutPdf(const CalculationOutput&, PrintLanguage, const std::filesystem::path&,
-                      const std::filesystem::path&, std::ostream& err)
+                      const std::filesystem::path&, MessageSink& messages)
 {
-    err << "grovan-cli: this build has no report pages (it was built without the desktop "
-           "program), so it cannot write PDF printouts\n";
+    messages.show(Message{"this build has no report pages (it was built without the desktop "
+                          "program), so it cannot write PDF printouts",
+                          kProgramTitle, MessageIcon::Error});
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include "core/field_binding.h"
 #include "core/income_tax.h"
 
+#include <algorithm>
 #include <optional>
 #include <span>
 
@@ -73,17 +74,113 @@ public:
     std::variant<CalculationOutput, InputError> run(const RawInput& input,
                                                     const RunOptions& options) const override
     {
-        if (auto unknown = unknownKey(input)) {
-            return *unknown;
+        for (const auto& [key, raw] : input.values) {
+            if (!knows(key)) {
+                return notAnInput(key);
+            }
         }
-        Inputs inputs = m_def.defaults ? m_def.defaults() : Inputs{};
-        if (auto error = readInputs(input, inputs)) {
+        CalculationOutput out;
+        const auto given = [&input](const FieldDescription& field, std::size_t) {
+            return input.find(field.key);
+        };
+        if (auto error = runCase(given, options, out)) {
             return *error;
         }
-        SetupValues given;
+        return out;
+    }
+
+    std::variant<std::unique_ptr<ColumnCases>, InputError>
+    columnCases(std::span<const std::string> keys) const override
+    {
+        for (std::size_t column = 0; column < keys.size(); ++column) {
+            if (!knows(keys[column])) {
+                return notAnInput(keys[column]);
+            }
+            if (std::find(keys.begin(), keys.begin() + column, keys[column]) !=
+                keys.begin() + column) {
+                return InputError{keys[column], "is given twice"};
+            }
+        }
+        return std::make_unique<Columns>(*this, keys);
+    }
+
+    std::string_view printTemplate() const override { return m_def.printTemplate; }
+
+private:
+    // Cases read from cells: each input and set-up field (a slot, inputs first) knows its column.
+    class Columns : public ColumnCases
+    {
+    public:
+        Columns(const TypedCalculator& calculator, std::span<const std::string> keys)
+            : m_calculator(calculator), m_columns(keys.size())
+        {
+            const auto columnOf = [keys](std::string_view key) {
+                const auto found = std::find(keys.begin(), keys.end(), key);
+                return found == keys.end() ? kNoColumn
+                                           : static_cast<std::size_t>(found - keys.begin());
+            };
+            for (const auto& binding : calculator.m_def.inputs) {
+                m_columnOfSlot.push_back(columnOf(binding.field->key));
+            }
+            for (const auto& binding : calculator.m_def.setup) {
+                m_columnOfSlot.push_back(columnOf(binding.field->key));
+            }
+            m_values.resize(m_columnOfSlot.size());
+            m_given.resize(m_columnOfSlot.size());
+        }
+
+        std::optional<InputError> run(std::span<const std::string_view> cells,
+                                      const RunOptions& options, CalculationOutput& output) override
+        {
+            if (cells.size() != m_columns) {
+                return InputError{{},
+                                  "the row has " + std::to_string(cells.size()) +
+                                      (cells.size() == 1 ? " cell" : " cells") +
+                                      " where the header names " + std::to_string(m_columns)};
+            }
+            for (std::size_t slot = 0; slot < m_columnOfSlot.size(); ++slot) {
+                const std::size_t column = m_columnOfSlot[slot];
+                if (column == kNoColumn || cells[column].empty()) {
+                    m_given[slot] = nullptr;
+                    continue;
+                }
+                m_values[slot].text.assign(cells[column]);
+                m_given[slot] = &m_values[slot];
+            }
+            const auto given = [this](const FieldDescription&, std::size_t slot) {
+                return m_given[slot];
+            };
+            return m_calculator.runCase(given, options, output);
+        }
+
+    private:
+        static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+
+        const TypedCalculator& m_calculator;
+        std::size_t m_columns;
+        std::vector<std::size_t> m_columnOfSlot;
+        // The cells of the current case, as typed text; kept between cases for their storage.
+        std::vector<RawValue> m_values;
+        std::vector<const RawValue*> m_given;
+    };
+
+    // One case: `given(field, slot)` is the raw value of an input or set-up field, or nothing.
+    template <typename Given>
+    std::optional<InputError> runCase(const Given& given, const RunOptions& options,
+                                      CalculationOutput& out) const
+    {
+        Inputs inputs = m_def.defaults ? m_def.defaults() : Inputs{};
+        if (auto error = readInputs(given, inputs)) {
+            return error;
+        }
+        SetupValues givenSetup;
+        bool allSetupGiven = true;
+        std::size_t slot = m_def.inputs.size();
         for (const auto& binding : m_def.setup) {
-            if (auto error = readInto(binding, input, given, noOwnMessage)) {
-                return *error;
+            const RawValue* raw = given(*binding.field, slot++);
+            allSetupGiven = allSetupGiven && raw != nullptr;
+            if (auto error = readInto(binding, raw, givenSetup, noOwnMessage)) {
+                return error;
             }
         }
         if (m_def.validate) {
@@ -93,75 +190,70 @@ public:
             }
         }
 
-        const SetupValues setup = setupFor(input, given, options);
+        // The stored set-up values are read only when some are not given.
+        SetupValues setup =
+            allSetupGiven || !options.storedSetup ? SetupValues{} : options.storedSetup();
+        slot = m_def.inputs.size();
+        for (const auto& binding : m_def.setup) {
+            if (given(*binding.field, slot++) != nullptr) {
+                binding.set(setup, binding.get(givenSetup));
+            }
+        }
         TaxableIncomeRecord record;
         const Results results = m_def.calculate(inputs, setup, record);
         if (m_def.afterCalculation) {
             m_def.afterCalculation(inputs, results);
         }
-        return output(inputs, setup, results);
+        fillOutput(inputs, setup, results, options, out);
+        return std::nullopt;
     }
 
-private:
     // Reads the given inputs in the window's order; the calculator words a refusal where its
     // window has a message, given the inputs read so far (the end date quotes the start date).
-    std::optional<InputError> readInputs(const RawInput& input, Inputs& inputs) const
+    template <typename Given>
+    std::optional<InputError> readInputs(const Given& given, Inputs& inputs) const
     {
         const auto ownMessage = [&](const FieldDescription& field, std::optional<double> value) {
             return m_def.refusalMessage ? m_def.refusalMessage(field, value, inputs) : std::nullopt;
         };
+        std::size_t slot = 0;
         for (const auto& binding : m_def.inputs) {
-            if (auto error = readInto(binding, input, inputs, ownMessage)) {
+            if (auto error = readInto(binding, given(*binding.field, slot++), inputs, ownMessage)) {
                 return error;
             }
         }
         return std::nullopt;
     }
 
-    // The set-up values given, over the stored ones (which are read only when some are missing).
-    SetupValues setupFor(const RawInput& input, const SetupValues& given,
-                         const RunOptions& options) const
+    void fillOutput(const Inputs& inputs, const SetupValues& setup, const Results& results,
+                    const RunOptions& options, CalculationOutput& out) const
     {
-        bool allGiven = true;
-        for (const auto& binding : m_def.setup) {
-            allGiven = allGiven && input.find(binding.field->key) != nullptr;
-        }
-        SetupValues setup =
-            allGiven || !options.storedSetup ? SetupValues{} : options.storedSetup();
-        for (const auto& binding : m_def.setup) {
-            if (input.find(binding.field->key) != nullptr) {
-                binding.set(setup, binding.get(given));
+        out.inputs.clear();
+        out.results.clear();
+        if (options.listInputs) {
+            for (const auto& binding : m_def.inputs) {
+                out.inputs.push_back(
+                    {binding.field->key, outputValue(*binding.field, binding.get(inputs))});
             }
-        }
-        return setup;
-    }
-
-    CalculationOutput output(const Inputs& inputs, const SetupValues& setup,
-                             const Results& results) const
-    {
-        CalculationOutput out;
-        out.inputs.reserve(m_def.inputs.size() + m_def.setup.size());
-        out.results.reserve(m_def.results.size());
-        for (const auto& binding : m_def.inputs) {
-            out.inputs.push_back(
-                {binding.field->key, outputValue(*binding.field, binding.get(inputs))});
-        }
-        for (const auto& binding : m_def.setup) {
-            out.inputs.push_back(
-                {binding.field->key, outputValue(*binding.field, binding.get(setup))});
+            for (const auto& binding : m_def.setup) {
+                out.inputs.push_back(
+                    {binding.field->key, outputValue(*binding.field, binding.get(setup))});
+            }
         }
         for (const auto& binding : m_def.results) {
             out.results.push_back(
                 {binding.field->key, outputValue(*binding.field, binding.get(results))});
         }
-        if (m_def.printRow) {
+        out.printTable = {};
+        out.printTemplate = {};
+        out.printRow = nullptr;
+        if (m_def.printRow && options.withPrintout) {
             out.printTable = m_def.printTable;
             out.printTemplate = m_def.printTemplate;
             out.printRow = [printRow = m_def.printRow, inputs, results](PrintLanguage language) {
                 return printRow(inputs, results, language);
             };
         }
-        return out;
     }
 
     static std::optional<Message> noOwnMessage(const FieldDescription&, std::optional<double>)
@@ -169,16 +261,16 @@ private:
         return std::nullopt;
     }
 
-    std::optional<InputError> unknownKey(const RawInput& input) const
+    bool knows(std::string_view key) const
     {
-        for (const auto& [key, raw] : input.values) {
-            if (!knows(m_def.inputs, key) && !knows(m_def.setup, key)) {
-                return InputError{key, "is not an input of the " + std::string(m_def.name) +
-                                           " calculator (grovan-cli describe " +
-                                           std::string(m_def.name) + " lists them)"};
-            }
-        }
-        return std::nullopt;
+        return knows(m_def.inputs, key) || knows(m_def.setup, key);
+    }
+
+    InputError notAnInput(std::string_view key) const
+    {
+        return InputError{std::string(key), "is not an input of the " + std::string(m_def.name) +
+                                                " calculator (grovan-cli describe " +
+                                                std::string(m_def.name) + " lists them)"};
     }
 
     template <typename Bindings> static bool knows(const Bindings& bindings, std::string_view key)
@@ -193,10 +285,9 @@ private:
 
     template <typename Target, typename OwnMessage>
     static std::optional<InputError> readInto(const InputBinding<Target>& binding,
-                                              const RawInput& input, Target& target,
+                                              const RawValue* raw, Target& target,
                                               OwnMessage ownMessage)
     {
-        const RawValue* raw = input.find(binding.field->key);
         if (raw == nullptr) {
             return std::nullopt;
         }

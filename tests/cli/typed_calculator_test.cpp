@@ -118,6 +118,128 @@ TEST_P(AnnualInputTypes, ReadSalary)
 INSTANTIATE_TEST_SUITE_P(Cli, AnnualInputTypes, ::testing::ValuesIn(kTypeCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A CSV header's columns, prepared once; each row's cells are read as `calc` reads KEY=VALUE
+// text, an empty cell counting as not given.
+const std::vector<std::string> kColumns = {"employeeName",    "age",
+                                           "salary",          "startDate",
+                                           "endDate",         "beneficiariesJul",
+                                           "travelAllowance", "travelInclusionRate"};
+
+struct ColumnCase
+{
+    const char* name;
+    std::vector<std::string_view> cells;
+};
+
+// Good rows and each kind of refusal; the expected outcome is calc's for the same inputs.
+const ColumnCase kColumnCases[] = {
+    {"salary_500000_age_40", {"Jan", "40", "500000", "", "", "", "", ""}},
+    {"part_year", {"", "", "250000", "01/09/2021", "", "", "", ""}},
+    {"given_inclusion_rate", {"", "", "300000", "", "", "", "100000", "0.2"}},
+    {"not_a_number", {"", "", "12abc", "", "", "", "", ""}},
+    {"out_of_range", {"", "", "-1", "", "", "", "", ""}},
+    {"invalid_date", {"", "", "", "31/02/2022", "", "", "", ""}},
+    {"end_before_start", {"", "", "", "01/12/2021", "30/11/2021", "", "", ""}},
+    {"more_than_24_members", {"", "", "", "", "", "30", "", ""}},
+    {"name_too_long",
+     {std::string_view("ABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJK"), "", "", "", "", "",
+      "", ""}},
+};
+
+class AnnualColumns : public ::testing::TestWithParam<ColumnCase>
+{};
+
+TEST_P(AnnualColumns, GiveWhatOneCaseGivenByKeyGives)
+{
+    const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
+    RawInput byKey;
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        if (!GetParam().cells[i].empty()) {
+            byKey.values.emplace_back(
+                kColumns[i], RawValue{RawType::Typed, 0.0, std::string(GetParam().cells[i])});
+        }
+    }
+    const RunOptions options{[] {
+        return SetupValues{};
+    }};
+    const auto expected = annual.run(byKey, options);
+
+    auto prepared = annual.columnCases(kColumns);
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<ColumnCases>>(prepared));
+    ColumnCases& columns = *std::get<std::unique_ptr<ColumnCases>>(prepared);
+    RunOptions resultsOnly = options;
+    resultsOnly.listInputs = false;
+    resultsOnly.withPrintout = false;
+    CalculationOutput output;
+    // Twice, so that the second case runs on the storage the first one left.
+    for (int pass = 0; pass < 2; ++pass) {
+        const auto error = columns.run(GetParam().cells, resultsOnly, output);
+        if (const auto* refused = std::get_if<InputError>(&expected)) {
+            ASSERT_TRUE(error.has_value());
+            EXPECT_EQ(error->key, refused->key);
+            EXPECT_EQ(error->message, refused->message);
+            continue;
+        }
+        ASSERT_FALSE(error.has_value()) << error->message;
+        const auto& whole = std::get<CalculationOutput>(expected);
+        ASSERT_EQ(output.results.size(), whole.results.size());
+        for (std::size_t i = 0; i < whole.results.size(); ++i) {
+            EXPECT_EQ(output.results[i].key, whole.results[i].key);
+            EXPECT_EQ(output.results[i].value, whole.results[i].value);
+        }
+        EXPECT_TRUE(output.inputs.empty());
+        EXPECT_FALSE(output.printRow);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, AnnualColumns, ::testing::ValuesIn(kColumnCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AnnualColumnsHeader, RefusesAColumnThatIsNoInput)
+{
+    const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
+    const std::vector<std::string> header = {"age", "salry"};
+    const auto prepared = annual.columnCases(header);
+    ASSERT_TRUE(std::holds_alternative<InputError>(prepared));
+    EXPECT_EQ(std::get<InputError>(prepared).key, "salry");
+    EXPECT_EQ(std::get<InputError>(prepared).message,
+              "is not an input of the annual calculator (grovan-cli describe annual lists them)");
+}
+
+TEST(AnnualColumnsHeader, RefusesAColumnNamedTwice)
+{
+    // Which of the two cells would count is anybody's guess; the file is refused instead.
+    const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
+    const std::vector<std::string> header = {"salary", "age", "salary"};
+    const auto prepared = annual.columnCases(header);
+    ASSERT_TRUE(std::holds_alternative<InputError>(prepared));
+    EXPECT_EQ(std::get<InputError>(prepared).key, "salary");
+    EXPECT_EQ(std::get<InputError>(prepared).message, "is given twice");
+}
+
+TEST(AnnualColumnsHeader, EmptyCellsKeepTheDefaultsAndRowsOfAnotherLengthAreRefused)
+{
+    const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
+    const std::vector<std::string> header = {"startDate", "salary"};
+    auto prepared = annual.columnCases(header);
+    ColumnCases& columns = *std::get<std::unique_ptr<ColumnCases>>(prepared);
+    CalculationOutput output;
+    const RunOptions options{[] {
+        return SetupValues{};
+    }};
+
+    // An empty start date is the window's default, 01/03/2021: the whole year of 365 days.
+    const std::vector<std::string_view> defaults = {"", ""};
+    ASSERT_FALSE(columns.run(defaults, options, output).has_value());
+    EXPECT_EQ(output.results[8].key, "days");
+    EXPECT_EQ(output.results[8].value, FieldValue{std::int64_t{365}});
+
+    const std::vector<std::string_view> shortRow = {"01/09/2021"};
+    const auto error = columns.run(shortRow, options, output);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->message, "the row has 1 cell where the header names 2");
+}
+
 TEST(StoredSetup, ReadsTheValuesAWindowSaved)
 {
     TempFolder folder;

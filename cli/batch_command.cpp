@@ -1,0 +1,479 @@
+#include "cli/batch_command.h"
+
+#include "cli/calculator_registry.h"
+#include "cli/csv_reader.h"
+#include "cli/csv_writer.h"
+#include "cli/pdf_printout.h"
+#include "cli/printout_file_name.h"
+#include "cli/replacing_file.h"
+#include "cli/stored_setup.h"
+#include "core/number_format.h"
+#include "core/print_database.h"
+#include "core/report_template.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace grovan::cli {
+
+namespace {
+
+struct BatchArguments
+{
+    std::string calculator;
+    std::string inputFile;
+    std::string outFile;
+    std::string pdfDir;
+    std::string language = "en";
+    std::string dataDir;
+};
+
+constexpr std::string_view kEmployeeNameKey = "employeeName";
+
+std::string counted(std::size_t count)
+{
+    return formatNumber(static_cast<double>(count), "### ### ### ##0");
+}
+
+std::string trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
+std::string errorText(const InputError& error)
+{
+    return error.key.empty() ? error.message : error.key + ": " + error.message;
+}
+
+// Progress for long files: a line on standard error at most once a second, none for a file
+// done within the first second.
+class Progress
+{
+public:
+    explicit Progress(std::ostream& err) : m_err(err), m_last(std::chrono::steady_clock::now()) {}
+
+    void row(std::size_t rows, std::size_t failed)
+    {
+        if (rows % 1024 != 0) {
+            return;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now - m_last < std::chrono::seconds(1)) {
+            return;
+        }
+        m_last = now;
+        m_err << "grovan-cli: " << counted(rows) << " rows done, " << counted(failed)
+              << " with errors" << std::endl;
+    }
+
+private:
+    std::ostream& m_err;
+    std::chrono::steady_clock::time_point m_last;
+};
+
+// Messages of the print path, kept to be written into the row's error cell (or shown once the
+// printout succeeded anyway).
+class CollectingSink : public MessageSink
+{
+public:
+    void show(const Message& message) override
+    {
+        std::string text;
+        bool blank = false;
+        for (const char c : message.text) {
+            const bool isBlank = c == '\n' || c == '\r' || c == ' ';
+            if (isBlank && !blank) {
+                text.push_back(' ');
+            } else if (!isBlank) {
+                text.push_back(c);
+            }
+            blank = isBlank;
+        }
+        m_texts.push_back(text);
+    }
+
+    std::string joined() const
+    {
+        std::string all;
+        for (const std::string& text : m_texts) {
+            all += (all.empty() ? "" : " ") + text;
+        }
+        return all;
+    }
+
+    bool empty() const { return m_texts.empty(); }
+    void clear() { m_texts.clear(); }
+
+private:
+    std::vector<std::string> m_texts;
+};
+
+struct OpenInput
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{nullptr, &std::fclose};
+    int readError = 0;
+};
+
+std::string readFailure(CsvReader::Failure failure, const std::string& file, std::size_t row,
+                        int readError)
+{
+    switch (failure) {
+    case CsvReader::Failure::OpenQuote:
+        return file + ": row " + counted(row) +
+               " has a quoted cell that is never closed (its closing quote is missing)";
+    case CsvReader::Failure::LongRecord:
+        return file + ": row " + counted(row) +
+               " is longer than 64 MiB; most likely a quoted cell is never closed";
+    case CsvReader::Failure::ReadError:
+    case CsvReader::Failure::None:
+        break;
+    }
+    return "cannot read " + file + ": " + std::strerror(readError);
+}
+
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
+
+// Everything a batch checks before its first row; false (exit code 2) when it cannot start.
+struct Preparation
+{
+    std::vector<std::string> keys;
+    std::unique_ptr<ColumnCases> cases;
+    std::filesystem::path outFile; ///< empty for standard output; a link's own file
+    /// The folder of the report templates when printouts are asked for.
+    std::optional<std::filesystem::path> printAssets;
+};
+
+std::optional<std::filesystem::path> dataFolder(const BatchArguments& arguments,
+                                                CliContext& context)
+{
+    if (!arguments.dataDir.empty()) {
+        return std::filesystem::path(arguments.dataDir);
+    }
+    return defaultDataFolder(context.err);
+}
+
+bool preparePrintouts(const CalculatorAdapter& calculator, const BatchArguments& arguments,
+                      CliContext& context, Preparation& prepared)
+{
+    if (!pdfPrintoutAvailable()) {
+        context.refuse("--pdf-dir: this grovan-cli was built without the report renderer (the "
+                       "build without the desktop program) and cannot write printouts");
+        return false;
+    }
+    if (calculator.printTemplate().empty()) {
+        context.refuse("--pdf-dir: the " + std::string(calculator.name()) +
+                       " calculator has no printout");
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(arguments.pdfDir, error);
+    if (error || !std::filesystem::is_directory(arguments.pdfDir)) {
+        context.refuse("--pdf-dir: cannot make the folder " + arguments.pdfDir +
+                       (error ? ": " + error.message() : ": a file of that name is in the way"));
+        return false;
+    }
+    const std::filesystem::path assets = defaultAssetFolder();
+    const auto loaded =
+        ReportTemplate::load(assets / calculator.printTemplate(), PrintDatabase::spec());
+    if (const auto* problem = std::get_if<TemplateError>(&loaded)) {
+        context.refuse("--pdf-dir: the printout's template cannot be used: " + problem->text());
+        return false;
+    }
+    prepared.printAssets = assets;
+    return true;
+}
+
+std::optional<Preparation> prepare(const CalculatorAdapter& calculator,
+                                   const BatchArguments& arguments, CsvReader& reader,
+                                   CliContext& context, int readError)
+{
+    CsvRecord header;
+    const auto status = reader.next(header);
+    if (status == CsvReader::Status::Failed) {
+        context.refuse(readFailure(reader.failure(), arguments.inputFile, 0, readError));
+        return std::nullopt;
+    }
+    if (status == CsvReader::Status::End) {
+        context.refuse(arguments.inputFile +
+                       " is empty: its first line must name the columns by the inputs' keys "
+                       "(grovan-cli describe " +
+                       arguments.calculator + " lists them)");
+        return std::nullopt;
+    }
+    if (!header.problem.empty()) {
+        context.refuse(arguments.inputFile + ": the header's " + header.problem);
+        return std::nullopt;
+    }
+    Preparation prepared;
+    for (const std::string_view cell : header.cells) {
+        prepared.keys.push_back(trimmed(cell));
+        if (prepared.keys.back().empty()) {
+            context.refuse(arguments.inputFile + ": column " +
+                           std::to_string(prepared.keys.size()) + " of the header has no name");
+            return std::nullopt;
+        }
+    }
+    auto cases = calculator.columnCases(prepared.keys);
+    if (const auto* error = std::get_if<InputError>(&cases)) {
+        context.refuse(arguments.inputFile + ": the column \"" + error->key + "\" " +
+                       error->message);
+        return std::nullopt;
+    }
+    prepared.cases = std::move(std::get<std::unique_ptr<ColumnCases>>(cases));
+
+    if (!arguments.outFile.empty()) {
+        if (isSameFile(arguments.outFile, arguments.inputFile)) {
+            context.refuse("--out: the results would overwrite the input file " +
+                           arguments.inputFile + "; give another file");
+            return std::nullopt;
+        }
+        // The results replace a file by renaming a new one over it, which must never happen to
+        // a device or to /dev/stdout (whatever it stands for), nor to a link: the file it
+        // points to is replaced instead.
+        std::error_code error;
+        const auto status = std::filesystem::status(arguments.outFile, error);
+        if (std::filesystem::is_directory(status)) {
+            context.refuse("--out: " + arguments.outFile + " is a folder, not a file");
+            return std::nullopt;
+        }
+        const auto named = std::filesystem::absolute(arguments.outFile, error).lexically_normal();
+        const bool deviceName =
+            named.string().starts_with("/dev/") || named.string().starts_with("/proc/");
+        if (deviceName ||
+            (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))) {
+            context.refuse("--out: " + arguments.outFile +
+                           " is not an ordinary file (without --out the results go to standard "
+                           "output)");
+            return std::nullopt;
+        }
+        prepared.outFile = std::filesystem::exists(status)
+                               ? std::filesystem::canonical(arguments.outFile, error)
+                               : std::filesystem::path(arguments.outFile);
+    }
+    if (!arguments.pdfDir.empty() && !preparePrintouts(calculator, arguments, context, prepared)) {
+        return std::nullopt;
+    }
+    return prepared;
+}
+
+void writeValue(CsvWriter& writer, const FieldValue& value)
+{
+    if (const auto* whole = std::get_if<std::int64_t>(&value)) {
+        writer.integer(*whole);
+    } else if (const auto* number = std::get_if<double>(&value)) {
+        writer.number(*number);
+    } else if (const auto* text = std::get_if<std::string>(&value)) {
+        writer.cell(*text);
+    } else {
+        writer.cell({});
+    }
+}
+
+std::vector<std::string_view> resultKeys(const CalculatorAdapter& calculator)
+{
+    std::vector<std::string_view> keys;
+    for (const FieldGroup& group : calculator.fields()) {
+        if (group.role == FieldRole::Result) {
+            for (const FieldDescription* field : group.fields) {
+                keys.push_back(field->key);
+            }
+        }
+    }
+    return keys;
+}
+
+void run(const BatchArguments& arguments, CliContext& context,
+         const CalculatorRegistry& calculators)
+{
+    const CalculatorAdapter* calculator = calculators.find(arguments.calculator);
+    if (calculator == nullptr) {
+        return;
+    }
+    OpenInput input;
+    input.file.reset(std::fopen(arguments.inputFile.c_str(), "rb"));
+    if (!input.file) {
+        context.refuse("cannot read " + arguments.inputFile + ": " + std::strerror(errno));
+        return;
+    }
+    CsvReader reader([&input](char* buffer, std::size_t size) -> std::ptrdiff_t {
+        const std::size_t read = std::fread(buffer, 1, size, input.file.get());
+        if (read == 0 && std::ferror(input.file.get())) {
+            input.readError = errno;
+            return -1;
+        }
+        return static_cast<std::ptrdiff_t>(read);
+    });
+    auto prepared = prepare(*calculator, arguments, reader, context, input.readError);
+    if (!prepared) {
+        return;
+    }
+
+    std::optional<ReplacingFile> outFile;
+    if (!prepared->outFile.empty()) {
+        outFile.emplace(prepared->outFile);
+        if (!outFile->open()) {
+            context.refuse("--out: cannot write " + arguments.outFile + ": " + outFile->error());
+            return;
+        }
+    }
+    const CsvWriter::Sink sink = [&outFile, &context](std::string_view bytes) {
+        if (outFile) {
+            return outFile->write(bytes);
+        }
+        context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return static_cast<bool>(context.out);
+    };
+    // A file that began with a byte order mark (as spreadsheets write UTF-8) gets its results
+    // with one too, so that the same spreadsheet reads names with accents right.
+    if (reader.hadByteOrderMark()) {
+        sink("\xEF\xBB\xBF");
+    }
+    CsvWriter writer(sink);
+
+    const std::vector<std::string_view> results = resultKeys(*calculator);
+    for (const std::string& key : prepared->keys) {
+        writer.cell(key);
+    }
+    for (const std::string_view key : results) {
+        writer.cell(key);
+    }
+    writer.cell("error");
+    writer.endRecord();
+
+    std::optional<SetupValues> stored;
+    RunOptions options;
+    options.storedSetup = [&stored, &arguments, &context] {
+        if (!stored) {
+            const auto folder = dataFolder(arguments, context);
+            stored = folder ? loadStoredSetup(*folder, context.err) : SetupValues{};
+        }
+        return *stored;
+    };
+    options.listInputs = false;
+    options.withPrintout = prepared->printAssets.has_value();
+    const PrintLanguage language =
+        arguments.language == "af" ? PrintLanguage::Afrikaans : PrintLanguage::English;
+    const auto nameColumn =
+        std::find(prepared->keys.begin(), prepared->keys.end(), kEmployeeNameKey) -
+        prepared->keys.begin();
+    const std::size_t columns = prepared->keys.size();
+
+    CsvRecord record;
+    CalculationOutput output;
+    CollectingSink printMessages;
+    std::string error;
+    std::size_t rows = 0;
+    std::size_t failed = 0;
+    Progress progress(context.err);
+    CsvReader::Status status;
+    while ((status = reader.next(record)) == CsvReader::Status::Record) {
+        ++rows;
+        error.clear();
+        bool calculated = false;
+        if (!record.problem.empty()) {
+            error = record.problem;
+        } else if (auto refused = prepared->cases->run(record.cells, options, output)) {
+            error = errorText(*refused);
+        } else {
+            calculated = true;
+        }
+        for (std::size_t column = 0; column < columns; ++column) {
+            writer.cell(column < record.cells.size() ? record.cells[column] : std::string_view{});
+        }
+        for (std::size_t i = 0; i < results.size(); ++i) {
+            if (calculated) {
+                writeValue(writer, output.results[i].value);
+            } else {
+                writer.cell({});
+            }
+        }
+        if (calculated && prepared->printAssets) {
+            const std::string_view name = static_cast<std::size_t>(nameColumn) < columns
+                                              ? record.cells[nameColumn]
+                                              : std::string_view{};
+            const auto pdf = std::filesystem::path(arguments.pdfDir) / printoutFileName(rows, name);
+            printMessages.clear();
+            if (!writePrintoutPdf(output, language, *prepared->printAssets, pdf, printMessages)) {
+                error = "printout: " + printMessages.joined();
+            } else if (!printMessages.empty()) {
+                context.err << "grovan-cli: " << printMessages.joined() << '\n';
+            }
+        }
+        writer.cell(error);
+        writer.endRecord();
+        failed += error.empty() ? 0 : 1;
+        progress.row(rows, failed);
+    }
+
+    const std::string where = outFile ? arguments.outFile + " was not written"
+                                      : "the results on standard output are incomplete";
+    if (status == CsvReader::Status::Failed) {
+        context.refuse(
+            readFailure(reader.failure(), arguments.inputFile, rows + 1, input.readError) + "; " +
+            where);
+        return;
+    }
+    const bool written =
+        outFile ? writer.flush() && outFile->commit() : writer.flush() && context.out.flush();
+    if (!written) {
+        context.refuse("cannot write " + (outFile ? arguments.outFile + ": " + outFile->error()
+                                                  : std::string("the results to standard output")));
+        return;
+    }
+    if (failed > 0) {
+        context.err << "grovan-cli: " << counted(failed) << " of " << counted(rows)
+                    << " rows were not calculated; the error column says why\n";
+        context.exitCode = kExitFailed;
+    }
+}
+
+} // namespace
+
+void addBatchCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators)
+{
+    auto arguments = std::make_shared<BatchArguments>();
+    CLI::App* command = app.add_subcommand(
+        "batch", "Run a calculator over every row of a CSV file whose header names the inputs "
+                 "(grovan-cli describe NAME lists them); each row comes back with every result "
+                 "and an error column");
+    command->add_option("calculator", arguments->calculator, "The calculator")
+        ->required()
+        ->check(CLI::IsMember(calculators.names()));
+    command
+        ->add_option("file", arguments->inputFile,
+                     "The CSV file: a header of input keys, then one case per row")
+        ->required()
+        ->check(CLI::ExistingFile);
+    command->add_option("--out", arguments->outFile,
+                        "Write the results to this CSV file (replaced only once complete) "
+                        "instead of standard output");
+    command->add_option("--pdf-dir", arguments->pdfDir,
+                        "Write each calculated row's printout as a PDF file into this folder, "
+                        "named after the row number and the employee's name");
+    command->add_option("--lang", arguments->language, "Language of the printouts")
+        ->check(CLI::IsMember({"en", "af"}));
+    command
+        ->add_option("--data-dir", arguments->dataDir,
+                     "The folder of the settings and print databases (default: the program's "
+                     "own)")
+        ->check(CLI::ExistingDirectory);
+    command->callback(
+        [arguments, &context, &calculators] { run(*arguments, context, calculators); });
+}
+
+} // namespace grovan::cli

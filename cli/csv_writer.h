@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace grovan::cli {
+
+/// Writes CSV text (RFC 4180) into a buffer that is handed on when full: a cell is put in double
+/// quotes, each quote doubled, only when it holds a comma, a quote or a line break; records end
+/// with LF. Numbers are written without the locale, in plain decimal notation (never with an
+/// exponent, which some spreadsheets read as text): doubles with the fewest digits that read back
+/// to the same double ("106725", "1000000", "53663.6301369863", "0.0000001").
+class CsvWriter
+{
+public:
+    /// Takes the next bytes of the text; false when they could not be written.
+    using Sink = std::function<bool(std::string_view bytes)>;
+
+    explicit CsvWriter(Sink sink, std::size_t bufferSize = std::size_t{1} << 20);
+
+    void cell(std::string_view text);
+    void number(double value);
+    void integer(std::int64_t value);
+    void endRecord();
+
+    /// Hands everything written so far to the sink; false when the sink failed, now or earlier
+    /// (after a failure nothing more is handed on).
+    bool flush();
+
+private:
+    void separate()
+    {
+        if (m_cellsInRecord++ > 0) {
+            m_buffer.push_back(',');
+        }
+    }
+
+    Sink m_sink;
+    std::size_t m_bufferSize;
+    std::string m_buffer;
+    std::size_t m_cellsInRecord = 0;
+    bool m_lastCellEmpty = false;
+    bool m_failed = false;
+};
+
+} // namespace grovan::cli

@@ -1,0 +1,201 @@
+#!/usr/bin/env bash
+# grovan-cli batch end to end: the table of cases in batch/cases.tsv, then what happens to the
+# files: --out written whole or not at all, never over the input, and the printouts of --pdf-dir
+# with names that are never trusted as paths.
+# Usage: batch_test.sh CLI SCRATCH_FOLDER PRINTOUTS   (PRINTOUTS: yes when the CLI can print)
+# Reports every failure and fails when any case failed or none ran.
+set -u
+cli=$1
+scratch=$2
+printouts=$3
+cases=$(cd "$(dirname "$0")/batch" && pwd)
+rm -rf "$scratch"
+mkdir -p "$scratch"
+ran=0
+failed=0
+current=""
+
+fail() {
+    failed=$((failed + 1))
+    printf 'FAIL %s: %s\n' "$current" "$*"
+}
+
+# A fresh settings database for each case, so that no case sees another's set-up values.
+fresh_data() {
+    rm -rf "$scratch/data"
+    mkdir -p "$scratch/data"
+}
+
+# run NAME ARGS...: runs the CLI with standard output in $out, standard error in $err, exit in $code.
+run() {
+    current=$1
+    shift
+    ran=$((ran + 1))
+    "$cli" "$@" >"$scratch/stdout" 2>"$scratch/stderr" </dev/null
+    code=$?
+    err=$(cat "$scratch/stderr")
+}
+
+expect_exit() {
+    [ "$code" = "$1" ] || fail "exit code $code, expected $1 (stderr: $err)"
+}
+
+expect_err() {
+    [[ "$err" == *"$1"* ]] || fail "standard error lacks \"$1\": $err"
+}
+
+expect_same() {
+    cmp -s "$1" "$2" || fail "$1 differs from $2: $(diff "$2" "$1" | head -5)"
+}
+
+# Folder listing without the names given, to find left-over temporary files.
+expect_only() {
+    local folder=$1
+    shift
+    local listed
+    listed=$(cd "$folder" && ls -A | sort | tr '\n' ' ')
+    local wanted
+    wanted=$(printf '%s\n' "$@" | sort | tr '\n' ' ')
+    [ "$listed" = "$wanted" ] || fail "$folder holds [$listed], expected [$wanted]"
+}
+
+while IFS= read -r line || [ -n "$line" ]; do
+    case "$line" in '' | '#'*) continue ;; esac
+    IFS=$'\t' read -r name want_exit args want_out want_err <<<"$line"
+    fresh_data
+    args=${args//@CASES@/$cases}
+    args=${args//@DATA@/$scratch/data}
+    eval "set -- $args"
+    run "$name" "$@"
+    expect_exit "$want_exit"
+    case "$want_out" in
+    '*') ;;
+    -) [ -s "$scratch/stdout" ] && fail "unexpected standard output: $(head -c 300 "$scratch/stdout")" ;;
+    *) expect_same "$scratch/stdout" "$cases/$want_out" ;;
+    esac
+    if [ "$want_err" = - ]; then
+        [ -z "$err" ] || fail "unexpected standard error: $err"
+    else
+        expect_err "$want_err"
+    fi
+done <"$cases/cases.tsv"
+
+# --out replaces an earlier results file whole, and nothing else is left in its folder.
+fresh_data
+mkdir -p "$scratch/out"
+echo "earlier results" >"$scratch/out/results.csv"
+run out_replaces_the_earlier_file batch annual "$cases/mixed.csv" --data-dir "$scratch/data" \
+    --out "$scratch/out/results.csv"
+expect_exit 1
+[ -s "$scratch/stdout" ] && fail "results also went to standard output"
+expect_same "$scratch/out/results.csv" "$cases/mixed.expected.csv"
+expect_only "$scratch/out" results.csv
+
+# A run that fails half-way (the input breaks off in row 3) leaves the earlier file as it was.
+echo "earlier results" >"$scratch/out/results.csv"
+run out_kept_when_the_input_breaks_off batch annual "$cases/unclosed_quote.csv" \
+    --data-dir "$scratch/data" --out "$scratch/out/results.csv"
+expect_exit 2
+expect_err "results.csv was not written"
+[ "$(cat "$scratch/out/results.csv")" = "earlier results" ] || fail "the earlier results were touched"
+expect_only "$scratch/out" results.csv
+
+run out_not_made_when_the_input_breaks_off batch annual "$cases/unclosed_quote.csv" \
+    --data-dir "$scratch/data" --out "$scratch/out/new.csv"
+expect_exit 2
+expect_only "$scratch/out" results.csv
+
+run out_not_made_for_an_unknown_column batch annual "$cases/unknown_column.csv" \
+    --data-dir "$scratch/data" --out "$scratch/out/new.csv"
+expect_exit 2
+expect_only "$scratch/out" results.csv
+
+run out_in_a_missing_folder batch annual "$cases/good.csv" --data-dir "$scratch/data" \
+    --out "$scratch/no-such-folder/results.csv"
+expect_exit 2
+expect_err "--out: cannot write $scratch/no-such-folder/results.csv: No such file or directory"
+
+run out_is_a_folder batch annual "$cases/good.csv" --data-dir "$scratch/data" --out "$scratch/out"
+expect_exit 2
+expect_err "is a folder, not a file"
+
+# A link is followed: the file it points to gets the results and the link stays.
+echo "earlier results" >"$scratch/out/linked.csv"
+ln -s linked.csv "$scratch/out/link.csv"
+run out_through_a_link batch annual "$cases/good.csv" --data-dir "$scratch/data" \
+    --out "$scratch/out/link.csv"
+expect_exit 0
+[ -L "$scratch/out/link.csv" ] || fail "the link was replaced by a file"
+expect_same "$scratch/out/linked.csv" "$cases/good.expected.csv"
+expect_only "$scratch/out" results.csv linked.csv link.csv
+
+# Devices are never replaced (as root, renaming over /dev/stdout would succeed).
+for device in /dev/stdout /dev/null; do
+    run "out_is_a_device ($device)" batch annual "$cases/good.csv" --data-dir "$scratch/data" \
+        --out "$device"
+    expect_exit 2
+    expect_err "--out: $device is not an ordinary file"
+done
+
+# Standard output that cannot be written is a failure, not a success.
+current=standard_output_full
+ran=$((ran + 1))
+"$cli" batch annual "$cases/good.csv" --data-dir "$scratch/data" >/dev/full 2>"$scratch/stderr"
+code=$?
+err=$(cat "$scratch/stderr")
+expect_exit 2
+expect_err "cannot write the results to standard output"
+
+# --out never overwrites the input, however the input's path is spelt.
+mkdir -p "$scratch/input/sub"
+cp "$cases/mixed.csv" "$scratch/input/payroll.csv"
+ln -s "$scratch/input/payroll.csv" "$scratch/input/link.csv"
+for spelling in "$scratch/input/payroll.csv" "$scratch/input/sub/../payroll.csv" \
+    "$scratch/input/link.csv"; do
+    run "out_equals_the_input ($spelling)" batch annual "$scratch/input/payroll.csv" \
+        --data-dir "$scratch/data" --out "$spelling"
+    expect_exit 2
+    expect_err "--out: the results would overwrite the input file"
+    expect_same "$scratch/input/payroll.csv" "$cases/mixed.csv"
+done
+
+# --pdf-dir: one printout per calculated row, named after the row and the employee's name.
+fresh_data
+if [ "$printouts" = yes ]; then
+    run printouts_with_hostile_names batch annual "$cases/hostile_names.csv" \
+        --data-dir "$scratch/data" --pdf-dir "$scratch/pdfs/run"
+    expect_exit 1
+    expect_only "$scratch/pdfs/run" 0001-etc-x.pdf 0002-a-b-c.pdf 0003.pdf "0005-Zoë-Coetzée.pdf"
+    # Nothing was written outside the folder: every PDF under the scratch folder is in it.
+    outside=$(find "$scratch" -name '*.pdf' -not -path "$scratch/pdfs/run/*")
+    [ -z "$outside" ] || fail "printouts outside the folder: $outside"
+    text=$(pdftotext "$scratch/pdfs/run/0001-etc-x.pdf" - 2>&1)
+    [[ "$text" == *"../../etc/x"* ]] || fail "the printout lacks the name as given: $text"
+    [[ "$text" == *"106 725.00"* ]] || fail "the printout lacks the PAYE of 106 725.00: $text"
+
+    run printouts_in_afrikaans batch annual "$cases/good.csv" --data-dir "$scratch/data" \
+        --pdf-dir "$scratch/pdfs/af" --lang af
+    expect_exit 0
+    expect_only "$scratch/pdfs/af" 0001-Jan.pdf 0002-Sipho.pdf 0003-Lerato.pdf 0004-Naledi.pdf
+    text=$(pdftotext "$scratch/pdfs/af/0004-Naledi.pdf" - 2>&1)
+    [[ "$text" == *"Jaarlikse Inkomste"* ]] || fail "the printout is not in Afrikaans: $text"
+    [[ "$text" == *"50 190.00"* ]] || fail "the printout lacks the tax of 50 190.00: $text"
+
+    : >"$scratch/pdfs/a-file"
+    run printout_folder_is_a_file batch annual "$cases/good.csv" --data-dir "$scratch/data" \
+        --pdf-dir "$scratch/pdfs/a-file"
+    expect_exit 2
+    expect_err "--pdf-dir: cannot make the folder"
+else
+    run printouts_need_the_renderer batch annual "$cases/good.csv" --data-dir "$scratch/data" \
+        --pdf-dir "$scratch/pdfs"
+    expect_exit 2
+    expect_err "built without the report renderer"
+fi
+
+if [ "$ran" -eq 0 ]; then
+    echo "no case ran"
+    exit 1
+fi
+echo "$((ran - failed)) of $ran passed"
+[ "$failed" -eq 0 ]
