@@ -1,5 +1,6 @@
 #include "core/ui/setup_panel.h"
 
+#include "core/setup_fields.h"
 #include "core/tax_year.h"
 #include "core/ui/form_builder.h"
 #include "core/ui/numeric_field.h"
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <cstdlib>
 
 namespace grovan {
 
@@ -33,28 +36,21 @@ constexpr FieldDescription percentField(std::string_view controlName, std::strin
             .displayFormat = "##0.000"};
 }
 
-constexpr FieldDescription kEmployeeUIF =
-    percentField("numEmpEUIF", "Employee UIF portion", "employeeUIF");
-constexpr FieldDescription kEmployerUIF =
-    percentField("numEmpRUIF", "Employer UIF portion", "employerUIF");
-constexpr FieldDescription kSkillLevy = percentField("numSkillPercent", "Skills levy", "skillLevy");
 constexpr FieldDescription kEmployeeFund =
     percentField("numPenContPerc", "Employee R/Fund contributions", "employeeFundPercent");
 constexpr FieldDescription kEmployerFund =
     percentField("numPenPercentage", "Employer R/Fund contributions", "employerFundPercent");
-constexpr FieldDescription kUIFLimit{.controlName = "numUIFLimit",
-                                     .label = "UIF monthly limit",
-                                     .key = "uifLimit",
-                                     .meaning = {},
-                                     .unit = "rands",
-                                     .kind = FieldKind::Amount,
-                                     .sign = FieldSign::Rand,
-                                     .minimum = 0.0,
-                                     .maximum = 999999.0,
-                                     .integerDigits = 6,
-                                     .decimals = 0,
-                                     .defaultValue = 0.0,
-                                     .displayFormat = "### ##0"};
+
+// The shared set-up fields are described once, with the engine's periodic set-up bindings.
+const FieldDescription& sharedField(std::string_view controlName)
+{
+    for (const auto& binding : periodicSetupBindings()) {
+        if (binding.field->controlName == controlName) {
+            return *binding.field;
+        }
+    }
+    std::abort(); // a control name of this file that the bindings lack: a programming error
+}
 
 } // namespace
 
@@ -74,14 +70,16 @@ SetupPanel::SetupPanel(SetupValues& values, SettingsDatabase store, QWidget* win
         addField(form, kEmployeeFund, &SetupValues::PensionCont);
         addField(form, kEmployerFund, &SetupValues::EmployerPenCont);
     }
-    addField(form, kEmployeeUIF, &SetupValues::EmployeeUIF);
-    addField(form, kEmployerUIF, &SetupValues::EmployerUIF);
+    const FieldDescription& uifLimit = sharedField("numUIFLimit");
+    const FieldDescription& skillsLevy = sharedField("numSkillPercent");
+    addField(form, sharedField("numEmpEUIF"), &SetupValues::EmployeeUIF);
+    addField(form, sharedField("numEmpRUIF"), &SetupValues::EmployerUIF);
     if (package) {
-        addField(form, kSkillLevy, &SetupValues::SkillLevy);
-        addField(form, kUIFLimit, &SetupValues::UIFLimit);
+        addField(form, skillsLevy, &SetupValues::SkillLevy);
+        addField(form, uifLimit, &SetupValues::UIFLimit);
     } else {
-        addField(form, kUIFLimit, &SetupValues::UIFLimit);
-        addField(form, kSkillLevy, &SetupValues::SkillLevy);
+        addField(form, uifLimit, &SetupValues::UIFLimit);
+        addField(form, skillsLevy, &SetupValues::SkillLevy);
     }
     m_uifLimit = form.numeric(QStringLiteral("numUIFLimit"));
 
