@@ -1,6 +1,7 @@
 #include "paye/ui/period_form.h"
 
 #include "core/ui/numeric_field.h"
+#include "paye/period_fields.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -48,7 +49,7 @@ NumericField* PeriodForm::addResult(const FieldDescription& field)
 {
     NumericField* result = resultField(field, m_resultColumn);
     m_results.addRow(qText(field.label), result);
-    if (field.controlName == "numTaxLiability") {
+    if (&field == &kPeriodTotalTaxDeduction) {
         QLabel* label = m_results.label(result->objectName());
         QFont bold = label->font();
         bold.setBold(true);
