@@ -166,4 +166,14 @@ const FieldDescription& monthlyEndDateField()
     return kEndDate;
 }
 
+const FieldDescription& monthlyTravelAllowanceField()
+{
+    return kPay[8];
+}
+
+const FieldDescription& monthlyTaxableTravelField()
+{
+    return kTaxableTravel;
+}
+
 } // namespace grovan

@@ -20,5 +20,8 @@ std::span<const ResultBinding<MonthlyResults>> monthlyResultBindings();
 
 const FieldDescription& monthlyStartDateField();
 const FieldDescription& monthlyEndDateField();
+/// "Travel Allowance R", and the taxable part the window shows beside it (`numMTAAns`).
+const FieldDescription& monthlyTravelAllowanceField();
+const FieldDescription& monthlyTaxableTravelField();
 
 } // namespace grovan

@@ -258,6 +258,7 @@ void NumericField::focusOutEvent(QFocusEvent* event)
     // A context menu taking the focus is not the user leaving the field.
     if (event->reason() != Qt::PopupFocusReason) {
         commit();
+        emit focusLeft();
     }
 }
 

@@ -91,6 +91,9 @@ signals:
     /// The user left the field after an edit with a value outside the range; the field already
     /// shows its last accepted value again.
     void outOfRange(double rejectedValue);
+    /// The focus left the field (not for a context menu), edited or not; any entry has been
+    /// committed by then, so the text is what the field shows from now on.
+    void focusLeft();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;

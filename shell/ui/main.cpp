@@ -7,6 +7,8 @@
 #include "core/ui/printer_choice.h"
 #include "core/ui/report_viewer.h"
 #include "paye/ui/frm_annual.h"
+#include "paye/ui/frm_daily.h"
+#include "paye/ui/frm_monthly.h"
 #include "shell/app_state.h"
 #include "shell/ui/calculator_registry.h"
 #include "shell/ui/mdi_form1.h"
@@ -59,6 +61,12 @@ int main(int argc, char* argv[])
     grovan::CalculatorRegistry calculators;
     calculators.add("mnuAnnual", [](const grovan::ShellContext& shared) {
         return std::make_unique<grovan::frmAnnual>(shared);
+    });
+    calculators.add("mnuMonthly", [](const grovan::ShellContext& shared) {
+        return std::make_unique<grovan::frmMonthly>(shared);
+    });
+    calculators.add("mnuDaily", [](const grovan::ShellContext& shared) {
+        return std::make_unique<grovan::frmDaily>(shared);
     });
 
     grovan::MDIForm1 window(context, calculators);

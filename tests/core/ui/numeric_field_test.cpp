@@ -1,6 +1,8 @@
 #include "core/ui/numeric_field.h"
 #include "tests/core/ui/test_window.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -53,6 +55,7 @@ private slots:
     void leavingOutOfRangeRestoresTheLastValueAndReports();
     void windowMayReplaceARejectedValue();
     void acceptedEntryIsShownInTheDisplayFormat();
+    void leavingIsReportedAfterTheCommit();
     void valuesSetByTheProgramAreNotChecked();
     void resultFieldShowsRoundedKeepsExact();
     void builtFromItsDescription();
@@ -354,6 +357,29 @@ void NumericFieldTest::acceptedEntryIsShownInTheDisplayFormat()
     field->setFocus();
     window.leave();
     QCOMPARE(committed.count(), 1);
+}
+
+void NumericFieldTest::leavingIsReportedAfterTheCommit()
+{
+    // A window that reads the field's text again when the user leaves it finds the text as the
+    // field will show it, whether or not it was edited.
+    // Outlives the window, which takes the focus from the field as it closes.
+    QStringList textsOnLeaving;
+    TestWindow window;
+    NumericField* field = amountField(window);
+    connect(field, &NumericField::focusLeft, field, [&] { textsOnLeaving.append(field->text()); });
+    QVERIFY(window.showActive());
+
+    TestWindow::typeInto(field, QStringLiteral("1234.5"));
+    window.leave();
+    field->setFocus();
+    window.leave();
+    // A context menu taking the focus is no leaving.
+    field->setFocus();
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(field, &popup);
+
+    QCOMPARE(textsOnLeaving, (QStringList{"1 234.50", "1 234.50"}));
 }
 
 void NumericFieldTest::valuesSetByTheProgramAreNotChecked()

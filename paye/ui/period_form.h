@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/field_binding.h"
+#include "core/ui/form_builder.h"
+
+#include <QList>
+
+#include <span>
+
+class QBoxLayout;
+class QWidget;
+
+namespace grovan {
+
+class NumericField;
+
+/// The fields of a pay-period window (monthly, fortnightly, weekly, daily) in two columns: the
+/// inputs with their labels on the left, a rule, the results with theirs on the right, both from
+/// the calculator's binding tables. The result fields are read-only and all as wide as the
+/// largest tax the amounts can give, so that the figures line up; "Total tax deduction", the
+/// amount the employer deducts, has a bold label.
+///
+///     PeriodForm form(this, bodyLayout());
+///     const QList<QWidget*> tabOrder = form.addInputs(monthlyInputBindings());
+///     form.addResults(monthlyResultBindings());
+///
+/// The widgets belong to the window; the form only places them and may go once they are built.
+class PeriodForm
+{
+public:
+    /// Adds the two columns to `body`, creating the widgets as children of `window`.
+    PeriodForm(QWidget* window, QBoxLayout* body);
+
+    /// A row in the input column; returns its field.
+    QWidget* addInput(const FieldDescription& field);
+    /// A row in the result column; returns its field.
+    NumericField* addResult(const FieldDescription& field);
+    /// A result field without a label of its own, beside the field of `input` (added before) in
+    /// the input column.
+    NumericField* addResultBeside(const FieldDescription& result, const FieldDescription& input);
+
+    /// Every input of the table in its order, except the text fields (the employee name belongs
+    /// to the print panel); returns the fields in that order, the order Tab takes.
+    template <typename Inputs>
+    QList<QWidget*> addInputs(std::span<const InputBinding<Inputs>> bindings)
+    {
+        QList<QWidget*> fields;
+        for (const InputBinding<Inputs>& binding : bindings) {
+            if (binding.field->kind != FieldKind::Text) {
+                fields.append(addInput(*binding.field));
+            }
+        }
+        return fields;
+    }
+
+    /// Every result of the table that has a control, in its order, except those already placed.
+    template <typename Results> void addResults(std::span<const ResultBinding<Results>> bindings)
+    {
+        for (const ResultBinding<Results>& binding : bindings) {
+            if (!binding.field->controlName.empty() && !isPlaced(*binding.field)) {
+                addResult(*binding.field);
+            }
+        }
+    }
+
+private:
+    bool isPlaced(const FieldDescription& field) const { return m_placed.contains(&field); }
+    NumericField* resultField(const FieldDescription& field, QWidget* parent);
+
+    QWidget* m_inputColumn;
+    QWidget* m_resultColumn;
+    FormBuilder m_inputs;
+    FormBuilder m_results;
+    QList<const FieldDescription*> m_placed;
+};
+
+} // namespace grovan
