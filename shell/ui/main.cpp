@@ -7,6 +7,8 @@
 #include "core/ui/printer_choice.h"
 #include "core/ui/report_viewer.h"
 #include "paye/ui/frm_annual.h"
+#include "paye/ui/frm_rapell.h"
+#include "paye/ui/work_period_window.h"
 #include "shell/app_state.h"
 #include "shell/ui/calculator_registry.h"
 #include "shell/ui/mdi_form1.h"
@@ -59,6 +61,16 @@ int main(int argc, char* argv[])
     grovan::CalculatorRegistry calculators;
     calculators.add("mnuAnnual", [](const grovan::ShellContext& shared) {
         return std::make_unique<grovan::frmAnnual>(shared);
+    });
+    calculators.add("mnuFortNight", [](const grovan::ShellContext& shared) {
+        return std::make_unique<grovan::WorkPeriodWindow>(grovan::WorkPeriodKind::Fortnightly,
+                                                          shared);
+    });
+    calculators.add("mnuWeekly", [](const grovan::ShellContext& shared) {
+        return std::make_unique<grovan::WorkPeriodWindow>(grovan::WorkPeriodKind::Weekly, shared);
+    });
+    calculators.add("Rapell", [](const grovan::ShellContext& shared) {
+        return std::make_unique<grovan::frmRapell>(shared);
     });
 
     grovan::MDIForm1 window(context, calculators);
