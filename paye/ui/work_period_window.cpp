@@ -32,7 +32,11 @@ WorkPeriodWindow::WorkPeriodWindow(WorkPeriodKind kind, const ShellContext& cont
                                    QWidget* parent)
     : PeriodicTaxWindow(qText(workPeriod(kind).caption), context, kPanelTops, parent),
       m_period(workPeriod(kind)), m_inputs(workPeriodDefaults(m_period)),
-      m_binder(m_inputs, workPeriodInputBindings(m_period), context.messages),
+      m_binder(m_inputs, workPeriodInputBindings(m_period), context.messages,
+               [this](const FieldDescription& field, std::optional<double> rejected,
+                      const WorkPeriodInputs&) {
+                   return workPeriodRefusalMessage(m_period, field, rejected);
+               }),
       m_resultFields(workPeriodResultBindings())
 {
     setObjectName(qText(m_period.windowName));

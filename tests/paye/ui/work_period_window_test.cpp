@@ -320,10 +320,20 @@ void WorkPeriodWindowTest::opensWithEveryFieldOfTheTablesAndItsDefaults()
     QCOMPARE(window->inputs().normalDays, static_cast<std::int16_t>(days));
     QCOMPARE(window->inputs().thisDays, static_cast<std::int16_t>(days));
 
-    // A day more than the period has is turned down; the field keeps its count.
+    // A day more than the period has is turned down with a message; the field keeps its count
+    // and gets the focus back.
     enter(*window, "silgEdit22", QString::number(days + 1));
-    QTRY_COMPARE(shown(*window, "silgEdit22"), QString::number(days));
+    QTRY_COMPARE(shell.sink.messages.size(), std::size_t{1});
+    QCOMPARE(shell.sink.messages[0],
+             (Message{QStringLiteral("The number of '%1' days must be %2 or fewer.")
+                          .arg(thisLabel)
+                          .arg(days)
+                          .toStdString(),
+                      "Incorrect Number of Days", MessageIcon::Error}));
+    QCOMPARE(window->focusWidget(), thisDays);
+    QCOMPARE(shown(*window, "silgEdit22"), QString::number(days));
     QCOMPARE(window->inputs().thisDays, static_cast<std::int16_t>(days));
+    shell.sink.messages.clear();
 
     // Calculated on opening: every result shows 0.
     for (const ResultBinding<PeriodResults>& binding : workPeriodResultBindings()) {
