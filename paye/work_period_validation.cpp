@@ -1,5 +1,7 @@
 #include "paye/work_period_validation.h"
 
+#include <string>
+
 namespace grovan {
 
 namespace {
@@ -18,6 +20,19 @@ Message zeroDaysMessage(const WorkPeriod& period)
     return {"The number of '" + std::string(period.thisDaysField.label) +
                 "' days must be 1 or more.",
             kDaysTitle, MessageIcon::Error};
+}
+
+std::optional<Message> workPeriodRefusalMessage(const WorkPeriod& period,
+                                                const FieldDescription& field,
+                                                std::optional<double> rejected)
+{
+    const bool dayField = &field == &period.normalDaysField || &field == &period.thisDaysField;
+    if (!dayField || !rejected || *rejected <= field.maximum) {
+        return std::nullopt;
+    }
+    return Message{"The number of '" + std::string(field.label) + "' days must be " +
+                       std::to_string(period.days) + " or fewer.",
+                   kDaysTitle, MessageIcon::Error};
 }
 
 std::optional<FieldProblem> validateWorkPeriodInputs(const WorkPeriod& period,

@@ -15,6 +15,14 @@ Message daysMessage(const WorkPeriod& period);
 /// more." (or 'This work week'), title "Incorrect Number of Days", error icon.
 Message zeroDaysMessage(const WorkPeriod& period);
 
+/// What a day field says when it refuses a count above the period's days (only the day fields can
+/// be typed beyond their range; the others' digit limits keep them within it): "The number of
+/// 'This fortnight' days must be 14 or fewer." (the field's label, the period's days), title
+/// "Incorrect Number of Days", error icon. Nothing for any other field or value.
+std::optional<Message> workPeriodRefusalMessage(const WorkPeriod& period,
+                                                const FieldDescription& field,
+                                                std::optional<double> rejected);
+
 /// The checks of "&Calculate", before anything is calculated; when one fails the window shows
 /// the message, calculates nothing and changes no result.
 /// - D_this above D_normal: `daysMessage`, with no field (`FieldProblem::field` is nullptr): the

@@ -27,12 +27,14 @@ QPushButton* mainButton(const QString& caption, const QString& name, QWidget* pa
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(const QString& caption, QWidget* parent)
+CalculatorWindow::CalculatorWindow(const QString& caption, QWidget* parent,
+                                   const MainButtonOptions& options)
     : QWidget(parent), m_body(new QVBoxLayout),
       m_ok(mainButton(tr("&OK"), QStringLiteral("cmdOk"), this)),
       m_calculate(mainButton(tr("&Calculate"), QStringLiteral("cmdCalculate"), this)),
-      m_settings(mainButton(tr("&Settings"), QStringLiteral("cmdSettings"), this)),
-      m_print(mainButton(tr("&Print"), QStringLiteral("cmdPrint"), this))
+      m_settings(options.settings ? mainButton(tr("&Settings"), QStringLiteral("cmdSettings"), this)
+                                  : nullptr),
+      m_print(mainButton(tr("&Print"), options.printControl, this))
 {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
@@ -40,7 +42,7 @@ CalculatorWindow::CalculatorWindow(const QString& caption, QWidget* parent)
     layout->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {m_ok, m_calculate, m_settings, m_print}) {
+    for (QWidget* button : mainButtons()) {
         buttons->addWidget(button);
     }
     layout->addSpacing(8);
@@ -53,11 +55,15 @@ CalculatorWindow::CalculatorWindow(const QString& caption, QWidget* parent)
 
 QList<QWidget*> CalculatorWindow::mainButtons() const
 {
+    if (m_settings == nullptr) {
+        return {m_ok, m_calculate, m_print};
+    }
     return {m_ok, m_calculate, m_settings, m_print};
 }
 
 void CalculatorWindow::useSetupPanel(SetupPanel* panel, int topTwips)
 {
+    Q_ASSERT(m_settings != nullptr);
     panel->disableWhileOpen(mainButtons());
     connect(m_settings, &QPushButton::clicked, panel,
             [panel, topTwips] { panel->showAt(topTwips); });

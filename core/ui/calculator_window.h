@@ -4,6 +4,7 @@
 #include "core/print_language.h"
 
 #include <QList>
+#include <QString>
 #include <QWidget>
 
 class QAbstractButton;
@@ -16,10 +17,17 @@ class InfoPanel;
 class PrintPanel;
 class SetupPanel;
 
+/// Which main buttons a calculator window has besides "&OK" and "&Calculate".
+struct MainButtonOptions
+{
+    bool settings = true;                              ///< "&Settings" (`cmdSettings`)
+    QString printControl = QStringLiteral("cmdPrint"); ///< objectName of "&Print"
+};
+
 /// The frame every calculator window shares: its fields above, and along the bottom the main
 /// buttons "&OK" (`cmdOk`, closes the window), "&Calculate" (`cmdCalculate`), "&Settings"
-/// (`cmdSettings`) and "&Print" (`cmdPrint`), which open the window's panels in front of the
-/// fields.
+/// (`cmdSettings`, unless the options leave it out) and "&Print" (`cmdPrint`, or the control name
+/// the options give), which open the window's panels in front of the fields.
 ///
 /// A window derives from it, lays its fields out in `bodyLayout()`, hands over its panels with
 /// the `use...Panel` calls, and implements `calculate()` (run by "&Calculate" and after the
@@ -35,12 +43,15 @@ class CalculatorWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit CalculatorWindow(const QString& caption, QWidget* parent = nullptr);
+    explicit CalculatorWindow(const QString& caption, QWidget* parent = nullptr,
+                              const MainButtonOptions& buttons = {});
 
     QPushButton* okButton() const { return m_ok; }
     QPushButton* calculateButton() const { return m_calculate; }
+    /// nullptr in a window without set-up.
     QPushButton* settingsButton() const { return m_settings; }
     QPushButton* printButton() const { return m_print; }
+    /// The main buttons the window has, left to right.
     QList<QWidget*> mainButtons() const;
 
 protected:
@@ -48,7 +59,8 @@ protected:
     QVBoxLayout* bodyLayout() const { return m_body; }
 
     /// "&Settings" opens `panel` with its top `topTwips` below the window's; its "O&K" (which
-    /// saves) lets pending window events run and then recalculates.
+    /// saves) lets pending window events run and then recalculates. Only for a window with
+    /// "&Settings".
     void useSetupPanel(SetupPanel* panel, int topTwips);
     /// "&Print" opens `panel` at `topTwips`; its output buttons run `print`.
     void usePrintPanel(PrintPanel* panel, int topTwips);

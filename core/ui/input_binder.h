@@ -31,7 +31,8 @@ namespace grovan {
 /// what was typed (a number outside its range, a date that is no date or lies outside its
 /// limits) gets the calculator's own message for that field, as the engine words it, and the
 /// focus back; where the engine has no message for it, the field beeps instead. A window that
-/// answers a field differently says so with `setRefusalHandler`.
+/// answers a field differently says so with `setRefusalHandler`, and one whose edits of a field
+/// go through an engine procedure rather than the binding's setter with `setEditHandler`.
 template <typename Inputs> class InputBinder
 {
 public:
@@ -40,6 +41,7 @@ public:
     using RefusalMessage = std::function<std::optional<Message>(
         const FieldDescription& field, std::optional<double> rejected, const Inputs& current)>;
     using RefusalHandler = std::function<void(std::optional<double> rejected)>;
+    using EditHandler = std::function<void(const InputValue& value)>;
 
     /// `values` must outlive the binder.
     InputBinder(Inputs& values, std::span<const InputBinding<Inputs>> bindings,
@@ -65,9 +67,8 @@ public:
             }
             m_fields.push_back({&binding, field});
             showInputValue(field, binding.get(m_values));
-            onInputEdited(field, &m_guard, [this, &binding](const InputValue& value) {
-                binding.set(m_values, value);
-            });
+            onInputEdited(field, &m_guard,
+                          [this, &binding](const InputValue& value) { edited(binding, value); });
             onInputRefused(field, &m_guard, [this, &binding](std::optional<double> rejected) {
                 refused(binding, rejected);
             });
@@ -78,6 +79,12 @@ public:
     void setRefusalHandler(const FieldDescription& field, RefusalHandler handler)
     {
         m_handlers[&field] = std::move(handler);
+    }
+
+    /// Hands every edit of `field` to `handler` instead of the binding's setter.
+    void setEditHandler(const FieldDescription& field, EditHandler handler)
+    {
+        m_editHandlers[&field] = std::move(handler);
     }
 
     /// Shows the inputs again in every field, after the engine changed some of them.
@@ -101,11 +108,12 @@ public:
         return nullptr;
     }
 
-    /// Shows the engine's message about one field and puts the focus back into that field.
-    void showProblem(const FieldProblem& problem) const
+    /// Shows the engine's message about one field and puts the focus back into that field; a
+    /// problem of no one field puts the focus on `otherwise` (the window's "&Calculate").
+    void showProblem(const FieldProblem& problem, QWidget* otherwise = nullptr) const
     {
         m_messages.show(problem.message);
-        returnFocusTo(problem.field != nullptr ? field(*problem.field) : nullptr);
+        returnFocusTo(problem.field != nullptr ? field(*problem.field) : otherwise);
     }
 
 private:
@@ -114,6 +122,15 @@ private:
         const InputBinding<Inputs>* binding;
         QPointer<QWidget> field;
     };
+
+    void edited(const InputBinding<Inputs>& binding, const InputValue& value)
+    {
+        if (auto handler = m_editHandlers.find(binding.field); handler != m_editHandlers.end()) {
+            handler->second(value);
+        } else {
+            binding.set(m_values, value);
+        }
+    }
 
     void refused(const InputBinding<Inputs>& binding, std::optional<double> rejected)
     {
@@ -139,6 +156,7 @@ private:
     RefusalMessage m_refusalMessage;
     std::vector<Bound> m_fields;
     std::map<const FieldDescription*, RefusalHandler> m_handlers;
+    std::map<const FieldDescription*, EditHandler> m_editHandlers;
     // The receiver of every connection: they end with the binder, before the fields they watch.
     QObject m_guard;
 };

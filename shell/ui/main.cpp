@@ -9,6 +9,8 @@
 #include "paye/ui/frm_annual.h"
 #include "paye/ui/frm_daily.h"
 #include "paye/ui/frm_monthly.h"
+#include "paye/ui/frm_rapell.h"
+#include "paye/ui/work_period_window.h"
 #include "shell/app_state.h"
 #include "shell/ui/calculator_registry.h"
 #include "shell/ui/mdi_form1.h"
@@ -67,6 +69,16 @@ int main(int argc, char* argv[])
     });
     calculators.add("mnuDaily", [](const grovan::ShellContext& shared) {
         return std::make_unique<grovan::frmDaily>(shared);
+    });
+    calculators.add("mnuFortNight", [](const grovan::ShellContext& shared) {
+        return std::make_unique<grovan::WorkPeriodWindow>(grovan::WorkPeriodKind::Fortnightly,
+                                                          shared);
+    });
+    calculators.add("mnuWeekly", [](const grovan::ShellContext& shared) {
+        return std::make_unique<grovan::WorkPeriodWindow>(grovan::WorkPeriodKind::Weekly, shared);
+    });
+    calculators.add("Rapell", [](const grovan::ShellContext& shared) {
+        return std::make_unique<grovan::frmRapell>(shared);
     });
 
     grovan::MDIForm1 window(context, calculators);

@@ -311,6 +311,57 @@ TEST_P(WorkPeriodDays, AreCheckedBeforeCalculating)
 INSTANTIATE_TEST_SUITE_P(WorkPeriod, WorkPeriodDays, ::testing::ValuesIn(kDaysCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct RefusalCase
+{
+    const char* name;
+    WorkPeriodKind kind;
+    bool thisDays; ///< the this-period field, otherwise the normal one
+    double rejected;
+    const char* message; ///< nullptr when the field has nothing to say
+};
+
+// The day fields take two digits, so a count up to 99 can be typed; only above the period's days
+// is there something to say.
+const RefusalCase kRefusalCases[] = {
+    {"fortnight_this_15", kFortnight, true, 15,
+     "The number of 'This fortnight' days must be 14 or fewer."},
+    {"fortnight_normal_99", kFortnight, false, 99,
+     "The number of 'Normal fortnight' days must be 14 or fewer."},
+    {"week_this_8", kWeek, true, 8, "The number of 'This work week' days must be 7 or fewer."},
+    {"week_normal_8", kWeek, false, 8, "The number of 'Normal work week' days must be 7 or fewer."},
+    {"week_7_is_no_refusal", kWeek, true, 7, nullptr},
+};
+
+class WorkPeriodRefusals : public ::testing::TestWithParam<RefusalCase>
+{};
+
+TEST_P(WorkPeriodRefusals, NameTheFieldAndThePeriodsDays)
+{
+    const RefusalCase& c = GetParam();
+    const WorkPeriod& period = workPeriod(c.kind);
+    const FieldDescription& field = c.thisDays ? period.thisDaysField : period.normalDaysField;
+    const auto message = workPeriodRefusalMessage(period, field, c.rejected);
+    if (c.message == nullptr) {
+        EXPECT_FALSE(message.has_value());
+        return;
+    }
+    EXPECT_EQ(message, (Message{c.message, "Incorrect Number of Days", MessageIcon::Error}));
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkPeriod, WorkPeriodRefusals, ::testing::ValuesIn(kRefusalCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WorkPeriodRefusals, OtherFieldsHaveNothingToSay)
+{
+    const WorkPeriod& period = workPeriod(kFortnight);
+    for (const InputBinding<WorkPeriodInputs>& binding : workPeriodInputBindings(period)) {
+        if (binding.field != &period.normalDaysField && binding.field != &period.thisDaysField) {
+            EXPECT_FALSE(workPeriodRefusalMessage(period, *binding.field, 1e12).has_value())
+                << binding.field->controlName;
+        }
+    }
+}
+
 // Every pair of day counts the fields take either is refused or gives finite results, with
 // every amount present: no infinity or NaN can reach a result field.
 TEST(WorkPeriodDayCounts, EveryAcceptedPairGivesFiniteResults)

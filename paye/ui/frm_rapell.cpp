@@ -1,0 +1,184 @@
+#include "paye/ui/frm_rapell.h"
+
+#include "core/ui/form_builder.h"
+#include "core/ui/numeric_field.h"
+#include "core/ui/print_panel.h"
+#include "paye/quick_tax_fields.h"
+#include "paye/quick_tax_printout.h"
+#include "shell/ui/shell_context.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+
+namespace grovan {
+
+namespace {
+
+constexpr int kPrintPanelTop = 1200;
+
+constexpr int kLabelColumn = 0;
+constexpr int kRateColumn = 1;
+constexpr int kBetweenColumn = 2;
+constexpr int kAmountColumn = 3;
+constexpr int kAfterColumn = 4;
+
+QString qText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The figures stand in a typewriter face, so that their digits line up under each other.
+QFont figureFont(const QFont& base)
+{
+    QFont font(QStringLiteral("Courier New"), base.pointSize());
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+} // namespace
+
+frmRapell::frmRapell(const ShellContext& context, QWidget* parent)
+    : CalculatorWindow(tr("Rapell"), parent,
+                       {.settings = false, .printControl = QStringLiteral("cmPrint")}),
+      m_summary(context.state.taxSummary), m_record(context.state.taxableIncome),
+      m_printer(context.printDatabase, context.reports, context.paths.assetDir),
+      m_binder(context.state.taxSummary, quickTaxInputBindings(), context.messages),
+      m_resultFields(quickTaxResultBindings()),
+      m_printPanel(new PrintPanel(this, PrintPanelOptions::plain()))
+{
+    setObjectName(QStringLiteral("frmRapell"));
+    buildFields();
+
+    const std::span<const InputBinding<TaxSummary>> inputs = quickTaxInputBindings();
+    // The typed income is the program's last taxable income from now on.
+    m_binder.setEditHandler(*inputs[0].field, [this](const InputValue& value) {
+        setQuickTaxIncome(m_summary, m_record, std::get<double>(value));
+    });
+    m_binder.bind(this);
+    m_resultFields.bind(this);
+    usePrintPanel(m_printPanel, kPrintPanelTop);
+
+    QList<QWidget*> order;
+    for (const InputBinding<TaxSummary>& binding : inputs) {
+        order.append(m_binder.field(*binding.field));
+    }
+    setTabOrderOf(order);
+    calculate();
+}
+
+void frmRapell::buildFields()
+{
+    auto* fields = new QWidget(this);
+    auto* grid = new QGridLayout(fields);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setColumnStretch(kAfterColumn + 1, 1);
+    const QFont font = figureFont(this->font());
+    int row = 0;
+
+    const auto addField = [&](const FieldDescription& description, int column) {
+        auto* field = qobject_cast<NumericField*>(FormBuilder::createField(description, fields));
+        field->setFont(font);
+        if (description.readOnly) {
+            // Room for the largest figures; the display format keeps the decimals.
+            field->setDigitLimits(column == kRateColumn ? 2 : 10, description.decimals);
+        }
+        grid->addWidget(field, row, column);
+        return field;
+    };
+    const auto addLabel = [&](const QString& text, int column, QWidget* buddy) {
+        auto* label = new QLabel(text, fields);
+        label->setBuddy(buddy);
+        grid->addWidget(label, row, column);
+    };
+
+    for (const InputBinding<TaxSummary>& binding : quickTaxInputBindings()) {
+        addLabel(qText(binding.field->label), kLabelColumn,
+                 addField(*binding.field, kAmountColumn));
+        ++row;
+    }
+    for (const ResultBinding<TaxSummary>& binding : quickTaxResultBindings()) {
+        const FieldDescription& description = *binding.field;
+        if (description.controlName == "sidbEdit1(3)") {
+            // "+ Portion @ M/Rate (" rate "%) R" portion: the marginal rate and the tax on the
+            // excess share one row; the row's own "R" stands before the portion.
+            addLabel(qText(description.label), kLabelColumn, addField(description, kRateColumn));
+            continue;
+        }
+        if (description.controlName == "sidbEdit1(4)") {
+            NumericField* portion = addField(description, kAmountColumn);
+            portion->setSign(FieldSign::None);
+            addLabel(qText(description.label), kBetweenColumn, portion);
+            ++row;
+            continue;
+        }
+        NumericField* field = addField(description, kAmountColumn);
+        addLabel(qText(description.label), kLabelColumn, field);
+        if (description.kind == FieldKind::Percent) {
+            addLabel(QStringLiteral("%"), kAfterColumn, field);
+        }
+        ++row;
+    }
+    bodyLayout()->addWidget(fields);
+}
+
+void frmRapell::calculate()
+{
+    refreshQuickTax(m_summary, m_record);
+    m_binder.showValues();
+    m_resultFields.show(m_summary);
+}
+
+void frmRapell::print(PrintDestination destination, PrintLanguage)
+{
+    RapellPrint(destination);
+}
+
+void frmRapell::RapellPrint(PrintDestination destination)
+{
+    m_printer.printRow(kQuickTaxPrintTable, rapellPrintRow(m_summary), kQuickTaxReportTemplate,
+                       QString::fromUtf8(kQuickTaxPreviewTitle), destination);
+}
+
+bool frmRapell::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange) {
+        watchFrame();
+    } else if (event->type() == QEvent::WindowActivate && isActiveChild()) {
+        calculate();
+    }
+    return CalculatorWindow::event(event);
+}
+
+void frmRapell::watchFrame()
+{
+    if (m_frame != nullptr) {
+        disconnect(m_frame, nullptr, this, nullptr);
+    }
+    m_frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (m_frame == nullptr) {
+        return;
+    }
+    // Inside the main window the window becomes active when its frame becomes the active child
+    // window, which need not activate the main window itself.
+    connect(m_frame, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates before, Qt::WindowStates now) {
+                if (!before.testFlag(Qt::WindowActive) && now.testFlag(Qt::WindowActive)) {
+                    calculate();
+                }
+            });
+}
+
+bool frmRapell::isActiveChild() const
+{
+    // The main window's activation reaches every child window; only the active one counts.
+    if (m_frame == nullptr || m_frame->mdiArea() == nullptr) {
+        return true;
+    }
+    return m_frame->mdiArea()->activeSubWindow() == m_frame;
+}
+
+} // namespace grovan
