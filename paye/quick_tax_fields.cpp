@@ -96,20 +96,12 @@ constexpr FieldDescription kAverageAfter =
             "(Total tax - rebates) / income x 100, never below 0", 1);
 
 constexpr std::array<InputBinding<TaxSummary>, 2> kInputs{{
-    {&kIncome, [](const TaxSummary& s) -> InputValue { return s.Income; },
-     [](TaxSummary& s, const InputValue& value) {
-         s.Income = std::get<double>(value);
-     }},
+    bindMember<TaxSummary, &TaxSummary::Income>(kIncome),
     {&kAge, [](const TaxSummary& s) -> InputValue { return static_cast<double>(s.Age); },
      [](TaxSummary& s, const InputValue& value) {
          setQuickTaxAge(s, std::get<double>(value));
      }},
 }};
-
-template <double TaxSummary::*Member> double get(const TaxSummary& s)
-{
-    return s.*Member;
-}
 
 template <double TaxBandResult::*Member> double getBand(const TaxSummary& s)
 {
@@ -120,11 +112,11 @@ constexpr std::array<ResultBinding<TaxSummary>, 8> kResults{{
     {&kBaseTax, &getBand<&TaxBandResult::BaseTax>},
     {&kMarginalRate, &getBand<&TaxBandResult::MarginalRate>},
     {&kTaxOnExcess, &getBand<&TaxBandResult::TaxOnExcess>},
-    {&kTotalTax, &get<&TaxSummary::TotalTax>},
-    {&kRebate, &get<&TaxSummary::Rebate>},
-    {&kTaxCommitment, &get<&TaxSummary::TaxCommitment>},
-    {&kAverageBefore, &get<&TaxSummary::AvgRateBefore>},
-    {&kAverageAfter, &get<&TaxSummary::AvgRateAfter>},
+    bindResultMember<TaxSummary, &TaxSummary::TotalTax>(kTotalTax),
+    bindResultMember<TaxSummary, &TaxSummary::Rebate>(kRebate),
+    bindResultMember<TaxSummary, &TaxSummary::TaxCommitment>(kTaxCommitment),
+    bindResultMember<TaxSummary, &TaxSummary::AvgRateBefore>(kAverageBefore),
+    bindResultMember<TaxSummary, &TaxSummary::AvgRateAfter>(kAverageAfter),
 }};
 
 } // namespace
