@@ -3,6 +3,7 @@
 #include "core/ui/date_field.h"
 #include "core/ui/form_builder.h"
 #include "core/ui/numeric_field.h"
+#include "core/ui/qt_text.h"
 #include "paye/annual_fields.h"
 #include "paye/annual_printout.h"
 #include "paye/annual_validation.h"
@@ -21,11 +22,6 @@ namespace grovan {
 namespace {
 
 constexpr PeriodicTaxWindow::PanelTops kPanelTops{.setup = 1935, .print = 1650};
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool isMonthField(const FieldDescription& field)
 {

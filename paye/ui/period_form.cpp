@@ -1,6 +1,7 @@
 #include "paye/ui/period_form.h"
 
 #include "core/ui/numeric_field.h"
+#include "core/ui/qt_text.h"
 #include "paye/period_fields.h"
 
 #include <QBoxLayout>
@@ -13,11 +14,6 @@ namespace grovan {
 namespace {
 
 constexpr int kBesideColumn = 2;
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "core/ui/form_builder.h"
 #include "core/ui/numeric_field.h"
+#include "core/ui/qt_text.h"
 #include "core/ui/setup_panel.h"
 #include "paye/work_period_fields.h"
 #include "paye/work_period_printout.h"
@@ -20,11 +21,6 @@ namespace grovan {
 namespace {
 
 constexpr PeriodicTaxWindow::PanelTops kPanelTops{.setup = 1710, .print = 1710};
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "core/ui/numeric_field.h"
 #include "core/ui/overlay_panel.h"
 #include "core/ui/print_panel.h"
+#include "core/ui/qt_text.h"
 #include "core/ui/report_viewer.h"
 #include "core/ui/setup_panel.h"
 #include "core/ui/text_field.h"
@@ -40,11 +41,6 @@ const char* const kPreviewTitle =
     "Annual - To export printout click on the suitcase button or goto Help";
 const char* const kTooMany =
     "Only a maximum of 24 are allowed i.e. Principal member & first beneficiary!";
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The shell's objects in a temporary folder as an installed program has them: the shipped annual
 // template among the assets, the print database made; dialogs that never open.

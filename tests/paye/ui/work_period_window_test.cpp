@@ -2,6 +2,7 @@
 #include "core/ui/info_panel.h"
 #include "core/ui/numeric_field.h"
 #include "core/ui/print_panel.h"
+#include "core/ui/qt_text.h"
 #include "core/ui/report_preview_window.h"
 #include "core/ui/report_viewer.h"
 #include "core/ui/setup_panel.h"
@@ -43,11 +44,6 @@ constexpr WorkPeriodKind kWeek = WorkPeriodKind::Weekly;
 const char* const kResultFields[] = {
     "numAllowableRFundDed", "numMAns1",        "numMAns2",       "numMAns3", "numMAns",
     "numTaxCredit",         "numMTCForContri", "numTaxLiability"};
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The shell's objects in a temporary folder as an installed program has them: the shipped
 // fortnightly and weekly templates among the assets, the print database made; dialogs that
