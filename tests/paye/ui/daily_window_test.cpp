@@ -7,7 +7,7 @@
 #include "core/ui/text_field.h"
 #include "core/ui/twips.h"
 #include "paye/ui/frm_daily.h"
-#include "tests/paye/ui/period_window_driver.h"
+#include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,10 +25,10 @@ namespace {
 const char* const kPreviewTitle =
     "Daily - To export printout click on the suitcase button or goto Help";
 
-struct DailyFixture : PeriodWindowFixture
+struct DailyFixture : CalculatorWindowFixture
 {
-    DailyFixture() : PeriodWindowFixture({"Daily.rpt"}) {}
-    std::unique_ptr<frmDaily> open() { return PeriodWindowFixture::open<frmDaily>(); }
+    DailyFixture() : CalculatorWindowFixture({"Daily.rpt"}) {}
+    std::unique_ptr<frmDaily> open() { return CalculatorWindowFixture::open<frmDaily>(); }
 };
 
 // One input field as the window must offer it: its label, range, digit limits and what it shows

@@ -7,7 +7,7 @@
 #include "core/ui/text_field.h"
 #include "core/ui/twips.h"
 #include "paye/ui/frm_monthly.h"
-#include "tests/paye/ui/period_window_driver.h"
+#include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,10 +26,10 @@ namespace {
 const char* const kPreviewTitle =
     "Monthly - To export printout click on the suitcase button or goto Help";
 
-struct MonthlyFixture : PeriodWindowFixture
+struct MonthlyFixture : CalculatorWindowFixture
 {
-    MonthlyFixture() : PeriodWindowFixture({"Monthly.rpt"}) {}
-    std::unique_ptr<frmMonthly> open() { return PeriodWindowFixture::open<frmMonthly>(); }
+    MonthlyFixture() : CalculatorWindowFixture({"Monthly.rpt"}) {}
+    std::unique_ptr<frmMonthly> open() { return CalculatorWindowFixture::open<frmMonthly>(); }
 };
 
 // One input field as the window must offer it: its label, range, digit limits and what it shows

@@ -13,8 +13,7 @@
 #include "paye/work_period_fields.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/mdi_form1.h"
-#include "tests/paye/ui/field_typing.h"
-#include "tests/shell/ui/shell_fixture.h"
+#include "tests/paye/ui/calculator_window_fixture.h"
 #include "tests/support/print_write_log.h"
 
 #include <QAction>
@@ -30,11 +29,12 @@
 
 namespace grovan {
 
+using testing::CalculatorWindowFixture;
 using testing::control;
 using testing::enter;
-using testing::ShellFixture;
 using testing::shown;
 using testing::typeInto;
+using testing::valueOf;
 
 namespace {
 
@@ -45,35 +45,14 @@ const char* const kResultFields[] = {
     "numAllowableRFundDed", "numMAns1",        "numMAns2",       "numMAns3", "numMAns",
     "numTaxCredit",         "numMTCForContri", "numTaxLiability"};
 
-// The shell's objects in a temporary folder as an installed program has them: the shipped
-// fortnightly and weekly templates among the assets, the print database made; dialogs that
-// never open.
-struct WorkPeriodFixture : ShellFixture
+struct WorkPeriodFixture : CalculatorWindowFixture
 {
-    WorkPeriodFixture()
-    {
-        for (const char* name : {"FortNightly.rpt", "Weekly.rpt", "Annual.rpt"}) {
-            std::filesystem::copy_file(std::filesystem::path(GROVAN_SOURCE_DIR) / "resources" /
-                                           "reports" / name,
-                                       paths.asset(name));
-        }
-        printDatabase.prepare();
-        sink.messages.clear();
-        reports.setDialogs({[](QWidget*, const QString&) { return QString(); },
-                            [](QPrinter&, QWidget*) {
-                                return false;
-                            }});
-    }
+    WorkPeriodFixture() : CalculatorWindowFixture({"FortNightly.rpt", "Weekly.rpt", "Annual.rpt"})
+    {}
 
     std::unique_ptr<WorkPeriodWindow> open(WorkPeriodKind kind)
     {
-        auto window = std::make_unique<WorkPeriodWindow>(kind, context);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get())) {
-            return nullptr;
-        }
-        return window;
+        return CalculatorWindowFixture::open<WorkPeriodWindow>(kind);
     }
 
     void registerWindows()
@@ -98,13 +77,6 @@ QStringList everyResultShown(const QWidget& window)
         texts << shown(window, name);
     }
     return texts;
-}
-
-const FieldValue& valueOf(const Row& row, const char* name)
-{
-    static const FieldValue none;
-    const FieldValue* value = findField(row, name);
-    return value != nullptr ? *value : none;
 }
 
 // Where `name` is written for the `occurrence`-th time (0 the first), or -1.

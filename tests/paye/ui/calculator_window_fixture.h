@@ -1,0 +1,77 @@
+#pragma once
+// What the calculator window tests share: the shell's objects in a temporary folder with the
+// report templates installed, the user's hands on the fields (tests/support/field_typing.h), and
+// what a test reads back from a printout.
+
+#include "core/print_database.h"
+#include "core/ui/report_viewer.h"
+#include "tests/shell/ui/shell_fixture.h"
+#include "tests/support/field_typing.h"
+
+#include <QProcess>
+#include <QtTest>
+
+#include <filesystem>
+#include <initializer_list>
+#include <memory>
+#include <string_view>
+#include <utility>
+
+namespace grovan::testing {
+
+/// The shell's objects as an installed program has them: the shipped report templates named in
+/// the asset folder, the print database made, no messages yet, and file and printer dialogs that
+/// are never shown.
+struct CalculatorWindowFixture : ShellFixture
+{
+    explicit CalculatorWindowFixture(std::initializer_list<const char*> templates = {})
+    {
+        for (const char* name : templates) {
+            std::filesystem::copy_file(std::filesystem::path(GROVAN_SOURCE_DIR) / "resources" /
+                                           "reports" / name,
+                                       paths.asset(name));
+        }
+        printDatabase.prepare();
+        sink.messages.clear();
+        reports.setDialogs({[](QWidget*, const QString&) { return QString(); },
+                            [](QPrinter&, QWidget*) {
+                                return false;
+                            }});
+    }
+
+    /// A new window of the calculator, made from `arguments` and the shell's context, shown and
+    /// active; nullptr when it never became active.
+    template <typename Window, typename... Arguments>
+    std::unique_ptr<Window> open(Arguments&&... arguments)
+    {
+        auto window = std::make_unique<Window>(std::forward<Arguments>(arguments)..., context);
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) {
+            return nullptr;
+        }
+        return window;
+    }
+};
+
+inline const FieldValue& valueOf(const Row& row, std::string_view name)
+{
+    static const FieldValue none;
+    const FieldValue* value = findField(row, name);
+    return value != nullptr ? *value : none;
+}
+
+/// The text of a PDF file, as a reader would copy it.
+inline QString pdfText(const std::filesystem::path& file)
+{
+    QProcess process;
+    process.start(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("-layout"), QString::fromStdString(file.string()), QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        return QStringLiteral("(pdftotext failed)");
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace grovan::testing
