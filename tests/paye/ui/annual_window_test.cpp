@@ -97,8 +97,6 @@ QString describeField(const FieldDescription& field)
     }
 }
 
-using Entries = std::vector<std::pair<const char*, const char*>>;
-
 // One calculation typed into the window: the fields in the order typed ("cmdDuplicate" clicks
 // the button instead) and the texts of the result fields after "&Calculate".
 struct CalculationCase
@@ -307,10 +305,7 @@ void AnnualWindowTest::opensWithEveryFieldOfTheTablesAndItsDefaults()
 
 void AnnualWindowTest::calculateShowsWhatTheEngineGives_data()
 {
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < calculationCases().size(); ++i) {
-        QTest::newRow(calculationCases()[i].name) << static_cast<int>(i);
-    }
+    addCaseRows(calculationCases());
 }
 
 void AnnualWindowTest::calculateShowsWhatTheEngineGives()

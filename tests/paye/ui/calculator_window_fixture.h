@@ -16,6 +16,7 @@
 #include <memory>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace grovan::testing {
 
@@ -53,6 +54,27 @@ struct CalculatorWindowFixture : ShellFixture
         return window;
     }
 };
+
+/// Control names, each with the keys typed into it or the text it shows.
+using Entries = std::vector<std::pair<const char*, const char*>>;
+
+/// Types each entry into its field and leaves it, in order.
+inline void typeEntries(const QWidget& window, const Entries& typed)
+{
+    for (const auto& [name, keys] : typed) {
+        enter(window, name, QString::fromLatin1(keys));
+    }
+}
+
+/// The data of a test run once per case of a table: column "index", one row per case, named
+/// as the case.
+template <typename Case> void addCaseRows(const std::vector<Case>& cases)
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        QTest::newRow(cases[i].name) << static_cast<int>(i);
+    }
+}
 
 inline const FieldValue& valueOf(const Row& row, std::string_view name)
 {

@@ -70,8 +70,6 @@ const std::vector<std::pair<const char*, const char*>> kResults{
     {"numTaxLiability", "Total tax deduction"},
 };
 
-using Entries = std::vector<std::pair<const char*, const char*>>;
-
 // One calculation: set-up fields typed into the set-up panel and confirmed (none: the new
 // installation's UIF 1 % each up to 17 712 a month, levy 1 %, travel allowance at 80 %), the
 // fields typed in order, and the texts of result fields after "&Calculate".
@@ -143,13 +141,6 @@ const std::vector<CalculationCase>& calculationCases()
     return cases;
 }
 
-void typeCase(const QWidget& window, const Entries& typed)
-{
-    for (const auto& [name, keys] : typed) {
-        enter(window, name, QString::fromLatin1(keys));
-    }
-}
-
 } // namespace
 
 class DailyWindowTest : public QObject
@@ -215,10 +206,7 @@ void DailyWindowTest::opensWithItsFieldsAndDefaults()
 
 void DailyWindowTest::calculateShowsTheDaysFigures_data()
 {
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < calculationCases().size(); ++i) {
-        QTest::newRow(calculationCases()[i].name) << static_cast<int>(i);
-    }
+    addCaseRows(calculationCases());
 }
 
 void DailyWindowTest::calculateShowsTheDaysFigures()
@@ -236,7 +224,7 @@ void DailyWindowTest::calculateShowsTheDaysFigures()
         }
         QTest::mouseClick(window->setupPanel()->okButton(), Qt::LeftButton);
     }
-    typeCase(*window, row.typed);
+    typeEntries(*window, row.typed);
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
 
     for (const auto& [name, text] : row.results) {
@@ -250,7 +238,7 @@ void DailyWindowTest::resultsKeepTheirUnroundedValues()
     DailyFixture shell;
     auto window = shell.open();
     QVERIFY(window);
-    typeCase(*window, {{"numSalRemun", "10000"}, {"numEmpERFundCont", "2000"}});
+    typeEntries(*window, {{"numSalRemun", "10000"}, {"numEmpERFundCont", "2000"}});
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
 
     // Shown in whole rands, kept as the engine gave it.
@@ -343,16 +331,16 @@ void DailyWindowTest::printWritesTheRowInBothLanguages()
     QVERIFY(shell.settings.save(stored, SetupFields::Periodic));
     auto window = shell.open();
     QVERIFY(window);
-    typeCase(*window, {{"silgEdit23", "75"},
-                       {"numSalRemun", "1200.10"},
-                       {"numEmpERMedAidCont", "30.50"},
-                       {"numEmpEEMedAidCont", "60.60"},
-                       {"numEmpRRFundCont", "40"},
-                       {"numEmpERFundCont", "25"},
-                       {"numComm", "80.20"},
-                       {"sidbEdit4", "400.40"},
-                       {"sidbEdit6", "150.30"},
-                       {"numMedAidBens", "1"}});
+    typeEntries(*window, {{"silgEdit23", "75"},
+                          {"numSalRemun", "1200.10"},
+                          {"numEmpERMedAidCont", "30.50"},
+                          {"numEmpEEMedAidCont", "60.60"},
+                          {"numEmpRRFundCont", "40"},
+                          {"numEmpERFundCont", "25"},
+                          {"numComm", "80.20"},
+                          {"sidbEdit4", "400.40"},
+                          {"sidbEdit6", "150.30"},
+                          {"numMedAidBens", "1"}});
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
     // The UIF base 1 200.10 + 30.50 + 400.40 + 120.24 + 40 = 1 791.24 is above the day's limit
     // 17 712 x 12 / 260 = 817.4769...: 1 % and 1.5 % of it, 8.174769 and 12.262154.

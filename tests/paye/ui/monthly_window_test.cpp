@@ -70,8 +70,6 @@ const std::vector<std::pair<const char*, const char*>> kResults{
     {"numTaxLiability", "Total tax deduction"},
 };
 
-using Entries = std::vector<std::pair<const char*, const char*>>;
-
 // One calculation typed into the window (fields in the order typed) and the texts of result
 // fields after "&Calculate". Set-up: the new installation's (UIF 1 % each up to 17 712 a month,
 // skills levy 1 %, travel allowance taxed at 80 %).
@@ -174,13 +172,6 @@ const std::vector<CalculationCase>& calculationCases()
     return cases;
 }
 
-void typeCase(const QWidget& window, const Entries& typed)
-{
-    for (const auto& [name, keys] : typed) {
-        enter(window, name, QString::fromLatin1(keys));
-    }
-}
-
 } // namespace
 
 class MonthlyWindowTest : public QObject
@@ -270,10 +261,7 @@ void MonthlyWindowTest::opensWithItsFieldsAndDefaults()
 
 void MonthlyWindowTest::calculateShowsTheMonthsFigures_data()
 {
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < calculationCases().size(); ++i) {
-        QTest::newRow(calculationCases()[i].name) << static_cast<int>(i);
-    }
+    addCaseRows(calculationCases());
 }
 
 void MonthlyWindowTest::calculateShowsTheMonthsFigures()
@@ -284,7 +272,7 @@ void MonthlyWindowTest::calculateShowsTheMonthsFigures()
     auto window = shell.open();
     QVERIFY(window);
 
-    typeCase(*window, row.typed);
+    typeEntries(*window, row.typed);
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
 
     for (const auto& [name, text] : row.results) {
@@ -478,18 +466,18 @@ void MonthlyWindowTest::printWritesTheRowInBothLanguages()
     QVERIFY(shell.settings.save(stored, SetupFields::Periodic));
     auto window = shell.open();
     QVERIFY(window);
-    typeCase(*window, {{"silgEdit9", "70"},
-                       {"numSalRemun", "20000"},
-                       {"numEmpERMedAidCont", "2000"},
-                       {"numEmpEEMedAidCont", "800"},
-                       {"numEmpRRFundCont", "1200"},
-                       {"numEmpERFundCont", "900"},
-                       {"numComm", "1500"},
-                       {"silgEdit12", "5000"},
-                       {"silgEdit13", "3000"},
-                       {"numMedAidBens", "3"},
-                       {"dtMStartDate", "05072021"},
-                       {"dtMEndDate", "24072021"}});
+    typeEntries(*window, {{"silgEdit9", "70"},
+                          {"numSalRemun", "20000"},
+                          {"numEmpERMedAidCont", "2000"},
+                          {"numEmpEEMedAidCont", "800"},
+                          {"numEmpRRFundCont", "1200"},
+                          {"numEmpERFundCont", "900"},
+                          {"numComm", "1500"},
+                          {"silgEdit12", "5000"},
+                          {"silgEdit13", "3000"},
+                          {"numMedAidBens", "3"},
+                          {"dtMStartDate", "05072021"},
+                          {"dtMEndDate", "24072021"}});
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
     // The UIF base 20 000 + 2 000 + 5 000 + 2 400 + 1 200 = 30 600 is above the limit: 1.234 %
     // and 1.111 % of 17 712 are 218.56608 and 196.78032, shown 218.57 and 196.78.

@@ -29,10 +29,13 @@
 
 namespace grovan {
 
+using testing::addCaseRows;
 using testing::CalculatorWindowFixture;
 using testing::control;
 using testing::enter;
+using testing::Entries;
 using testing::shown;
+using testing::typeEntries;
 using testing::typeInto;
 using testing::valueOf;
 
@@ -89,8 +92,6 @@ int writtenAt(const Row& log, const char* name, int occurrence = 0)
     }
     return -1;
 }
-
-using Entries = std::vector<std::pair<const char*, const char*>>;
 
 // One calculation typed into a window: the fields in the order typed, and the texts of result
 // fields after "&Calculate". Set-up values are a new installation's: UIF 1 % each, limit 17 712 a
@@ -330,10 +331,7 @@ void WorkPeriodWindowTest::opensWithEveryFieldOfTheTablesAndItsDefaults()
 
 void WorkPeriodWindowTest::calculateShowsWhatTheEngineGives_data()
 {
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < calculationCases().size(); ++i) {
-        QTest::newRow(calculationCases()[i].name) << static_cast<int>(i);
-    }
+    addCaseRows(calculationCases());
 }
 
 void WorkPeriodWindowTest::calculateShowsWhatTheEngineGives()
@@ -343,9 +341,7 @@ void WorkPeriodWindowTest::calculateShowsWhatTheEngineGives()
     WorkPeriodFixture shell;
     auto window = shell.open(row.kind);
     QVERIFY(window);
-    for (const auto& [name, keys] : row.typed) {
-        enter(*window, name, QString::fromLatin1(keys));
-    }
+    typeEntries(*window, row.typed);
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
     for (const auto& [name, text] : row.results) {
         QCOMPARE(shown(*window, name), QString::fromLatin1(text));
