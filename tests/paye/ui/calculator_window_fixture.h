@@ -21,11 +21,10 @@
 namespace grovan::testing {
 
 /// The shell's objects as an installed program has them: the shipped report templates named in
-/// the asset folder, the print database made, no messages yet, and file and printer dialogs that
-/// are never shown.
-struct CalculatorWindowFixture : ShellFixture
+/// the asset folder, the print database made and no messages yet.
+struct InstalledShell : ShellFixture
 {
-    explicit CalculatorWindowFixture(std::initializer_list<const char*> templates = {})
+    explicit InstalledShell(std::initializer_list<const char*> templates)
     {
         for (const char* name : templates) {
             std::filesystem::copy_file(std::filesystem::path(GROVAN_SOURCE_DIR) / "resources" /
@@ -34,6 +33,15 @@ struct CalculatorWindowFixture : ShellFixture
         }
         printDatabase.prepare();
         sink.messages.clear();
+    }
+};
+
+/// An installed shell whose file and printer dialogs are never shown.
+struct CalculatorWindowFixture : InstalledShell
+{
+    explicit CalculatorWindowFixture(std::initializer_list<const char*> templates = {})
+        : InstalledShell(templates)
+    {
         reports.setDialogs({[](QWidget*, const QString&) { return QString(); },
                             [](QPrinter&, QWidget*) {
                                 return false;
