@@ -46,12 +46,17 @@ NumericField* PeriodForm::addResult(const FieldDescription& field)
     NumericField* result = resultField(field, m_resultColumn);
     m_results.addRow(qText(field.label), result);
     if (&field == &kPeriodTotalTaxDeduction) {
-        QLabel* label = m_results.label(result->objectName());
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
+        emphasise(result->objectName());
     }
     return result;
+}
+
+void PeriodForm::emphasise(const QString& controlName)
+{
+    QLabel* label = m_results.label(controlName);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
 }
 
 NumericField* PeriodForm::addResultBeside(const FieldDescription& result,
