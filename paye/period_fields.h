@@ -69,22 +69,8 @@ constexpr FieldDescription periodResultField(std::string_view control, std::stri
                                              std::string_view key, std::string_view meaning,
                                              std::string_view displayFormat = kPeriodMoneyFormat)
 {
-    return {
-        .controlName = control,
-        .label = label,
-        .key = key,
-        .meaning = meaning,
-        .unit = "rands",
-        .kind = FieldKind::Amount,
-        .sign = FieldSign::Rand,
-        .minimum = 0.0,
-        .maximum = 0.0,
-        .integerDigits = 0,
-        .decimals = displayFormat == kPeriodMoneyFormat ? 2 : 0,
-        .defaultValue = 0.0,
-        .displayFormat = displayFormat,
-        .readOnly = true,
-    };
+    return resultField(control, label, key, meaning, "rands", FieldKind::Amount, FieldSign::Rand,
+                       displayFormat == kPeriodMoneyFormat ? 2 : 0, displayFormat);
 }
 
 /// The age input of a periodic window, which differ only in its control name.
@@ -140,22 +126,8 @@ constexpr FieldDescription periodEndDateField(std::string_view control, std::str
 constexpr FieldDescription periodDayCountResult(std::string_view key, std::string_view meaning,
                                                 std::string_view displayFormat)
 {
-    return {
-        .controlName = "",
-        .label = "",
-        .key = key,
-        .meaning = meaning,
-        .unit = "days",
-        .kind = FieldKind::WholeNumber,
-        .sign = FieldSign::None,
-        .minimum = 0.0,
-        .maximum = 0.0,
-        .integerDigits = 0,
-        .decimals = 0,
-        .defaultValue = 0.0,
-        .displayFormat = displayFormat,
-        .readOnly = true,
-    };
+    return resultField("", "", key, meaning, "days", FieldKind::WholeNumber, FieldSign::None, 0,
+                       displayFormat);
 }
 
 /// The age, amounts and beneficiaries of the fortnightly, weekly and daily windows, which take

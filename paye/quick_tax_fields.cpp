@@ -38,41 +38,18 @@ constexpr FieldDescription kAge{
     .displayFormat = "##0",
 };
 
-constexpr FieldDescription result(std::string_view control, std::string_view label,
-                                  std::string_view key, std::string_view meaning,
-                                  std::string_view unit, FieldKind kind, FieldSign sign,
-                                  int decimals, std::string_view format)
-{
-    return {
-        .controlName = control,
-        .label = label,
-        .key = key,
-        .meaning = meaning,
-        .unit = unit,
-        .kind = kind,
-        .sign = sign,
-        .minimum = 0.0,
-        .maximum = 0.0,
-        .integerDigits = 0,
-        .decimals = decimals,
-        .defaultValue = 0.0,
-        .displayFormat = format,
-        .readOnly = true,
-    };
-}
-
 constexpr FieldDescription rands(std::string_view control, std::string_view label,
                                  std::string_view key, std::string_view meaning)
 {
-    return result(control, label, key, meaning, "rands", FieldKind::Amount, FieldSign::Rand, 0,
-                  "# ### ### ##0");
+    return resultField(control, label, key, meaning, "rands", FieldKind::Amount, FieldSign::Rand, 0,
+                       "# ### ### ##0");
 }
 
 constexpr FieldDescription percent(std::string_view control, std::string_view label,
                                    std::string_view key, std::string_view meaning, int decimals)
 {
-    return result(control, label, key, meaning, "percent", FieldKind::Percent, FieldSign::None,
-                  decimals, decimals == 0 ? "#0" : "##0.0");
+    return resultField(control, label, key, meaning, "percent", FieldKind::Percent, FieldSign::None,
+                       decimals, decimals == 0 ? "#0" : "##0.0");
 }
 
 constexpr FieldDescription kBaseTax =
