@@ -66,6 +66,19 @@ struct CalculatorWindowFixture : InstalledShell
 /// Control names, each with the keys typed into it or the text it shows.
 using Entries = std::vector<std::pair<const char*, const char*>>;
 
+/// The results every monthly, fortnightly, weekly and daily window shows, in its order, with
+/// their labels.
+inline const Entries kPeriodResults{
+    {"numAllowableRFundDed", "Allowable R/Fund deduction"},
+    {"numMAns1", "UIF contribution Employee"},
+    {"numMAns2", "UIF contribution Employer"},
+    {"numMAns3", "S.D.L."},
+    {"numMAns", "Tax liability"},
+    {"numTaxCredit", "Tax credits for beneficiaries"},
+    {"numMTCForContri", "Tax credits for contributions"},
+    {"numTaxLiability", "Total tax deduction"},
+};
+
 /// Types each entry into its field and leaves it, in order.
 inline void typeEntries(const QWidget& window, const Entries& typed)
 {

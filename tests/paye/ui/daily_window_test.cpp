@@ -59,17 +59,6 @@ const std::vector<InputCase> kInputs{
     {"numMedAidBens", "Medical aid fund beneficiaries", 99, 2, 0, true, "0"},
 };
 
-const std::vector<std::pair<const char*, const char*>> kResults{
-    {"numAllowableRFundDed", "Allowable R/Fund deduction"},
-    {"numMAns1", "UIF contribution Employee"},
-    {"numMAns2", "UIF contribution Employer"},
-    {"numMAns3", "S.D.L."},
-    {"numMAns", "Tax liability"},
-    {"numTaxCredit", "Tax credits for beneficiaries"},
-    {"numMTCForContri", "Tax credits for contributions"},
-    {"numTaxLiability", "Total tax deduction"},
-};
-
 // One calculation: set-up fields typed into the set-up panel and confirmed (none: the new
 // installation's UIF 1 % each up to 17 712 a month, levy 1 %, travel allowance at 80 %), the
 // fields typed in order, and the texts of result fields after "&Calculate".
@@ -179,7 +168,7 @@ void DailyWindowTest::opensWithItsFieldsAndDefaults()
         QCOMPARE(field->text(), QString::fromLatin1(input.shownAtStart));
         QVERIFY(!field->isReadOnly());
     }
-    for (const auto& [name, label] : kResults) {
+    for (const auto& [name, label] : kPeriodResults) {
         auto* result = control<NumericField>(*window, name);
         QVERIFY2(result != nullptr, name);
         QCOMPARE(labelOf(*window, result), QString::fromLatin1(label));

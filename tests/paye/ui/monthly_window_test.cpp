@@ -58,18 +58,6 @@ const std::vector<InputCase> kInputs{
     {"numMedAidBens", "Medical aid fund beneficiaries", 99, 2, true, "0"},
 };
 
-// The results, in the window's order, with their labels and what they show on opening.
-const std::vector<std::pair<const char*, const char*>> kResults{
-    {"numAllowableRFundDed", "Allowable R/Fund deduction"},
-    {"numMAns1", "UIF contribution Employee"},
-    {"numMAns2", "UIF contribution Employer"},
-    {"numMAns3", "S.D.L."},
-    {"numMAns", "Tax liability"},
-    {"numTaxCredit", "Tax credits for beneficiaries"},
-    {"numMTCForContri", "Tax credits for contributions"},
-    {"numTaxLiability", "Total tax deduction"},
-};
-
 // One calculation typed into the window (fields in the order typed) and the texts of result
 // fields after "&Calculate". Set-up: the new installation's (UIF 1 % each up to 17 712 a month,
 // skills levy 1 %, travel allowance taxed at 80 %).
@@ -227,7 +215,7 @@ void MonthlyWindowTest::opensWithItsFieldsAndDefaults()
         QCOMPARE(date->earliest(), std::optional(TaxYearStart));
         QCOMPARE(date->latest(), std::optional(TaxYearEnd));
     }
-    for (const auto& [name, label] : kResults) {
+    for (const auto& [name, label] : kPeriodResults) {
         auto* result = control<NumericField>(*window, name);
         QVERIFY2(result != nullptr, name);
         QCOMPARE(labelOf(*window, result), QString::fromLatin1(label));

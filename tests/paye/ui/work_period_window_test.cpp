@@ -34,6 +34,7 @@ using testing::CalculatorWindowFixture;
 using testing::control;
 using testing::enter;
 using testing::Entries;
+using testing::kPeriodResults;
 using testing::shown;
 using testing::typeEntries;
 using testing::typeInto;
@@ -43,10 +44,6 @@ namespace {
 
 constexpr WorkPeriodKind kFortnight = WorkPeriodKind::Fortnightly;
 constexpr WorkPeriodKind kWeek = WorkPeriodKind::Weekly;
-
-const char* const kResultFields[] = {
-    "numAllowableRFundDed", "numMAns1",        "numMAns2",       "numMAns3", "numMAns",
-    "numTaxCredit",         "numMTCForContri", "numTaxLiability"};
 
 struct WorkPeriodFixture : CalculatorWindowFixture
 {
@@ -76,8 +73,8 @@ struct WorkPeriodFixture : CalculatorWindowFixture
 QStringList everyResultShown(const QWidget& window)
 {
     QStringList texts;
-    for (const char* name : kResultFields) {
-        texts << shown(window, name);
+    for (const auto& result : kPeriodResults) {
+        texts << shown(window, result.first);
     }
     return texts;
 }
