@@ -6,6 +6,7 @@
 #include "core/number_format.h"
 
 #include <string>
+#include <type_traits>
 #include <variant>
 
 namespace grovan {
@@ -26,6 +27,35 @@ template <typename Inputs> struct InputBinding
     void (*set)(Inputs&, const InputValue&);
 };
 
+template <typename Inputs, auto Member> InputValue memberValue(const Inputs& inputs)
+{
+    using Value = std::remove_cvref_t<decltype(inputs.*Member)>;
+    if constexpr (std::is_arithmetic_v<Value>) {
+        return static_cast<double>(inputs.*Member);
+    } else {
+        return inputs.*Member;
+    }
+}
+
+template <typename Inputs, auto Member> void setMemberValue(Inputs& inputs, const InputValue& value)
+{
+    using Value = std::remove_cvref_t<decltype(inputs.*Member)>;
+    if constexpr (std::is_arithmetic_v<Value>) {
+        inputs.*Member = static_cast<Value>(std::get<double>(value));
+    } else {
+        inputs.*Member = std::get<Value>(value);
+    }
+}
+
+/// `field` bound to one member of `Inputs` (a member of one of its bases will do): a number
+/// member takes the double as it stands, cast to the member's type (a whole-number field's value
+/// is already rounded), a CalendarDate or std::string member takes its own alternative.
+template <typename Inputs, auto Member>
+constexpr InputBinding<Inputs> bindMember(const FieldDescription& field)
+{
+    return {&field, &memberValue<Inputs, Member>, &setMemberValue<Inputs, Member>};
+}
+
 /// One result of a calculator: its description and its unrounded value.
 template <typename Results> struct ResultBinding
 {
@@ -35,6 +65,20 @@ template <typename Results> struct ResultBinding
     /// way first (a deduction shown in whole rands, halves to even); nullptr shows `get` as is.
     double (*shown)(const Results&) = nullptr;
 };
+
+template <typename Results, auto Member> double memberResult(const Results& results)
+{
+    return static_cast<double>(results.*Member);
+}
+
+/// `field` bound to one member of `Results` (a member of one of its bases will do), shown as
+/// `shown` says (nullptr: as it stands).
+template <typename Results, auto Member>
+constexpr ResultBinding<Results> bindResultMember(const FieldDescription& field,
+                                                  double (*shown)(const Results&) = nullptr)
+{
+    return {&field, &memberResult<Results, Member>, shown};
+}
 
 /// The text a result field shows: the shown value formatted with the field's display format.
 template <typename Results>

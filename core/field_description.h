@@ -50,4 +50,29 @@ struct FieldDescription
     bool mayBeEmpty = false;
 };
 
+/// A result field, or (no control name) a value only the output carries: read-only, no range,
+/// no default.
+constexpr FieldDescription resultField(std::string_view control, std::string_view label,
+                                       std::string_view key, std::string_view meaning,
+                                       std::string_view unit, FieldKind kind, FieldSign sign,
+                                       int decimals, std::string_view displayFormat)
+{
+    return {
+        .controlName = control,
+        .label = label,
+        .key = key,
+        .meaning = meaning,
+        .unit = unit,
+        .kind = kind,
+        .sign = sign,
+        .minimum = 0.0,
+        .maximum = 0.0,
+        .integerDigits = 0,
+        .decimals = decimals,
+        .defaultValue = 0.0,
+        .displayFormat = displayFormat,
+        .readOnly = true,
+    };
+}
+
 } // namespace grovan

@@ -191,6 +191,11 @@ SchemaDatabase::SchemaDatabase(std::filesystem::path file, const DatabaseSpec& s
     : m_file(std::move(file)), m_spec(spec), m_messages(messages)
 {}
 
+std::string SchemaDatabase::theFile() const
+{
+    return "The " + m_spec.description + " " + shown(m_file);
+}
+
 void SchemaDatabase::tell(MessageIcon icon, const std::string& text) const
 {
     m_messages.show(Message{text, kProgramTitle, icon});
@@ -237,8 +242,7 @@ std::optional<SQLite::Database> SchemaDatabase::createFresh() const
         transaction.commit();
         return db;
     } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error, "The " + m_spec.description + " " + shown(m_file) +
-                                     " could not be created (" + e.what() +
+        tell(MessageIcon::Error, theFile() + " could not be created (" + e.what() +
                                      "). The standard values are used for now.");
         return std::nullopt;
     }
@@ -277,14 +281,13 @@ std::optional<SQLite::Database> SchemaDatabase::openExisting() const
         }
     } catch (const SQLite::Exception& e) {
         if (!isDamage(e)) {
-            tell(MessageIcon::Error, "The " + m_spec.description + " " + shown(m_file) +
-                                         " could not be opened (" + e.what() + ").");
+            tell(MessageIcon::Error, theFile() + " could not be opened (" + e.what() + ").");
             return std::nullopt;
         }
     }
     const std::filesystem::path aside = setAside();
     if (aside.empty()) {
-        tell(MessageIcon::Error, "The " + m_spec.description + " " + shown(m_file) +
+        tell(MessageIcon::Error, theFile() +
                                      " is damaged and could not be moved aside, so it was left "
                                      "as it is. The standard values are used for now.");
         return std::nullopt;
@@ -292,7 +295,7 @@ std::optional<SQLite::Database> SchemaDatabase::openExisting() const
     auto fresh = createFresh();
     if (fresh) {
         tell(MessageIcon::Warning,
-             "The " + m_spec.description + " " + shown(m_file) +
+             theFile() +
                  " could not be read, so a new one with the standard values has been made. The "
                  "old file has been kept as " +
                  shown(aside) + ".");
@@ -361,8 +364,7 @@ void SchemaDatabase::repair(SQLite::Database& db, const TableSpec& table) const
         for (std::size_t i = 0; i < restored.size(); ++i) {
             list += (i == 0 ? "" : (i + 1 == restored.size() ? " and " : ", ")) + restored[i];
         }
-        tell(MessageIcon::Warning, "The " + m_spec.description + " " + shown(m_file) +
-                                       " was incomplete: " + list +
+        tell(MessageIcon::Warning, theFile() + " was incomplete: " + list +
                                        " had to be restored with the standard values.");
     }
 }
@@ -375,8 +377,7 @@ SchemaDatabase::connect(const std::vector<const TableSpec*>& tables) const
     if (!std::filesystem::exists(m_file, error)) {
         db = createFresh();
         if (db && m_spec.announceNewFile) {
-            tell(MessageIcon::Information, "The " + m_spec.description + " " + shown(m_file) +
-                                               " was missing, so a new one has been made.");
+            tell(MessageIcon::Information, theFile() + " was missing, so a new one has been made.");
         }
         return db;
     }
@@ -389,8 +390,7 @@ SchemaDatabase::connect(const std::vector<const TableSpec*>& tables) const
             repair(*db, *table);
         }
     } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error, "The " + m_spec.description + " " + shown(m_file) +
-                                     " could not be repaired (" + e.what() + ").");
+        tell(MessageIcon::Error, theFile() + " could not be repaired (" + e.what() + ").");
         return std::nullopt;
     }
     return db;
@@ -423,8 +423,7 @@ std::optional<Row> SchemaDatabase::readRow(std::string_view tableName) const
         }
         return rowFrom(query, *table);
     } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error, "The " + m_spec.description + " " + shown(m_file) +
-                                     " could not be read (" + e.what() + ").");
+        tell(MessageIcon::Error, theFile() + " could not be read (" + e.what() + ").");
         return std::nullopt;
     }
 }
@@ -447,8 +446,7 @@ std::optional<std::vector<Row>> SchemaDatabase::readLines(std::string_view table
         }
         return lines;
     } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error, "The " + m_spec.description + " " + shown(m_file) +
-                                     " could not be read (" + e.what() + ").");
+        tell(MessageIcon::Error, theFile() + " could not be read (" + e.what() + ").");
         return std::nullopt;
     }
 }
@@ -478,9 +476,8 @@ bool SchemaDatabase::writeRow(std::string_view tableName, const Row& fields) con
         transaction.commit();
         return true;
     } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error, "The " + m_spec.description + " " + shown(m_file) +
-                                     " could not be written (" + e.what() +
-                                     "); nothing in it was changed.");
+        tell(MessageIcon::Error,
+             theFile() + " could not be written (" + e.what() + "); nothing in it was changed.");
         return false;
     }
 }
@@ -522,9 +519,8 @@ bool SchemaDatabase::replaceLines(std::string_view tableName, const std::vector<
         transaction.commit();
         return true;
     } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error, "The " + m_spec.description + " " + shown(m_file) +
-                                     " could not be written (" + e.what() +
-                                     "); nothing in it was changed.");
+        tell(MessageIcon::Error,
+             theFile() + " could not be written (" + e.what() + "); nothing in it was changed.");
         return false;
     }
 }

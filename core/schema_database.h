@@ -110,6 +110,8 @@ private:
     bool knownFields(const TableSpec& table, const Row& fields) const;
     const TableSpec* tableOrTell(std::string_view table, TableKind kind) const;
     void tell(MessageIcon icon, const std::string& text) const;
+    /// "The <description> <file>", how every message about the file begins.
+    std::string theFile() const;
 
     std::filesystem::path m_file;
     const DatabaseSpec& m_spec;

@@ -8,36 +8,12 @@ namespace {
 
 constexpr SetupValues kNewInstallation{};
 
-constexpr FieldDescription kEmployeeUif{
-    .controlName = "numEmpEUIF",
-    .label = "Employee UIF portion",
-    .key = "employeeUif",
-    .meaning = "Employee's UIF contribution, percent of the UIF base",
-    .unit = "percent",
-    .kind = FieldKind::Percent,
-    .sign = FieldSign::Percent,
-    .minimum = 0.0,
-    .maximum = 100.0,
-    .integerDigits = 3,
-    .decimals = 3,
-    .defaultValue = kNewInstallation.EmployeeUIF,
-    .displayFormat = "##0.000",
-};
-constexpr FieldDescription kEmployerUif{
-    .controlName = "numEmpRUIF",
-    .label = "Employer UIF portion",
-    .key = "employerUif",
-    .meaning = "Employer's UIF contribution, percent of the UIF base",
-    .unit = "percent",
-    .kind = FieldKind::Percent,
-    .sign = FieldSign::Percent,
-    .minimum = 0.0,
-    .maximum = 100.0,
-    .integerDigits = 3,
-    .decimals = 3,
-    .defaultValue = kNewInstallation.EmployerUIF,
-    .displayFormat = "##0.000",
-};
+constexpr FieldDescription kEmployeeUif = setupPercentField(
+    "numEmpEUIF", "Employee UIF portion", "employeeUif",
+    "Employee's UIF contribution, percent of the UIF base", kNewInstallation.EmployeeUIF);
+constexpr FieldDescription kEmployerUif = setupPercentField(
+    "numEmpRUIF", "Employer UIF portion", "employerUif",
+    "Employer's UIF contribution, percent of the UIF base", kNewInstallation.EmployerUIF);
 constexpr FieldDescription kUifLimit{
     .controlName = "numUIFLimit",
     .label = "UIF monthly limit",
@@ -53,21 +29,9 @@ constexpr FieldDescription kUifLimit{
     .defaultValue = kNewInstallation.UIFLimit,
     .displayFormat = "### ##0",
 };
-constexpr FieldDescription kSkillsLevy{
-    .controlName = "numSkillPercent",
-    .label = "Skills levy",
-    .key = "skillsLevy",
-    .meaning = "Skills development levy, percent of the levy base",
-    .unit = "percent",
-    .kind = FieldKind::Percent,
-    .sign = FieldSign::Percent,
-    .minimum = 0.0,
-    .maximum = 100.0,
-    .integerDigits = 3,
-    .decimals = 3,
-    .defaultValue = kNewInstallation.SkillLevy,
-    .displayFormat = "##0.000",
-};
+constexpr FieldDescription kSkillsLevy = setupPercentField(
+    "numSkillPercent", "Skills levy", "skillsLevy",
+    "Skills development levy, percent of the levy base", kNewInstallation.SkillLevy);
 // The window shows this one as the option pair "80%" (optTAIncRate80) and "20%"
 // (optTAIncRate20); a stored rate that is neither is used as it stands.
 constexpr FieldDescription kInclusionRate{
@@ -86,28 +50,12 @@ constexpr FieldDescription kInclusionRate{
     .displayFormat = "0.0#",
 };
 
-template <double SetupValues::*Member> InputValue getRate(const SetupValues& values)
-{
-    return values.*Member;
-}
-
-template <double SetupValues::*Member> void setRate(SetupValues& values, const InputValue& value)
-{
-    values.*Member = std::get<double>(value);
-}
-
-template <double SetupValues::*Member>
-constexpr InputBinding<SetupValues> bind(const FieldDescription& field)
-{
-    return {&field, &getRate<Member>, &setRate<Member>};
-}
-
 constexpr std::array<InputBinding<SetupValues>, 5> kPeriodicSetup{
-    bind<&SetupValues::EmployeeUIF>(kEmployeeUif),
-    bind<&SetupValues::EmployerUIF>(kEmployerUif),
-    bind<&SetupValues::UIFLimit>(kUifLimit),
-    bind<&SetupValues::SkillLevy>(kSkillsLevy),
-    bind<&SetupValues::TAIncRate8020>(kInclusionRate),
+    bindMember<SetupValues, &SetupValues::EmployeeUIF>(kEmployeeUif),
+    bindMember<SetupValues, &SetupValues::EmployerUIF>(kEmployerUif),
+    bindMember<SetupValues, &SetupValues::UIFLimit>(kUifLimit),
+    bindMember<SetupValues, &SetupValues::SkillLevy>(kSkillsLevy),
+    bindMember<SetupValues, &SetupValues::TAIncRate8020>(kInclusionRate),
 };
 
 } // namespace

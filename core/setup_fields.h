@@ -4,8 +4,31 @@
 #include "core/settings_store.h"
 
 #include <span>
+#include <string_view>
 
 namespace grovan {
+
+/// A rate of a set-up panel: percent, 0 to 100, three decimals.
+constexpr FieldDescription setupPercentField(std::string_view control, std::string_view label,
+                                             std::string_view key, std::string_view meaning = {},
+                                             double defaultValue = 0.0)
+{
+    return {
+        .controlName = control,
+        .label = label,
+        .key = key,
+        .meaning = meaning,
+        .unit = "percent",
+        .kind = FieldKind::Percent,
+        .sign = FieldSign::Percent,
+        .minimum = 0.0,
+        .maximum = 100.0,
+        .integerDigits = 3,
+        .decimals = 3,
+        .defaultValue = defaultValue,
+        .displayFormat = "##0.000",
+    };
+}
 
 /// The set-up panel of the periodic calculators (annual, monthly, fortnightly, weekly, daily):
 /// "Employee UIF portion", "Employer UIF portion", "UIF monthly limit", "Skills levy" and the

@@ -1,10 +1,11 @@
 #pragma once
-// Field descriptions and bindings that the monthly, fortnightly, weekly and daily calculators
-// share: their result fields bear the same control names and labels in every window, and their
-// pay inputs differ only in control names, ranges and decimals.
+// Field descriptions and bindings that the periodic calculators (annual, monthly, fortnightly,
+// weekly and daily) share: their result fields bear the same control names and labels in every
+// window, and their pay inputs differ only in control names, ranges and decimals.
 
 #include "core/field_binding.h"
 #include "core/rounding.h"
+#include "core/tax_year.h"
 #include "paye/period_pay.h"
 
 #include <array>
@@ -68,22 +69,65 @@ constexpr FieldDescription periodResultField(std::string_view control, std::stri
                                              std::string_view key, std::string_view meaning,
                                              std::string_view displayFormat = kPeriodMoneyFormat)
 {
+    return resultField(control, label, key, meaning, "rands", FieldKind::Amount, FieldSign::Rand,
+                       displayFormat == kPeriodMoneyFormat ? 2 : 0, displayFormat);
+}
+
+/// The age input of a periodic window, which differ only in its control name.
+constexpr FieldDescription periodAgeField(std::string_view control)
+{
+    return periodWholeField(control, "Age", "age",
+                            "The employee's age in whole years (rebates grow at 65 and 75; the "
+                            "additional medical credit starts at 65)",
+                            "years", 999.0, 3);
+}
+
+/// The beneficiaries input of the monthly, fortnightly, weekly and daily windows.
+inline constexpr FieldDescription kPeriodBeneficiaries = periodWholeField(
+    "numMedAidBens", "Medical aid fund beneficiaries", "beneficiaries",
+    "Medical scheme beneficiaries (main member and dependants)", "beneficiaries", 99.0, 2);
+
+/// A date input of a periodic window: a day of the tax year, `defaultDate` on opening.
+constexpr FieldDescription periodDateField(std::string_view control, std::string_view label,
+                                           std::string_view key, std::string_view meaning,
+                                           CalendarDate defaultDate)
+{
     return {
         .controlName = control,
         .label = label,
         .key = key,
         .meaning = meaning,
-        .unit = "rands",
-        .kind = FieldKind::Amount,
-        .sign = FieldSign::Rand,
-        .minimum = 0.0,
-        .maximum = 0.0,
+        .unit = "date",
+        .kind = FieldKind::Date,
+        .sign = FieldSign::None,
+        .minimum = TaxYearStart.dayNumber(),
+        .maximum = TaxYearEnd.dayNumber(),
         .integerDigits = 0,
-        .decimals = displayFormat == kPeriodMoneyFormat ? 2 : 0,
-        .defaultValue = 0.0,
-        .displayFormat = displayFormat,
-        .readOnly = true,
+        .decimals = 0,
+        .defaultValue = static_cast<double>(defaultDate.dayNumber()),
+        .displayFormat = "dd/mm/yyyy",
     };
+}
+
+/// "Start date" of a periodic window, the first day of the tax year on opening.
+constexpr FieldDescription periodStartDateField(std::string_view control, std::string_view meaning)
+{
+    return periodDateField(control, "Start date", "startDate", meaning, TaxYearStart);
+}
+
+/// "End date" of a periodic window.
+constexpr FieldDescription periodEndDateField(std::string_view control, std::string_view meaning,
+                                              CalendarDate defaultDate)
+{
+    return periodDateField(control, "End date", "endDate", meaning, defaultDate);
+}
+
+/// A count of days a periodic calculator hands out with its results; no window shows it.
+constexpr FieldDescription periodDayCountResult(std::string_view key, std::string_view meaning,
+                                                std::string_view displayFormat)
+{
+    return resultField("", "", key, meaning, "days", FieldKind::WholeNumber, FieldSign::None, 0,
+                       displayFormat);
 }
 
 /// The age, amounts and beneficiaries of the fortnightly, weekly and daily windows, which take
@@ -94,10 +138,7 @@ constexpr std::array<FieldDescription, 10> centsPayFields(std::string_view ageCo
     constexpr double kMostCents = 9999999.99;
     constexpr double kMostRands = 99999999.0;
     return {
-        periodWholeField(ageControl, "Age", "age",
-                         "The employee's age in whole years (rebates grow at 65 and 75; the "
-                         "additional medical credit starts at 65)",
-                         "years", 999.0, 3),
+        periodAgeField(ageControl),
         periodAmountField("numSalRemun", "Salary/remuneration", "salary",
                           "Salary or remuneration of the period, fringe benefits included; without "
                           "the travel allowance and without the employer's R/Fund contributions",
@@ -127,9 +168,7 @@ constexpr std::array<FieldDescription, 10> centsPayFields(std::string_view ageCo
                           "Travel allowance received in the period; taxed at the set-up inclusion "
                           "rate",
                           kMostCents, 7, 2),
-        periodWholeField("numMedAidBens", "Medical aid fund beneficiaries", "beneficiaries",
-                         "Medical scheme beneficiaries (main member and dependants)",
-                         "beneficiaries", 99.0, 2),
+        kPeriodBeneficiaries,
     };
 }
 
@@ -147,23 +186,30 @@ constexpr std::array<T, N + M> joined(const std::array<T, N>& first, const std::
     return all;
 }
 
-/// The print panel's employee name, the same in every periodic window.
-inline constexpr FieldDescription kPeriodEmployeeName{
-    .controlName = "Text1",
-    .label = "Employee name :",
-    .key = "employeeName",
-    .meaning = "The employee's name on the printout (max. 50 characters)",
-    .unit = "text",
-    .kind = FieldKind::Text,
-    .sign = FieldSign::None,
-    .minimum = 0.0,
-    .maximum = 50.0,
-    .integerDigits = 0,
-    .decimals = 0,
-    .defaultValue = 0.0,
-    .displayFormat = "",
-    .hint = "(max.50 chrs.)",
-};
+/// The print panel's employee name; `hint` is the text shown after the field.
+constexpr FieldDescription employeeNameField(std::string_view hint)
+{
+    return {
+        .controlName = "Text1",
+        .label = "Employee name :",
+        .key = "employeeName",
+        .meaning = "The employee's name on the printout (max. 50 characters)",
+        .unit = "text",
+        .kind = FieldKind::Text,
+        .sign = FieldSign::None,
+        .minimum = 0.0,
+        .maximum = 50.0,
+        .integerDigits = 0,
+        .decimals = 0,
+        .defaultValue = 0.0,
+        .displayFormat = "",
+        .hint = hint,
+    };
+}
+
+/// The print panel's employee name, the same in the monthly, fortnightly, weekly and daily
+/// windows.
+inline constexpr FieldDescription kPeriodEmployeeName = employeeNameField("(max.50 chrs.)");
 
 inline constexpr FieldDescription kPeriodFundDeduction = periodResultField(
     "numAllowableRFundDed", "Allowable R/Fund deduction", "fundDeduction",
@@ -197,82 +243,38 @@ inline constexpr FieldDescription kPeriodTotalTaxDeduction =
     periodResultField("numTaxLiability", "Total tax deduction", "totalTaxDeduction",
                       "Tax liability less both medical credits; 0 when not positive");
 
-template <typename Inputs, std::int16_t PeriodPay::*Member> InputValue getWhole(const Inputs& in)
-{
-    return static_cast<double>(in.*Member);
-}
-
-template <typename Inputs, std::int16_t PeriodPay::*Member>
-void setWhole(Inputs& in, const InputValue& value)
-{
-    in.*Member = static_cast<std::int16_t>(std::get<double>(value));
-}
-
-template <typename Inputs, double PeriodPay::*Member> InputValue getPayAmount(const Inputs& in)
-{
-    return in.*Member;
-}
-
-template <typename Inputs, double PeriodPay::*Member>
-void setPayAmount(Inputs& in, const InputValue& value)
-{
-    in.*Member = std::get<double>(value);
-}
-
 /// The age, the eight amounts and the beneficiaries of a periodic window, bound in the window's
 /// order to the PeriodPay part of `Inputs`; `fields` describes them in that order.
 template <typename Inputs>
 constexpr std::array<InputBinding<Inputs>, 10>
 bindPeriodPay(const std::array<FieldDescription, 10>& fields)
 {
-    return {{
-        {&fields[0], &getWhole<Inputs, &PeriodPay::age>, &setWhole<Inputs, &PeriodPay::age>},
-        {&fields[1], &getPayAmount<Inputs, &PeriodPay::salary>,
-         &setPayAmount<Inputs, &PeriodPay::salary>},
-        {&fields[2], &getPayAmount<Inputs, &PeriodPay::employerMedical>,
-         &setPayAmount<Inputs, &PeriodPay::employerMedical>},
-        {&fields[3], &getPayAmount<Inputs, &PeriodPay::employeeMedical>,
-         &setPayAmount<Inputs, &PeriodPay::employeeMedical>},
-        {&fields[4], &getPayAmount<Inputs, &PeriodPay::employerFund>,
-         &setPayAmount<Inputs, &PeriodPay::employerFund>},
-        {&fields[5], &getPayAmount<Inputs, &PeriodPay::employeeFund>,
-         &setPayAmount<Inputs, &PeriodPay::employeeFund>},
-        {&fields[6], &getPayAmount<Inputs, &PeriodPay::commissions>,
-         &setPayAmount<Inputs, &PeriodPay::commissions>},
-        {&fields[7], &getPayAmount<Inputs, &PeriodPay::bonus>,
-         &setPayAmount<Inputs, &PeriodPay::bonus>},
-        {&fields[8], &getPayAmount<Inputs, &PeriodPay::travelAllowance>,
-         &setPayAmount<Inputs, &PeriodPay::travelAllowance>},
-        {&fields[9], &getWhole<Inputs, &PeriodPay::beneficiaries>,
-         &setWhole<Inputs, &PeriodPay::beneficiaries>},
-    }};
+    return {
+        bindMember<Inputs, &PeriodPay::age>(fields[0]),
+        bindMember<Inputs, &PeriodPay::salary>(fields[1]),
+        bindMember<Inputs, &PeriodPay::employerMedical>(fields[2]),
+        bindMember<Inputs, &PeriodPay::employeeMedical>(fields[3]),
+        bindMember<Inputs, &PeriodPay::employerFund>(fields[4]),
+        bindMember<Inputs, &PeriodPay::employeeFund>(fields[5]),
+        bindMember<Inputs, &PeriodPay::commissions>(fields[6]),
+        bindMember<Inputs, &PeriodPay::bonus>(fields[7]),
+        bindMember<Inputs, &PeriodPay::travelAllowance>(fields[8]),
+        bindMember<Inputs, &PeriodPay::beneficiaries>(fields[9]),
+    };
 }
 
-template <typename Inputs> InputValue getEmployeeName(const Inputs& in)
+/// The print panel's employee name (`field`, the periodic windows' by default) bound to
+/// `Inputs`.
+template <typename Inputs>
+constexpr InputBinding<Inputs> bindEmployeeName(const FieldDescription& field = kPeriodEmployeeName)
 {
-    return in.employeeName;
+    return bindMember<Inputs, &Inputs::employeeName>(field);
 }
 
-template <typename Inputs> void setEmployeeName(Inputs& in, const InputValue& value)
+/// A result member shown in whole rands, halves to even.
+template <typename Results, auto Member> double shownInWholeRands(const Results& results)
 {
-    in.employeeName = std::get<std::string>(value);
-}
-
-/// The print panel's employee name bound to `Inputs`.
-template <typename Inputs> constexpr InputBinding<Inputs> bindEmployeeName()
-{
-    return {&kPeriodEmployeeName, &getEmployeeName<Inputs>, &setEmployeeName<Inputs>};
-}
-
-template <typename Results, double PeriodResults::*Member>
-double getPeriodResult(const Results& results)
-{
-    return results.*Member;
-}
-
-template <typename Results> double shownFundDeduction(const Results& results)
-{
-    return roundHalfEven(results.fundDeduction, 0);
+    return roundHalfEven(results.*Member, 0);
 }
 
 /// The eight results every periodic window shows, in its order: "Allowable R/Fund deduction"
@@ -280,18 +282,18 @@ template <typename Results> double shownFundDeduction(const Results& results)
 /// the two credits and "Total tax deduction".
 template <typename Results> constexpr std::array<ResultBinding<Results>, 8> bindPeriodResults()
 {
-    return {{
-        {&kPeriodFundDeduction, &getPeriodResult<Results, &PeriodResults::fundDeduction>,
-         &shownFundDeduction<Results>},
-        {&kPeriodEmployeeUif, &getPeriodResult<Results, &PeriodResults::employeeUif>},
-        {&kPeriodEmployerUif, &getPeriodResult<Results, &PeriodResults::employerUif>},
-        {&kPeriodSkillsLevy, &getPeriodResult<Results, &PeriodResults::skillsLevy>},
-        {&kPeriodTaxLiability, &getPeriodResult<Results, &PeriodResults::taxLiability>},
-        {&kPeriodMedicalCredit, &getPeriodResult<Results, &PeriodResults::medicalCredit>},
-        {&kPeriodAdditionalMedicalCredit,
-         &getPeriodResult<Results, &PeriodResults::additionalMedicalCredit>},
-        {&kPeriodTotalTaxDeduction, &getPeriodResult<Results, &PeriodResults::totalTaxDeduction>},
-    }};
+    return {
+        bindResultMember<Results, &PeriodResults::fundDeduction>(
+            kPeriodFundDeduction, &shownInWholeRands<Results, &PeriodResults::fundDeduction>),
+        bindResultMember<Results, &PeriodResults::employeeUif>(kPeriodEmployeeUif),
+        bindResultMember<Results, &PeriodResults::employerUif>(kPeriodEmployerUif),
+        bindResultMember<Results, &PeriodResults::skillsLevy>(kPeriodSkillsLevy),
+        bindResultMember<Results, &PeriodResults::taxLiability>(kPeriodTaxLiability),
+        bindResultMember<Results, &PeriodResults::medicalCredit>(kPeriodMedicalCredit),
+        bindResultMember<Results, &PeriodResults::additionalMedicalCredit>(
+            kPeriodAdditionalMedicalCredit),
+        bindResultMember<Results, &PeriodResults::totalTaxDeduction>(kPeriodTotalTaxDeduction),
+    };
 }
 
 } // namespace grovan

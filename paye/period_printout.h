@@ -25,6 +25,20 @@ void writePeriodHeading(PrintRowWriter& row, const PrintLabels& heading, const P
 /// `Bonus`, `BonusNum`.
 void writePeriodBonus(PrintRowWriter& row, const PeriodPay& pay);
 
+/// The travel allowance, which `writeTravel(row)` writes, and `Bonus`, `BonusNum`: the English
+/// printout writes the travel allowance first, the Afrikaans one the bonus.
+template <typename WriteTravel>
+void writePeriodTravelAndBonus(PrintRowWriter& row, const PeriodPay& pay, WriteTravel writeTravel)
+{
+    if (row.language() == PrintLanguage::English) {
+        writeTravel(row);
+        writePeriodBonus(row, pay);
+    } else {
+        writePeriodBonus(row, pay);
+        writeTravel(row);
+    }
+}
+
 /// `MedExp`, `MedExpNum` (the results' medical expenses, always 0), `PenCont`, `PenContNum`,
 /// `RACont`, `RAContNum`.
 void writePeriodFunds(PrintRowWriter& row, const PeriodPay& pay, const PeriodResults& last);

@@ -38,41 +38,18 @@ constexpr FieldDescription kAge{
     .displayFormat = "##0",
 };
 
-constexpr FieldDescription result(std::string_view control, std::string_view label,
-                                  std::string_view key, std::string_view meaning,
-                                  std::string_view unit, FieldKind kind, FieldSign sign,
-                                  int decimals, std::string_view format)
-{
-    return {
-        .controlName = control,
-        .label = label,
-        .key = key,
-        .meaning = meaning,
-        .unit = unit,
-        .kind = kind,
-        .sign = sign,
-        .minimum = 0.0,
-        .maximum = 0.0,
-        .integerDigits = 0,
-        .decimals = decimals,
-        .defaultValue = 0.0,
-        .displayFormat = format,
-        .readOnly = true,
-    };
-}
-
 constexpr FieldDescription rands(std::string_view control, std::string_view label,
                                  std::string_view key, std::string_view meaning)
 {
-    return result(control, label, key, meaning, "rands", FieldKind::Amount, FieldSign::Rand, 0,
-                  "# ### ### ##0");
+    return resultField(control, label, key, meaning, "rands", FieldKind::Amount, FieldSign::Rand, 0,
+                       "# ### ### ##0");
 }
 
 constexpr FieldDescription percent(std::string_view control, std::string_view label,
                                    std::string_view key, std::string_view meaning, int decimals)
 {
-    return result(control, label, key, meaning, "percent", FieldKind::Percent, FieldSign::None,
-                  decimals, decimals == 0 ? "#0" : "##0.0");
+    return resultField(control, label, key, meaning, "percent", FieldKind::Percent, FieldSign::None,
+                       decimals, decimals == 0 ? "#0" : "##0.0");
 }
 
 constexpr FieldDescription kBaseTax =
@@ -96,20 +73,12 @@ constexpr FieldDescription kAverageAfter =
             "(Total tax - rebates) / income x 100, never below 0", 1);
 
 constexpr std::array<InputBinding<TaxSummary>, 2> kInputs{{
-    {&kIncome, [](const TaxSummary& s) -> InputValue { return s.Income; },
-     [](TaxSummary& s, const InputValue& value) {
-         s.Income = std::get<double>(value);
-     }},
+    bindMember<TaxSummary, &TaxSummary::Income>(kIncome),
     {&kAge, [](const TaxSummary& s) -> InputValue { return static_cast<double>(s.Age); },
      [](TaxSummary& s, const InputValue& value) {
          setQuickTaxAge(s, std::get<double>(value));
      }},
 }};
-
-template <double TaxSummary::*Member> double get(const TaxSummary& s)
-{
-    return s.*Member;
-}
 
 template <double TaxBandResult::*Member> double getBand(const TaxSummary& s)
 {
@@ -120,11 +89,11 @@ constexpr std::array<ResultBinding<TaxSummary>, 8> kResults{{
     {&kBaseTax, &getBand<&TaxBandResult::BaseTax>},
     {&kMarginalRate, &getBand<&TaxBandResult::MarginalRate>},
     {&kTaxOnExcess, &getBand<&TaxBandResult::TaxOnExcess>},
-    {&kTotalTax, &get<&TaxSummary::TotalTax>},
-    {&kRebate, &get<&TaxSummary::Rebate>},
-    {&kTaxCommitment, &get<&TaxSummary::TaxCommitment>},
-    {&kAverageBefore, &get<&TaxSummary::AvgRateBefore>},
-    {&kAverageAfter, &get<&TaxSummary::AvgRateAfter>},
+    bindResultMember<TaxSummary, &TaxSummary::TotalTax>(kTotalTax),
+    bindResultMember<TaxSummary, &TaxSummary::Rebate>(kRebate),
+    bindResultMember<TaxSummary, &TaxSummary::TaxCommitment>(kTaxCommitment),
+    bindResultMember<TaxSummary, &TaxSummary::AvgRateBefore>(kAverageBefore),
+    bindResultMember<TaxSummary, &TaxSummary::AvgRateAfter>(kAverageAfter),
 }};
 
 } // namespace

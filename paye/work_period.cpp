@@ -1,30 +1,20 @@
 #include "paye/work_period.h"
 
+#include "paye/period_fields.h"
+
 #include <array>
 
 namespace grovan {
 
 namespace {
 
+// A day count of the period, 0 to the period's days and all of them on opening.
 constexpr FieldDescription dayField(std::string_view control, std::string_view label,
                                     std::string_view key, std::string_view meaning,
                                     std::int16_t days)
 {
-    return {
-        .controlName = control,
-        .label = label,
-        .key = key,
-        .meaning = meaning,
-        .unit = "days",
-        .kind = FieldKind::WholeNumber,
-        .sign = FieldSign::None,
-        .minimum = 0.0,
-        .maximum = static_cast<double>(days),
-        .integerDigits = 2,
-        .decimals = 0,
-        .defaultValue = static_cast<double>(days),
-        .displayFormat = "#0",
-    };
+    return periodWholeField(control, label, key, meaning, "days", static_cast<double>(days), 2,
+                            static_cast<double>(days));
 }
 
 constexpr std::array<WorkPeriod, 2> kWorkPeriods{{

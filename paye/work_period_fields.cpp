@@ -8,26 +8,13 @@ namespace {
 
 constexpr auto kPay = centsPayFields("silgEdit14");
 
-template <std::int16_t WorkPeriodInputs::*Member> InputValue getDays(const WorkPeriodInputs& in)
-{
-    return static_cast<double>(in.*Member);
-}
-
-template <std::int16_t WorkPeriodInputs::*Member>
-void setDays(WorkPeriodInputs& in, const InputValue& value)
-{
-    in.*Member = static_cast<std::int16_t>(std::get<double>(value));
-}
-
 constexpr auto kPayBindings = bindPeriodPay<WorkPeriodInputs>(kPay);
 
 std::array<InputBinding<WorkPeriodInputs>, 13> inputsOf(const WorkPeriod& period)
 {
     const std::array<InputBinding<WorkPeriodInputs>, 3> days{{
-        {&period.normalDaysField, &getDays<&WorkPeriodInputs::normalDays>,
-         &setDays<&WorkPeriodInputs::normalDays>},
-        {&period.thisDaysField, &getDays<&WorkPeriodInputs::thisDays>,
-         &setDays<&WorkPeriodInputs::thisDays>},
+        bindMember<WorkPeriodInputs, &WorkPeriodInputs::normalDays>(period.normalDaysField),
+        bindMember<WorkPeriodInputs, &WorkPeriodInputs::thisDays>(period.thisDaysField),
         bindEmployeeName<WorkPeriodInputs>(),
     }};
     return joined(kPayBindings, days);

@@ -1,5 +1,7 @@
 #include "core/ui/date_field.h"
 
+#include "core/ui/qt_text.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -31,8 +33,7 @@ DateField::DateField(QWidget* parent) : QLineEdit(parent)
 
 DateField::DateField(const FieldDescription& description, QWidget* parent) : DateField(parent)
 {
-    setObjectName(QString::fromUtf8(description.controlName.data(),
-                                    static_cast<qsizetype>(description.controlName.size())));
+    setObjectName(qText(description.controlName));
     setMayBeEmpty(description.mayBeEmpty);
     if (description.minimum != 0.0 || description.maximum != 0.0) {
         setRange(dateOfDayNumber(description.minimum), dateOfDayNumber(description.maximum));

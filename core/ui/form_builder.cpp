@@ -2,6 +2,7 @@
 
 #include "core/ui/date_field.h"
 #include "core/ui/numeric_field.h"
+#include "core/ui/qt_text.h"
 #include "core/ui/text_field.h"
 
 #include <QGridLayout>
@@ -17,11 +18,6 @@ constexpr int kLabelColumn = 0;
 constexpr int kFieldColumn = 1;
 constexpr int kHintColumn = 2;
 constexpr int kSlackColumn = 3;
-
-QString qStringOf(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <typename Field> Field* fieldOfType(QWidget* widget, const QString& controlName)
 {
@@ -65,7 +61,7 @@ QWidget* FormBuilder::createField(const FieldDescription& description, QWidget* 
 QWidget* FormBuilder::addRow(const FieldDescription& description)
 {
     QWidget* field = createField(description, m_container);
-    addRow(qStringOf(description.label), field, qStringOf(description.hint));
+    addRow(qText(description.label), field, qText(description.hint));
     return field;
 }
 

@@ -3,6 +3,7 @@
 #include "core/field_binding.h"
 #include "core/message.h"
 #include "core/ui/field_access.h"
+#include "core/ui/qt_text.h"
 
 #include <QApplication>
 #include <QObject>
@@ -58,9 +59,7 @@ public:
     void bind(QWidget* window)
     {
         for (const InputBinding<Inputs>& binding : m_bindings) {
-            const QString name =
-                QString::fromUtf8(binding.field->controlName.data(),
-                                  static_cast<qsizetype>(binding.field->controlName.size()));
+            const QString name = qText(binding.field->controlName);
             auto* field = name.isEmpty() ? nullptr : window->findChild<QWidget*>(name);
             if (field == nullptr) {
                 continue;

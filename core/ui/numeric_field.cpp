@@ -3,6 +3,7 @@
 #include "core/number_format.h"
 #include "core/number_reader.h"
 #include "core/rounding.h"
+#include "core/ui/qt_text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -132,15 +133,13 @@ NumericField::NumericField(QWidget* parent) : QLineEdit(parent)
 NumericField::NumericField(const FieldDescription& description, QWidget* parent)
     : NumericField(parent)
 {
-    setObjectName(QString::fromUtf8(description.controlName.data(),
-                                    static_cast<qsizetype>(description.controlName.size())));
+    setObjectName(qText(description.controlName));
     m_wholeNumber = description.kind == FieldKind::WholeNumber;
     m_minimum = description.minimum;
     m_maximum = description.maximum;
     m_integerDigits = description.integerDigits;
     m_decimals = description.decimals;
-    m_pattern = QString::fromUtf8(description.displayFormat.data(),
-                                  static_cast<qsizetype>(description.displayFormat.size()));
+    m_pattern = qText(description.displayFormat);
     setSign(description.sign);
     setReadOnlyMode(description.readOnly);
     setValue(description.defaultValue);

@@ -2,6 +2,7 @@
 
 #include "core/field_binding.h"
 #include "core/ui/numeric_field.h"
+#include "core/ui/qt_text.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -27,9 +28,7 @@ public:
     void bind(QWidget* window)
     {
         for (const ResultBinding<Results>& binding : m_bindings) {
-            const QString name =
-                QString::fromUtf8(binding.field->controlName.data(),
-                                  static_cast<qsizetype>(binding.field->controlName.size()));
+            const QString name = qText(binding.field->controlName);
             if (auto* field = name.isEmpty() ? nullptr : window->findChild<NumericField*>(name)) {
                 m_fields.push_back({&binding, field});
             }

@@ -18,28 +18,10 @@ namespace grovan {
 
 namespace {
 
-constexpr FieldDescription percentField(std::string_view controlName, std::string_view label,
-                                        std::string_view key)
-{
-    return {.controlName = controlName,
-            .label = label,
-            .key = key,
-            .meaning = {},
-            .unit = "percent",
-            .kind = FieldKind::Percent,
-            .sign = FieldSign::Percent,
-            .minimum = 0.0,
-            .maximum = 100.0,
-            .integerDigits = 3,
-            .decimals = 3,
-            .defaultValue = 0.0,
-            .displayFormat = "##0.000"};
-}
-
 constexpr FieldDescription kEmployeeFund =
-    percentField("numPenContPerc", "Employee R/Fund contributions", "employeeFundPercent");
+    setupPercentField("numPenContPerc", "Employee R/Fund contributions", "employeeFundPercent");
 constexpr FieldDescription kEmployerFund =
-    percentField("numPenPercentage", "Employer R/Fund contributions", "employerFundPercent");
+    setupPercentField("numPenPercentage", "Employer R/Fund contributions", "employerFundPercent");
 
 // The shared set-up fields are described once, with the engine's periodic set-up bindings.
 const FieldDescription& sharedField(std::string_view controlName)

@@ -1,15 +1,8 @@
 #include "core/ui/text_field.h"
 
+#include "core/ui/qt_text.h"
+
 namespace grovan {
-
-namespace {
-
-QString qStringOf(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 TextField::TextField(QWidget* parent) : QLineEdit(parent) {}
 
@@ -21,11 +14,11 @@ TextField::TextField(int maximumLength, const QString& hint, QWidget* parent) : 
 
 TextField::TextField(const FieldDescription& description, QWidget* parent) : QLineEdit(parent)
 {
-    setObjectName(qStringOf(description.controlName));
+    setObjectName(qText(description.controlName));
     if (description.maximum > 0.0) {
         setMaxLength(static_cast<int>(description.maximum));
     }
-    setHint(qStringOf(description.hint));
+    setHint(qText(description.hint));
     setReadOnly(description.readOnly);
 }
 

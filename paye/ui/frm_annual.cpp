@@ -2,13 +2,13 @@
 
 #include "core/ui/date_field.h"
 #include "core/ui/form_builder.h"
-#include "core/ui/numeric_field.h"
+#include "core/ui/qt_text.h"
 #include "paye/annual_fields.h"
 #include "paye/annual_printout.h"
 #include "paye/annual_validation.h"
+#include "paye/ui/period_form.h"
 #include "shell/ui/shell_context.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,11 +21,6 @@ namespace grovan {
 namespace {
 
 constexpr PeriodicTaxWindow::PanelTops kPanelTops{.setup = 1935, .print = 1650};
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool isMonthField(const FieldDescription& field)
 {
@@ -69,22 +64,7 @@ frmAnnual::frmAnnual(const ShellContext& context, QWidget* parent)
 
 QList<QWidget*> frmAnnual::buildFields()
 {
-    auto* columns = new QHBoxLayout;
-    auto* inputs = new QWidget(this);
-    FormBuilder inputForm(inputs);
-    inputForm.grid()->setContentsMargins(0, 0, 0, 0);
-    auto* results = new QWidget(this);
-    FormBuilder resultForm(results);
-    resultForm.grid()->setContentsMargins(0, 0, 0, 0);
-    auto* separator = new QFrame(this);
-    separator->setFrameShape(QFrame::VLine);
-    separator->setFrameShadow(QFrame::Sunken);
-    columns->addWidget(inputs, 0, Qt::AlignTop);
-    columns->addSpacing(12);
-    columns->addWidget(separator);
-    columns->addSpacing(12);
-    columns->addWidget(results, 0, Qt::AlignTop);
-    columns->addStretch();
+    PeriodForm form(this, bodyLayout());
 
     auto* months = new QGroupBox(tr("Number of Medical Aid Beneficiaries "), this);
     auto* monthGrid = new QGridLayout(months);
@@ -120,30 +100,16 @@ QList<QWidget*> frmAnnual::buildFields()
             dates->addWidget(widget);
             dateOrder.append(widget);
         } else {
-            inputOrder.append(inputForm.addRow(field));
+            inputOrder.append(form.addInput(field));
         }
     }
     monthGrid->addWidget(duplicate, 2, 0, 1, static_cast<int>(monthOrder.size()), Qt::AlignLeft);
     dates->addStretch();
 
-    for (const ResultBinding<AnnualResults>& binding : annualResultBindings()) {
-        if (binding.field->controlName.empty()) {
-            continue; // a value only the printout writes
-        }
-        // Room for the largest tax the amounts can give, so that the figures line up.
-        auto* field = new NumericField(*binding.field, results);
-        field->setDigitLimits(9, 2);
-        resultForm.addRow(qText(binding.field->label), field);
-    }
-    // The amounts the employer deducts stand out from the figures that lead to them.
-    for (const char* total : {"numTaxLiability", "numAns(1)"}) {
-        QLabel* label = resultForm.label(QLatin1String(total));
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-    }
+    form.addResults(annualResultBindings());
+    // PAYE, like the total, is an amount the employer deducts.
+    form.emphasise(QStringLiteral("numAns(1)"));
 
-    bodyLayout()->addLayout(columns);
     bodyLayout()->addSpacing(6);
     bodyLayout()->addWidget(months);
     bodyLayout()->addSpacing(6);

@@ -3,6 +3,7 @@
 #include "core/ui/form_builder.h"
 #include "core/ui/numeric_field.h"
 #include "core/ui/print_panel.h"
+#include "core/ui/qt_text.h"
 #include "paye/quick_tax_fields.h"
 #include "paye/quick_tax_printout.h"
 #include "shell/ui/shell_context.h"
@@ -25,11 +26,6 @@ constexpr int kRateColumn = 1;
 constexpr int kBetweenColumn = 2;
 constexpr int kAmountColumn = 3;
 constexpr int kAfterColumn = 4;
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The figures stand in a typewriter face, so that their digits line up under each other.
 QFont figureFont(const QFont& base)

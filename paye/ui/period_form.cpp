@@ -1,6 +1,7 @@
 #include "paye/ui/period_form.h"
 
 #include "core/ui/numeric_field.h"
+#include "core/ui/qt_text.h"
 #include "paye/period_fields.h"
 
 #include <QBoxLayout>
@@ -13,11 +14,6 @@ namespace grovan {
 namespace {
 
 constexpr int kBesideColumn = 2;
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -50,12 +46,17 @@ NumericField* PeriodForm::addResult(const FieldDescription& field)
     NumericField* result = resultField(field, m_resultColumn);
     m_results.addRow(qText(field.label), result);
     if (&field == &kPeriodTotalTaxDeduction) {
-        QLabel* label = m_results.label(result->objectName());
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
+        emphasise(result->objectName());
     }
     return result;
+}
+
+void PeriodForm::emphasise(const QString& controlName)
+{
+    QLabel* label = m_results.label(controlName);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
 }
 
 NumericField* PeriodForm::addResultBeside(const FieldDescription& result,

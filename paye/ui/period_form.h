@@ -14,11 +14,11 @@ namespace grovan {
 
 class NumericField;
 
-/// The fields of a pay-period window (monthly, fortnightly, weekly, daily) in two columns: the
-/// inputs with their labels on the left, a rule, the results with theirs on the right, both from
-/// the calculator's binding tables. The result fields are read-only and all as wide as the
-/// largest tax the amounts can give, so that the figures line up; "Total tax deduction", the
-/// amount the employer deducts, has a bold label.
+/// The fields of a pay-period window (annual, monthly, fortnightly, weekly, daily) in two
+/// columns: the inputs with their labels on the left, a rule, the results with theirs on the
+/// right, both from the calculator's binding tables. The result fields are read-only and all as
+/// wide as the largest tax the amounts can give, so that the figures line up; "Total tax
+/// deduction", the amount the employer deducts, has a bold label.
 ///
 ///     PeriodForm form(this, bodyLayout());
 ///     const QList<QWidget*> tabOrder = form.addInputs(monthlyInputBindings());
@@ -38,6 +38,10 @@ public:
     /// A result field without a label of its own, beside the field of `input` (added before) in
     /// the input column.
     NumericField* addResultBeside(const FieldDescription& result, const FieldDescription& input);
+
+    /// Sets the label of the result row of `controlName` in bold, as that of an amount the
+    /// employer deducts.
+    void emphasise(const QString& controlName);
 
     /// Every input of the table in its order, except the text fields (the employee name belongs
     /// to the print panel); returns the fields in that order, the order Tab takes.

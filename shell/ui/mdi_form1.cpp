@@ -1,6 +1,7 @@
 #include "shell/ui/mdi_form1.h"
 
 #include "core/ui/busy_cursor.h"
+#include "core/ui/qt_text.h"
 #include "core/ui/twips.h"
 #include "shell/initialise_all.h"
 #include "shell/ui/background_mdi_area.h"
@@ -24,15 +25,6 @@
 #include <QUrl>
 
 namespace grovan {
-
-namespace {
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 const char* const MDIForm1::kVideoLecturesAddress =
     "https://www.sars.gov.za/types-of-tax/pay-as-you-earn/";

@@ -1,5 +1,6 @@
 #include "paye/annual_calculator.h"
 #include "paye/annual_fields.h"
+#include "tests/support/dates.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +9,7 @@
 namespace grovan {
 namespace {
 
-CalendarDate date(int year, int month, int day)
-{
-    return *CalendarDate::fromYmd(year, month, day);
-}
+using testing::date;
 
 void everyMonth(AnnualInputs& in, std::int16_t count)
 {

@@ -1,34 +1,17 @@
 #include "paye/annual_printout.h"
+#include "tests/paye/printed_row.h"
+#include "tests/support/dates.h"
 
 #include <gtest/gtest.h>
 
 namespace grovan {
 namespace {
 
-CalendarDate date(int year, int month, int day)
-{
-    return *CalendarDate::fromYmd(year, month, day);
-}
-
-struct Printed
-{
-    const char* field;
-    FieldValue english;
-    FieldValue afrikaans;
-};
-
-FieldValue text(const char* value)
-{
-    return std::string(value);
-}
-FieldValue integer(std::int64_t value)
-{
-    return value;
-}
-FieldValue amount(double value)
-{
-    return value;
-}
+using testing::amount;
+using testing::date;
+using testing::integer;
+using testing::Printed;
+using testing::text;
 
 // Inputs of a printout whose every amount differs, so a field taking the wrong value shows:
 // age 70, salary 500 000, 30 000 + 10 000 medical contributions, two beneficiaries a month from
@@ -143,19 +126,12 @@ TEST_P(AnnualPrintout, WritesAll66FieldsInOrder)
     const std::vector<Printed> expected = expectedRow(r);
     ASSERT_EQ(row.size(), 66u);
     ASSERT_EQ(expected.size(), 66u);
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        EXPECT_EQ(row[i].name, expected[i].field) << "field " << i + 1;
-        const FieldValue& want =
-            GetParam() == PrintLanguage::English ? expected[i].english : expected[i].afrikaans;
-        EXPECT_EQ(row[i].value, want) << "field " << i + 1 << " " << row[i].name;
-    }
+    testing::expectRow(row, expected, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Annual, AnnualPrintout,
                          ::testing::Values(PrintLanguage::English, PrintLanguage::Afrikaans),
-                         [](const auto& info) {
-                             return info.param == PrintLanguage::English ? "English" : "Afrikaans";
-                         });
+                         testing::languageName);
 
 TEST(AnnualPrintout, DoesNotRecalculate)
 {

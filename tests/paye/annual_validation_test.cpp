@@ -1,5 +1,6 @@
 #include "paye/annual_fields.h"
 #include "paye/annual_validation.h"
+#include "tests/support/dates.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +9,7 @@
 namespace grovan {
 namespace {
 
-CalendarDate date(int year, int month, int day)
-{
-    return *CalendarDate::fromYmd(year, month, day);
-}
+using testing::date;
 
 const Message kStartMessage{
     "The date entered is not correct please enter a date between 01/03/2021 and 28/02/2022",

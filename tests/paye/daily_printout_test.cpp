@@ -102,12 +102,10 @@ TEST_P(DailyPrintout, WritesAll40FieldsInOrder)
     ASSERT_GT(r.totalTaxDeduction, 0.0) << "the total prints as a double while positive";
     ASSERT_GT(r.additionalMedicalCredit, 0.0);
 
-    std::vector<Printed> expected = expectedRow(r);
+    const std::vector<Printed> expected = expectedRow(r);
     ASSERT_EQ(expected.size(), 40u);
-    if (GetParam() == PrintLanguage::Afrikaans) {
-        expected = testing::movedBefore(expected, {"Bonus", "BonusNum"}, "TravAll");
-    }
-    testing::expectRow(dailyPrintRow(in, r, GetParam()), expected, GetParam());
+    testing::expectRow(dailyPrintRow(in, r, GetParam()),
+                       testing::inPrintedOrder(expected, GetParam()), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Daily, DailyPrintout,

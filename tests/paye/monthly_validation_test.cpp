@@ -1,15 +1,13 @@
 #include "paye/monthly_fields.h"
 #include "paye/monthly_validation.h"
+#include "tests/support/dates.h"
 
 #include <gtest/gtest.h>
 
 namespace grovan {
 namespace {
 
-CalendarDate date(int year, int month, int day)
-{
-    return *CalendarDate::fromYmd(year, month, day);
-}
+using testing::date;
 
 constexpr const char* kSameMonth = "The Start and End dates entered must be for the same Month";
 constexpr const char* kStartBeforeEnd = "The Start date entered must be before the End date";

@@ -1,9 +1,9 @@
-#include "core/setup_fields.h"
 #include "paye/annual_fields.h"
 #include "paye/daily_fields.h"
 #include "paye/monthly_fields.h"
 #include "paye/quick_tax_fields.h"
 #include "paye/work_period_fields.h"
+#include "tests/paye/field_table_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -75,17 +75,6 @@ struct QuickTax
     static std::vector<std::string_view> sharedWithAnnual() { return {"age"}; }
 };
 
-double numberOf(const InputValue& value)
-{
-    if (const auto* date = std::get_if<CalendarDate>(&value)) {
-        return date->dayNumber();
-    }
-    if (const auto* number = std::get_if<double>(&value)) {
-        return *number;
-    }
-    return 0.0;
-}
-
 template <typename Calculator> class CalculatorFields : public ::testing::Test
 {};
 
@@ -117,66 +106,21 @@ TYPED_TEST_SUITE(CalculatorFields, Calculators, CalculatorName);
 // What a newly opened window holds is what each field describes as its default.
 TYPED_TEST(CalculatorFields, DefaultInputsAreTheDescribedDefaults)
 {
-    const auto defaults = TypeParam::defaults();
-    for (const auto& binding : TypeParam::inputs()) {
-        const InputValue value = binding.get(defaults);
-        if (binding.field->kind == FieldKind::Text) {
-            EXPECT_EQ(std::get<std::string>(value), "") << binding.field->key;
-        } else {
-            EXPECT_EQ(numberOf(value), binding.field->defaultValue) << binding.field->key;
-            EXPECT_GE(numberOf(value), binding.field->minimum) << binding.field->key;
-            EXPECT_LE(numberOf(value), binding.field->maximum) << binding.field->key;
-        }
-    }
+    testing::expectDefaultsAreDescribed(TypeParam::inputs(), TypeParam::defaults());
 }
 
 TYPED_TEST(CalculatorFields, KeysAndControlNamesAreUnique)
 {
-    std::set<std::string_view> keys;
-    std::set<std::string_view> controls;
-    const auto add = [&](const FieldDescription& field) {
-        EXPECT_TRUE(keys.insert(field.key).second) << field.key;
-        if (!field.controlName.empty()) {
-            EXPECT_TRUE(controls.insert(field.controlName).second) << field.controlName;
-        }
-    };
-    for (const auto& binding : TypeParam::inputs()) {
-        add(*binding.field);
-        EXPECT_FALSE(binding.field->readOnly) << binding.field->key;
-    }
-    if (TypeParam::periodic) {
-        for (const auto& binding : periodicSetupBindings()) {
-            add(*binding.field);
-        }
-    }
-    for (const auto& binding : TypeParam::results()) {
-        add(*binding.field);
-        EXPECT_TRUE(binding.field->readOnly) << binding.field->key;
-    }
+    testing::expectKeysAndControlNamesUnique(TypeParam::inputs(),
+                                             TypeParam::periodic
+                                                 ? periodicSetupBindings()
+                                                 : std::span<const InputBinding<SetupValues>>{},
+                                             TypeParam::results());
 }
 
-// Every binding writes its own member: after writing a different value through each, each
-// reads back its own.
 TYPED_TEST(CalculatorFields, EachBindingWritesItsOwnValue)
 {
-    auto in = TypeParam::defaults();
-    const auto bindings = TypeParam::inputs();
-    const auto valueFor = [](std::size_t i, const FieldDescription& field) -> InputValue {
-        switch (field.kind) {
-        case FieldKind::Date:
-            return TaxYearStart.addDays(static_cast<std::int32_t>(i));
-        case FieldKind::Text:
-            return "name " + std::to_string(i);
-        default:
-            return static_cast<double>(i + 1);
-        }
-    };
-    for (std::size_t i = 0; i < bindings.size(); ++i) {
-        bindings[i].set(in, valueFor(i, *bindings[i].field));
-    }
-    for (std::size_t i = 0; i < bindings.size(); ++i) {
-        EXPECT_EQ(bindings[i].get(in), valueFor(i, *bindings[i].field)) << bindings[i].field->key;
-    }
+    testing::expectEachBindingWritesItsOwnValue(TypeParam::inputs(), TypeParam::defaults());
 }
 
 // grovan-cli names the inputs every employees'-tax calculator shares as the annual calculator

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace grovan::testing {
@@ -51,6 +52,16 @@ inline std::vector<Printed> movedBefore(std::vector<Printed> row,
     const auto at =
         std::find_if(row.begin(), row.end(), [&](const Printed& p) { return p.field == before; });
     row.insert(at, taken.begin(), taken.end());
+    return row;
+}
+
+/// The expected fields of a monthly, fortnightly, weekly or daily printout, given in the English
+/// order, in the order of `language`.
+inline std::vector<Printed> inPrintedOrder(std::vector<Printed> row, PrintLanguage language)
+{
+    if (language == PrintLanguage::Afrikaans) {
+        return movedBefore(std::move(row), {"Bonus", "BonusNum"}, "TravAll");
+    }
     return row;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/field_typing.h"
+
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -35,12 +37,7 @@ public:
     /// Types `keys` over the whole text of `field`, as a user who selects it and types.
     static void typeInto(QLineEdit* field, const QString& keys)
     {
-        field->setFocus(Qt::TabFocusReason);
-        field->selectAll();
-        if (keys.isEmpty()) {
-            QTest::keyClick(field, Qt::Key_Delete);
-        }
-        QTest::keyClicks(field, keys);
+        grovan::testing::typeInto(field, keys);
     }
 
     /// Moves the focus out of whatever field has it, as a click on another field does.

@@ -4,6 +4,7 @@
 #include "core/ui/numeric_field.h"
 #include "core/ui/overlay_panel.h"
 #include "core/ui/print_panel.h"
+#include "core/ui/qt_text.h"
 #include "core/ui/report_viewer.h"
 #include "core/ui/setup_panel.h"
 #include "core/ui/text_field.h"
@@ -12,7 +13,7 @@
 #include "paye/ui/frm_annual.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/mdi_form1.h"
-#include "tests/shell/ui/shell_fixture.h"
+#include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +22,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -32,7 +32,7 @@
 
 namespace grovan {
 
-using testing::ShellFixture;
+using namespace testing;
 
 namespace {
 
@@ -41,71 +41,11 @@ const char* const kPreviewTitle =
 const char* const kTooMany =
     "Only a maximum of 24 are allowed i.e. Principal member & first beneficiary!";
 
-QString qText(std::string_view text)
+struct AnnualFixture : CalculatorWindowFixture
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The shell's objects in a temporary folder as an installed program has them: the shipped annual
-// template among the assets, the print database made; dialogs that never open.
-struct AnnualFixture : ShellFixture
-{
-    AnnualFixture()
-    {
-        std::filesystem::copy_file(std::filesystem::path(GROVAN_SOURCE_DIR) / "resources" /
-                                       "reports" / "Annual.rpt",
-                                   paths.asset("Annual.rpt"));
-        printDatabase.prepare();
-        sink.messages.clear();
-        reports.setDialogs({[](QWidget*, const QString&) { return QString(); },
-                            [](QPrinter&, QWidget*) {
-                                return false;
-                            }});
-    }
-
-    std::unique_ptr<frmAnnual> open()
-    {
-        auto window = std::make_unique<frmAnnual>(context);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get())) {
-            return nullptr;
-        }
-        return window;
-    }
+    AnnualFixture() : CalculatorWindowFixture({"Annual.rpt"}) {}
+    std::unique_ptr<frmAnnual> open() { return CalculatorWindowFixture::open<frmAnnual>(); }
 };
-
-template <typename Widget = QLineEdit> Widget* control(const QWidget& window, const char* name)
-{
-    return window.findChild<Widget*>(QLatin1String(name));
-}
-
-// Types `keys` over the whole text of a field, as a user who selects it and types, and leaves
-// the focus in it.
-void typeInto(QLineEdit* field, const QString& keys)
-{
-    field->setFocus(Qt::TabFocusReason);
-    field->selectAll();
-    if (keys.isEmpty()) {
-        QTest::keyClick(field, Qt::Key_Delete);
-    }
-    QTest::keyClicks(field, keys);
-}
-
-// Types into a field and leaves it with Tab, as a user going on to the next field.
-void enter(const QWidget& window, const char* name, const QString& keys)
-{
-    QLineEdit* field = control(window, name);
-    QVERIFY2(field != nullptr, name);
-    typeInto(field, keys);
-    QTest::keyClick(field, Qt::Key_Tab);
-}
-
-QString shown(const QWidget& window, const char* name)
-{
-    const QLineEdit* field = control(window, name);
-    return field != nullptr ? field->text() : QStringLiteral("(no field %1)").arg(name);
-}
 
 // What each input field of the window is, read from its widget, for comparing with the field
 // tables of the engine.
@@ -156,28 +96,6 @@ QString describeField(const FieldDescription& field)
             .arg(field.kind == FieldKind::WholeNumber);
     }
 }
-
-// The text of a PDF file, as a reader would copy it.
-QString pdfText(const std::filesystem::path& file)
-{
-    QProcess process;
-    process.start(
-        QStringLiteral("pdftotext"),
-        {QStringLiteral("-layout"), QString::fromStdString(file.string()), QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        return QStringLiteral("(pdftotext failed)");
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-const FieldValue& valueOf(const Row& row, const char* name)
-{
-    static const FieldValue none;
-    const FieldValue* value = findField(row, name);
-    return value != nullptr ? *value : none;
-}
-
-using Entries = std::vector<std::pair<const char*, const char*>>;
 
 // One calculation typed into the window: the fields in the order typed ("cmdDuplicate" clicks
 // the button instead) and the texts of the result fields after "&Calculate".
@@ -387,10 +305,7 @@ void AnnualWindowTest::opensWithEveryFieldOfTheTablesAndItsDefaults()
 
 void AnnualWindowTest::calculateShowsWhatTheEngineGives_data()
 {
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < calculationCases().size(); ++i) {
-        QTest::newRow(calculationCases()[i].name) << static_cast<int>(i);
-    }
+    addCaseRows(calculationCases());
 }
 
 void AnnualWindowTest::calculateShowsWhatTheEngineGives()

@@ -7,7 +7,7 @@
 #include "core/ui/text_field.h"
 #include "core/ui/twips.h"
 #include "paye/ui/frm_daily.h"
-#include "tests/paye/ui/period_window_driver.h"
+#include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,10 +25,10 @@ namespace {
 const char* const kPreviewTitle =
     "Daily - To export printout click on the suitcase button or goto Help";
 
-struct DailyFixture : PeriodWindowFixture
+struct DailyFixture : CalculatorWindowFixture
 {
-    DailyFixture() : PeriodWindowFixture({"Daily.rpt"}) {}
-    std::unique_ptr<frmDaily> open() { return PeriodWindowFixture::open<frmDaily>(); }
+    DailyFixture() : CalculatorWindowFixture({"Daily.rpt"}) {}
+    std::unique_ptr<frmDaily> open() { return CalculatorWindowFixture::open<frmDaily>(); }
 };
 
 // One input field as the window must offer it: its label, range, digit limits and what it shows
@@ -58,19 +58,6 @@ const std::vector<InputCase> kInputs{
     {"sidbEdit6", "Travel allowance received", 9999999.99, 7, 2, false, "0.00"},
     {"numMedAidBens", "Medical aid fund beneficiaries", 99, 2, 0, true, "0"},
 };
-
-const std::vector<std::pair<const char*, const char*>> kResults{
-    {"numAllowableRFundDed", "Allowable R/Fund deduction"},
-    {"numMAns1", "UIF contribution Employee"},
-    {"numMAns2", "UIF contribution Employer"},
-    {"numMAns3", "S.D.L."},
-    {"numMAns", "Tax liability"},
-    {"numTaxCredit", "Tax credits for beneficiaries"},
-    {"numMTCForContri", "Tax credits for contributions"},
-    {"numTaxLiability", "Total tax deduction"},
-};
-
-using Entries = std::vector<std::pair<const char*, const char*>>;
 
 // One calculation: set-up fields typed into the set-up panel and confirmed (none: the new
 // installation's UIF 1 % each up to 17 712 a month, levy 1 %, travel allowance at 80 %), the
@@ -143,13 +130,6 @@ const std::vector<CalculationCase>& calculationCases()
     return cases;
 }
 
-void typeCase(const QWidget& window, const Entries& typed)
-{
-    for (const auto& [name, keys] : typed) {
-        enter(window, name, QString::fromLatin1(keys));
-    }
-}
-
 } // namespace
 
 class DailyWindowTest : public QObject
@@ -188,7 +168,7 @@ void DailyWindowTest::opensWithItsFieldsAndDefaults()
         QCOMPARE(field->text(), QString::fromLatin1(input.shownAtStart));
         QVERIFY(!field->isReadOnly());
     }
-    for (const auto& [name, label] : kResults) {
+    for (const auto& [name, label] : kPeriodResults) {
         auto* result = control<NumericField>(*window, name);
         QVERIFY2(result != nullptr, name);
         QCOMPARE(labelOf(*window, result), QString::fromLatin1(label));
@@ -215,10 +195,7 @@ void DailyWindowTest::opensWithItsFieldsAndDefaults()
 
 void DailyWindowTest::calculateShowsTheDaysFigures_data()
 {
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < calculationCases().size(); ++i) {
-        QTest::newRow(calculationCases()[i].name) << static_cast<int>(i);
-    }
+    addCaseRows(calculationCases());
 }
 
 void DailyWindowTest::calculateShowsTheDaysFigures()
@@ -236,7 +213,7 @@ void DailyWindowTest::calculateShowsTheDaysFigures()
         }
         QTest::mouseClick(window->setupPanel()->okButton(), Qt::LeftButton);
     }
-    typeCase(*window, row.typed);
+    typeEntries(*window, row.typed);
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
 
     for (const auto& [name, text] : row.results) {
@@ -250,7 +227,7 @@ void DailyWindowTest::resultsKeepTheirUnroundedValues()
     DailyFixture shell;
     auto window = shell.open();
     QVERIFY(window);
-    typeCase(*window, {{"numSalRemun", "10000"}, {"numEmpERFundCont", "2000"}});
+    typeEntries(*window, {{"numSalRemun", "10000"}, {"numEmpERFundCont", "2000"}});
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
 
     // Shown in whole rands, kept as the engine gave it.
@@ -343,16 +320,16 @@ void DailyWindowTest::printWritesTheRowInBothLanguages()
     QVERIFY(shell.settings.save(stored, SetupFields::Periodic));
     auto window = shell.open();
     QVERIFY(window);
-    typeCase(*window, {{"silgEdit23", "75"},
-                       {"numSalRemun", "1200.10"},
-                       {"numEmpERMedAidCont", "30.50"},
-                       {"numEmpEEMedAidCont", "60.60"},
-                       {"numEmpRRFundCont", "40"},
-                       {"numEmpERFundCont", "25"},
-                       {"numComm", "80.20"},
-                       {"sidbEdit4", "400.40"},
-                       {"sidbEdit6", "150.30"},
-                       {"numMedAidBens", "1"}});
+    typeEntries(*window, {{"silgEdit23", "75"},
+                          {"numSalRemun", "1200.10"},
+                          {"numEmpERMedAidCont", "30.50"},
+                          {"numEmpEEMedAidCont", "60.60"},
+                          {"numEmpRRFundCont", "40"},
+                          {"numEmpERFundCont", "25"},
+                          {"numComm", "80.20"},
+                          {"sidbEdit4", "400.40"},
+                          {"sidbEdit6", "150.30"},
+                          {"numMedAidBens", "1"}});
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
     // The UIF base 1 200.10 + 30.50 + 400.40 + 120.24 + 40 = 1 791.24 is above the day's limit
     // 17 712 x 12 / 260 = 817.4769...: 1 % and 1.5 % of it, 8.174769 and 12.262154.

@@ -7,7 +7,7 @@
 #include "core/ui/text_field.h"
 #include "core/ui/twips.h"
 #include "paye/ui/frm_monthly.h"
-#include "tests/paye/ui/period_window_driver.h"
+#include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,10 +26,10 @@ namespace {
 const char* const kPreviewTitle =
     "Monthly - To export printout click on the suitcase button or goto Help";
 
-struct MonthlyFixture : PeriodWindowFixture
+struct MonthlyFixture : CalculatorWindowFixture
 {
-    MonthlyFixture() : PeriodWindowFixture({"Monthly.rpt"}) {}
-    std::unique_ptr<frmMonthly> open() { return PeriodWindowFixture::open<frmMonthly>(); }
+    MonthlyFixture() : CalculatorWindowFixture({"Monthly.rpt"}) {}
+    std::unique_ptr<frmMonthly> open() { return CalculatorWindowFixture::open<frmMonthly>(); }
 };
 
 // One input field as the window must offer it: its label, range, digit limits and what it shows
@@ -57,20 +57,6 @@ const std::vector<InputCase> kInputs{
     {"silgEdit13", "Travel Allowance R", 99999999, 8, false, "0"},
     {"numMedAidBens", "Medical aid fund beneficiaries", 99, 2, true, "0"},
 };
-
-// The results, in the window's order, with their labels and what they show on opening.
-const std::vector<std::pair<const char*, const char*>> kResults{
-    {"numAllowableRFundDed", "Allowable R/Fund deduction"},
-    {"numMAns1", "UIF contribution Employee"},
-    {"numMAns2", "UIF contribution Employer"},
-    {"numMAns3", "S.D.L."},
-    {"numMAns", "Tax liability"},
-    {"numTaxCredit", "Tax credits for beneficiaries"},
-    {"numMTCForContri", "Tax credits for contributions"},
-    {"numTaxLiability", "Total tax deduction"},
-};
-
-using Entries = std::vector<std::pair<const char*, const char*>>;
 
 // One calculation typed into the window (fields in the order typed) and the texts of result
 // fields after "&Calculate". Set-up: the new installation's (UIF 1 % each up to 17 712 a month,
@@ -174,13 +160,6 @@ const std::vector<CalculationCase>& calculationCases()
     return cases;
 }
 
-void typeCase(const QWidget& window, const Entries& typed)
-{
-    for (const auto& [name, keys] : typed) {
-        enter(window, name, QString::fromLatin1(keys));
-    }
-}
-
 } // namespace
 
 class MonthlyWindowTest : public QObject
@@ -236,7 +215,7 @@ void MonthlyWindowTest::opensWithItsFieldsAndDefaults()
         QCOMPARE(date->earliest(), std::optional(TaxYearStart));
         QCOMPARE(date->latest(), std::optional(TaxYearEnd));
     }
-    for (const auto& [name, label] : kResults) {
+    for (const auto& [name, label] : kPeriodResults) {
         auto* result = control<NumericField>(*window, name);
         QVERIFY2(result != nullptr, name);
         QCOMPARE(labelOf(*window, result), QString::fromLatin1(label));
@@ -270,10 +249,7 @@ void MonthlyWindowTest::opensWithItsFieldsAndDefaults()
 
 void MonthlyWindowTest::calculateShowsTheMonthsFigures_data()
 {
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < calculationCases().size(); ++i) {
-        QTest::newRow(calculationCases()[i].name) << static_cast<int>(i);
-    }
+    addCaseRows(calculationCases());
 }
 
 void MonthlyWindowTest::calculateShowsTheMonthsFigures()
@@ -284,7 +260,7 @@ void MonthlyWindowTest::calculateShowsTheMonthsFigures()
     auto window = shell.open();
     QVERIFY(window);
 
-    typeCase(*window, row.typed);
+    typeEntries(*window, row.typed);
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
 
     for (const auto& [name, text] : row.results) {
@@ -478,18 +454,18 @@ void MonthlyWindowTest::printWritesTheRowInBothLanguages()
     QVERIFY(shell.settings.save(stored, SetupFields::Periodic));
     auto window = shell.open();
     QVERIFY(window);
-    typeCase(*window, {{"silgEdit9", "70"},
-                       {"numSalRemun", "20000"},
-                       {"numEmpERMedAidCont", "2000"},
-                       {"numEmpEEMedAidCont", "800"},
-                       {"numEmpRRFundCont", "1200"},
-                       {"numEmpERFundCont", "900"},
-                       {"numComm", "1500"},
-                       {"silgEdit12", "5000"},
-                       {"silgEdit13", "3000"},
-                       {"numMedAidBens", "3"},
-                       {"dtMStartDate", "05072021"},
-                       {"dtMEndDate", "24072021"}});
+    typeEntries(*window, {{"silgEdit9", "70"},
+                          {"numSalRemun", "20000"},
+                          {"numEmpERMedAidCont", "2000"},
+                          {"numEmpEEMedAidCont", "800"},
+                          {"numEmpRRFundCont", "1200"},
+                          {"numEmpERFundCont", "900"},
+                          {"numComm", "1500"},
+                          {"silgEdit12", "5000"},
+                          {"silgEdit13", "3000"},
+                          {"numMedAidBens", "3"},
+                          {"dtMStartDate", "05072021"},
+                          {"dtMEndDate", "24072021"}});
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
     // The UIF base 20 000 + 2 000 + 5 000 + 2 400 + 1 200 = 30 600 is above the limit: 1.234 %
     // and 1.111 % of 17 712 are 218.56608 and 196.78032, shown 218.57 and 196.78.

@@ -6,7 +6,7 @@
 #include "paye/ui/frm_monthly.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/mdi_form1.h"
-#include "tests/paye/ui/period_window_driver.h"
+#include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QAction>
 #include <QMdiSubWindow>
@@ -26,7 +26,7 @@ private slots:
 
 void PeriodicWindowsTest::anOpenWindowKeepsItsSetupUntilReopened()
 {
-    PeriodWindowFixture shell;
+    CalculatorWindowFixture shell;
     auto daily = shell.open<frmDaily>();
     auto monthly = shell.open<frmMonthly>();
     QVERIFY(daily && monthly);
@@ -55,7 +55,7 @@ void PeriodicWindowsTest::anOpenWindowKeepsItsSetupUntilReopened()
 
 void PeriodicWindowsTest::theMenuOpensThemAndInitialiseAllClosesThem()
 {
-    PeriodWindowFixture shell;
+    CalculatorWindowFixture shell;
     QVERIFY(shell.calculators.add("mnuMonthly", [](const ShellContext& context) {
         return std::make_unique<frmMonthly>(context);
     }));

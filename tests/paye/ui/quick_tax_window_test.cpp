@@ -8,13 +8,11 @@
 #include "paye/ui/work_period_window.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/mdi_form1.h"
-#include "tests/paye/ui/field_typing.h"
-#include "tests/shell/ui/shell_fixture.h"
+#include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QAction>
 #include <QFontInfo>
 #include <QMdiSubWindow>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -25,10 +23,11 @@
 
 namespace grovan {
 
+using testing::CalculatorWindowFixture;
 using testing::control;
 using testing::enter;
 using testing::labelsOf;
-using testing::ShellFixture;
+using testing::pdfText;
 using testing::shown;
 
 namespace {
@@ -36,24 +35,11 @@ namespace {
 const char* const kPreviewTitle =
     "Rapell - To export printout click on the suitcase button or goto Help";
 
-// The shell's objects in a temporary folder as an installed program has them: the shipped
-// quick tax and annual templates among the assets, the print database made; dialogs that never
-// open.
-struct QuickTaxFixture : ShellFixture
+// The quick tax window with the annual and fortnightly calculators it works beside.
+struct QuickTaxFixture : CalculatorWindowFixture
 {
-    QuickTaxFixture()
+    QuickTaxFixture() : CalculatorWindowFixture({"rapelltep.rpt", "Annual.rpt", "FortNightly.rpt"})
     {
-        for (const char* name : {"rapelltep.rpt", "Annual.rpt", "FortNightly.rpt"}) {
-            std::filesystem::copy_file(std::filesystem::path(GROVAN_SOURCE_DIR) / "resources" /
-                                           "reports" / name,
-                                       paths.asset(name));
-        }
-        printDatabase.prepare();
-        sink.messages.clear();
-        reports.setDialogs({[](QWidget*, const QString&) { return QString(); },
-                            [](QPrinter&, QWidget*) {
-                                return false;
-                            }});
         calculators.add("Rapell", [](const ShellContext& shared) {
             return std::make_unique<frmRapell>(shared);
         });
@@ -65,16 +51,7 @@ struct QuickTaxFixture : ShellFixture
         });
     }
 
-    std::unique_ptr<frmRapell> open()
-    {
-        auto window = std::make_unique<frmRapell>(context);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get())) {
-            return nullptr;
-        }
-        return window;
-    }
+    std::unique_ptr<frmRapell> open() { return CalculatorWindowFixture::open<frmRapell>(); }
 };
 
 // The main window, shown and active, with the quick tax, annual and fortnightly calculators.
@@ -107,19 +84,6 @@ QStringList everyFieldShown(const QWidget& window)
         texts << shown(window, name);
     }
     return texts;
-}
-
-// The text of a PDF file, as a reader would copy it.
-QString pdfText(const std::filesystem::path& file)
-{
-    QProcess process;
-    process.start(
-        QStringLiteral("pdftotext"),
-        {QStringLiteral("-layout"), QString::fromStdString(file.string()), QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        return QStringLiteral("(pdftotext failed)");
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace

@@ -4,94 +4,22 @@
 // them: quick_windows_gallery <folder>. Run it under xvfb-run so that the pictures have a real
 // window frame.
 
-#include "core/ui/print_panel.h"
-#include "core/ui/printer_choice.h"
-#include "core/ui/report_preview_window.h"
-#include "core/ui/text_field.h"
 #include "paye/ui/frm_annual.h"
 #include "paye/ui/frm_rapell.h"
 #include "paye/ui/work_period_window.h"
-#include "shell/ui/background_mdi_area.h"
-#include "shell/ui/mdi_form1.h"
-#include "tests/shell/ui/shell_fixture.h"
+#include "tests/paye/ui/window_gallery.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QMdiSubWindow>
-#include <QPrinter>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-
-#include <cstdio>
 
 using namespace grovan;
+using namespace grovan::testing;
 
 namespace {
 
-void type(QWidget& window, const char* name, const QString& keys)
+bool showPeriod(ShellFixture& shell, MDIForm1& main, const QDir& folder, const char* command,
+                const char* name, const QString& prefix, bool shortPeriod)
 {
-    auto* field = window.findChild<QLineEdit*>(QLatin1String(name));
-    field->setFocus(Qt::TabFocusReason);
-    field->selectAll();
-    QTest::keyClicks(field, keys);
-    QTest::keyClick(field, Qt::Key_Tab);
-}
-
-void click(QWidget& window, const char* name)
-{
-    QTest::mouseClick(window.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
-    QTest::qWait(150);
-}
-
-bool save(QWidget& widget, const QDir& folder, const QString& name)
-{
-    QTest::qWait(200);
-    const QString file = folder.filePath(name);
-    const bool saved = widget.grab().save(file);
-    std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(file));
-    return saved;
-}
-
-// The preview window took the keyboard; a window manager gives it back to the main window when
-// the preview closes, which xvfb alone does not.
-void backToMain(MDIForm1& main)
-{
-    main.activateWindow();
-    if (!QTest::qWaitForWindowActive(&main)) {
-        std::fprintf(stderr, "the main window did not become active again\n");
-    }
-}
-
-QWidget* open(MDIForm1& main, const char* command, const char* window)
-{
-    main.findChild<QAction*>(QLatin1String(command))->trigger();
-    QWidget* opened = main.childWindow(QLatin1String(window));
-    opened->parentWidget()->move(10, 10);
-    return opened;
-}
-
-// Prints the window's printout straight into `file` in the language of `option` (nullptr for
-// a window without a language choice).
-void printToFile(testing::ShellFixture& shell, QWidget& window, const QDir& folder,
-                 const QString& file, const char* option)
-{
-    shell.printer.printer().setOutputFileName(folder.filePath(file));
-    click(window,
-          window.findChild<QPushButton*>(QStringLiteral("cmPrint")) ? "cmPrint" : "cmdPrint");
-    if (option != nullptr) {
-        click(window, option);
-    }
-    click(window, "cmdPD");
-    std::printf("printed %s\n", qPrintable(folder.filePath(file)));
-}
-
-bool showPeriod(testing::ShellFixture& shell, MDIForm1& main, const QDir& folder,
-                const char* command, const char* name, const QString& prefix, bool shortPeriod)
-{
-    QWidget* window = open(main, command, name);
+    QWidget* window = openFromMenu(main, command, name);
     bool ok = save(*window, folder, prefix + "-opened.png");
     type(*window, "silgEdit14", QStringLiteral("67"));
     type(*window, "numSalRemun", QStringLiteral("18650.40"));
@@ -110,23 +38,9 @@ bool showPeriod(testing::ShellFixture& shell, MDIForm1& main, const QDir& folder
     ok = save(main, folder, prefix + "-calculated-main.png") && ok;
     ok = save(*window, folder, prefix + "-calculated.png") && ok;
 
-    click(*window, "cmdSettings");
-    ok = save(*window, folder, prefix + "-setup.png") && ok;
-    click(*window, "cmdSetupOK");
-    click(*window, "cmdInfo(0)");
-    ok = save(*window, folder, prefix + "-info.png") && ok;
-    click(*window, "cmdOK_Info_One");
-
-    click(*window, "cmdPrint");
-    QTest::keyClicks(window->findChild<TextField*>(QStringLiteral("Text1")),
-                     QStringLiteral("Nomvula van Rensburg"));
-    ok = save(*window, folder, prefix + "-print.png") && ok;
-    click(*window, "cmdVR");
-    if (ReportPreviewWindow* preview = shell.reports.previewWindow()) {
-        preview->resize(900, 1000);
-        ok = save(*preview, folder, prefix + "-preview.png") && ok;
-        preview->close();
-    }
+    ok = savePanelsAndPreview(shell, *window, folder, prefix,
+                              QStringLiteral("Nomvula van Rensburg")) &&
+         ok;
     backToMain(main);
     printToFile(shell, *window, folder, prefix + "-english.pdf", "Option1");
     printToFile(shell, *window, folder, prefix + "-afrikaans.pdf", "Option2");
@@ -148,14 +62,7 @@ int main(int argc, char* argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    testing::ShellFixture shell;
-    for (const char* name : {"FortNightly.rpt", "Weekly.rpt", "rapelltep.rpt", "Annual.rpt"}) {
-        std::filesystem::copy_file(std::filesystem::path(GROVAN_SOURCE_DIR) / "resources" /
-                                       "reports" / name,
-                                   shell.paths.asset(name));
-    }
-    shell.printDatabase.prepare();
-    shell.sink.messages.clear();
+    InstalledShell shell({"FortNightly.rpt", "Weekly.rpt", "rapelltep.rpt", "Annual.rpt"});
     shell.calculators.add("mnuFortNight", [](const ShellContext& context) {
         return std::make_unique<WorkPeriodWindow>(WorkPeriodKind::Fortnightly, context);
     });
@@ -168,13 +75,7 @@ int main(int argc, char* argv[])
         return std::make_unique<frmAnnual>(context);
     });
     MDIForm1 main(shell.context, shell.calculators);
-    shell.reports.setWindow(&main);
-    main.resize(1100, 820);
-    main.show();
-    main.activateWindow();
-    if (!QTest::qWaitForWindowActive(&main)) {
-        std::fprintf(stderr, "the main window never became active\n");
-    }
+    showMain(main, shell);
 
     bool ok = showPeriod(shell, main, folder, "mnuFortNight", "frmFortNight",
                          QStringLiteral("fortnight"), true);
@@ -182,7 +83,7 @@ int main(int argc, char* argv[])
          ok;
 
     // The quick tax window takes the last taxable income of the weekly calculation when it opens.
-    QWidget* rapell = open(main, "Rapell", "frmRapell");
+    QWidget* rapell = openFromMenu(main, "Rapell", "frmRapell");
     ok = save(*rapell, folder, "rapell-opened.png") && ok;
     type(*rapell, "sidbEdit1(0)", QStringLiteral("742500"));
     type(*rapell, "sidbEdit1(1)", QStringLiteral("58"));
@@ -192,11 +93,7 @@ int main(int argc, char* argv[])
     click(*rapell, "cmPrint");
     ok = save(*rapell, folder, "rapell-print.png") && ok;
     click(*rapell, "cmdVR");
-    if (ReportPreviewWindow* preview = shell.reports.previewWindow()) {
-        preview->resize(900, 1000);
-        ok = save(*preview, folder, "rapell-preview.png") && ok;
-        preview->close();
-    }
+    ok = savePreview(shell, folder, "rapell-preview.png") && ok;
     backToMain(main);
     printToFile(shell, *rapell, folder, "rapell.pdf", nullptr);
 

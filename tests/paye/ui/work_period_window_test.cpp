@@ -2,6 +2,7 @@
 #include "core/ui/info_panel.h"
 #include "core/ui/numeric_field.h"
 #include "core/ui/print_panel.h"
+#include "core/ui/qt_text.h"
 #include "core/ui/report_preview_window.h"
 #include "core/ui/report_viewer.h"
 #include "core/ui/setup_panel.h"
@@ -12,8 +13,7 @@
 #include "paye/work_period_fields.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/mdi_form1.h"
-#include "tests/paye/ui/field_typing.h"
-#include "tests/shell/ui/shell_fixture.h"
+#include "tests/paye/ui/calculator_window_fixture.h"
 #include "tests/support/print_write_log.h"
 
 #include <QAction>
@@ -29,55 +29,30 @@
 
 namespace grovan {
 
+using testing::addCaseRows;
+using testing::CalculatorWindowFixture;
 using testing::control;
 using testing::enter;
-using testing::ShellFixture;
+using testing::Entries;
+using testing::kPeriodResults;
 using testing::shown;
+using testing::typeEntries;
 using testing::typeInto;
+using testing::valueOf;
 
 namespace {
 
 constexpr WorkPeriodKind kFortnight = WorkPeriodKind::Fortnightly;
 constexpr WorkPeriodKind kWeek = WorkPeriodKind::Weekly;
 
-const char* const kResultFields[] = {
-    "numAllowableRFundDed", "numMAns1",        "numMAns2",       "numMAns3", "numMAns",
-    "numTaxCredit",         "numMTCForContri", "numTaxLiability"};
-
-QString qText(std::string_view text)
+struct WorkPeriodFixture : CalculatorWindowFixture
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The shell's objects in a temporary folder as an installed program has them: the shipped
-// fortnightly and weekly templates among the assets, the print database made; dialogs that
-// never open.
-struct WorkPeriodFixture : ShellFixture
-{
-    WorkPeriodFixture()
-    {
-        for (const char* name : {"FortNightly.rpt", "Weekly.rpt", "Annual.rpt"}) {
-            std::filesystem::copy_file(std::filesystem::path(GROVAN_SOURCE_DIR) / "resources" /
-                                           "reports" / name,
-                                       paths.asset(name));
-        }
-        printDatabase.prepare();
-        sink.messages.clear();
-        reports.setDialogs({[](QWidget*, const QString&) { return QString(); },
-                            [](QPrinter&, QWidget*) {
-                                return false;
-                            }});
-    }
+    WorkPeriodFixture() : CalculatorWindowFixture({"FortNightly.rpt", "Weekly.rpt", "Annual.rpt"})
+    {}
 
     std::unique_ptr<WorkPeriodWindow> open(WorkPeriodKind kind)
     {
-        auto window = std::make_unique<WorkPeriodWindow>(kind, context);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get())) {
-            return nullptr;
-        }
-        return window;
+        return CalculatorWindowFixture::open<WorkPeriodWindow>(kind);
     }
 
     void registerWindows()
@@ -98,17 +73,10 @@ struct WorkPeriodFixture : ShellFixture
 QStringList everyResultShown(const QWidget& window)
 {
     QStringList texts;
-    for (const char* name : kResultFields) {
-        texts << shown(window, name);
+    for (const auto& result : kPeriodResults) {
+        texts << shown(window, result.first);
     }
     return texts;
-}
-
-const FieldValue& valueOf(const Row& row, const char* name)
-{
-    static const FieldValue none;
-    const FieldValue* value = findField(row, name);
-    return value != nullptr ? *value : none;
 }
 
 // Where `name` is written for the `occurrence`-th time (0 the first), or -1.
@@ -121,8 +89,6 @@ int writtenAt(const Row& log, const char* name, int occurrence = 0)
     }
     return -1;
 }
-
-using Entries = std::vector<std::pair<const char*, const char*>>;
 
 // One calculation typed into a window: the fields in the order typed, and the texts of result
 // fields after "&Calculate". Set-up values are a new installation's: UIF 1 % each, limit 17 712 a
@@ -362,10 +328,7 @@ void WorkPeriodWindowTest::opensWithEveryFieldOfTheTablesAndItsDefaults()
 
 void WorkPeriodWindowTest::calculateShowsWhatTheEngineGives_data()
 {
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < calculationCases().size(); ++i) {
-        QTest::newRow(calculationCases()[i].name) << static_cast<int>(i);
-    }
+    addCaseRows(calculationCases());
 }
 
 void WorkPeriodWindowTest::calculateShowsWhatTheEngineGives()
@@ -375,9 +338,7 @@ void WorkPeriodWindowTest::calculateShowsWhatTheEngineGives()
     WorkPeriodFixture shell;
     auto window = shell.open(row.kind);
     QVERIFY(window);
-    for (const auto& [name, keys] : row.typed) {
-        enter(*window, name, QString::fromLatin1(keys));
-    }
+    typeEntries(*window, row.typed);
     QTest::mouseClick(window->calculateButton(), Qt::LeftButton);
     for (const auto& [name, text] : row.results) {
         QCOMPARE(shown(*window, name), QString::fromLatin1(text));

@@ -1,4 +1,5 @@
 #include "core/income_tax.h"
+#include "core/ui/qt_text.h"
 #include "core/ui/twips.h"
 #include "shell/initialise_all.h"
 #include "shell/main_menu.h"
@@ -22,11 +23,6 @@ using testing::dummyFactory;
 using testing::ShellFixture;
 
 namespace {
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QAction* command(const MDIForm1& window, std::string_view name)
 {

@@ -1,9 +1,10 @@
 #pragma once
-// What the calculator window tests do with fields as a user does: find them by control name,
-// type over their text, leave them, read what they show.
+// What the window tests do with fields as a user does: find them by control name, type over
+// their text, leave them, read what they and their labels show.
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
@@ -40,6 +41,17 @@ inline QString shown(const QWidget& window, const char* name)
 {
     const QLineEdit* field = control(window, name);
     return field != nullptr ? field->text() : QStringLiteral("(no field %1)").arg(name);
+}
+
+/// The text of the label whose buddy is `field`, or "(no label)".
+inline QString labelOf(const QWidget& window, const QWidget* field)
+{
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->buddy() == field) {
+            return label->text();
+        }
+    }
+    return QStringLiteral("(no label)");
 }
 
 /// The texts of the labels whose buddy is `field`, joined by " | ".

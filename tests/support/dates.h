@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/calendar_date.h"
+
+namespace grovan::testing {
+
+/// The calendar day of a test's own table, which exists.
+inline CalendarDate date(int year, int month, int day)
+{
+    return *CalendarDate::fromYmd(year, month, day);
+}
+
+} // namespace grovan::testing
