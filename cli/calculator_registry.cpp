@@ -2,6 +2,8 @@
 
 #include "cli/typed_calculator.h"
 #include "core/setup_fields.h"
+#include "package/quick_tax_fields.h"
+#include "package/quick_tax_printout.h"
 #include "paye/annual_fields.h"
 #include "paye/annual_printout.h"
 #include "paye/annual_validation.h"
@@ -10,8 +12,6 @@
 #include "paye/monthly_fields.h"
 #include "paye/monthly_printout.h"
 #include "paye/monthly_validation.h"
-#include "paye/quick_tax_fields.h"
-#include "paye/quick_tax_printout.h"
 #include "paye/work_period_fields.h"
 #include "paye/work_period_printout.h"
 #include "paye/work_period_validation.h"

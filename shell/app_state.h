@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/income_tax.h"
-#include "paye/quick_tax.h"
+#include "package/quick_tax.h"
 
 namespace grovan {
 

@@ -1,7 +1,7 @@
+#include "package/quick_tax_fields.h"
 #include "paye/annual_fields.h"
 #include "paye/daily_fields.h"
 #include "paye/monthly_fields.h"
-#include "paye/quick_tax_fields.h"
 #include "paye/work_period_fields.h"
 #include "tests/paye/field_table_checks.h"
 

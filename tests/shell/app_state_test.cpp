@@ -1,5 +1,5 @@
 #include "core/income_tax.h"
-#include "paye/quick_tax.h"
+#include "package/quick_tax.h"
 #include "shell/app_state.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 // them: quick_windows_gallery <folder>. Run it under xvfb-run so that the pictures have a real
 // window frame.
 
+#include "package/ui/frm_rapell.h"
 #include "paye/ui/frm_annual.h"
-#include "paye/ui/frm_rapell.h"
 #include "paye/ui/work_period_window.h"
 #include "tests/paye/ui/window_gallery.h"
 

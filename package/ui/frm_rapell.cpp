@@ -1,11 +1,11 @@
-#include "paye/ui/frm_rapell.h"
+#include "package/ui/frm_rapell.h"
 
 #include "core/ui/form_builder.h"
 #include "core/ui/numeric_field.h"
 #include "core/ui/print_panel.h"
 #include "core/ui/qt_text.h"
-#include "paye/quick_tax_fields.h"
-#include "paye/quick_tax_printout.h"
+#include "package/quick_tax_fields.h"
+#include "package/quick_tax_printout.h"
 #include "shell/ui/shell_context.h"
 
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "paye/quick_tax_printout.h"
+#include "package/quick_tax_printout.h"
 
 namespace grovan {
 

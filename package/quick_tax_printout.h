@@ -3,7 +3,7 @@
 // "rapelltep.rpt" prints.
 
 #include "core/schema_database.h"
-#include "paye/quick_tax.h"
+#include "package/quick_tax.h"
 
 namespace grovan {
 

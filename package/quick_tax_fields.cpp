@@ -1,4 +1,4 @@
-#include "paye/quick_tax_fields.h"
+#include "package/quick_tax_fields.h"
 
 #include <array>
 

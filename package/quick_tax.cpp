@@ -1,4 +1,4 @@
-#include "paye/quick_tax.h"
+#include "package/quick_tax.h"
 
 #include "core/rounding.h"
 

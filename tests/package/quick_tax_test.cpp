@@ -1,7 +1,7 @@
+#include "package/quick_tax.h"
+#include "package/quick_tax_fields.h"
+#include "package/quick_tax_printout.h"
 #include "paye/monthly_calculator.h"
-#include "paye/quick_tax.h"
-#include "paye/quick_tax_fields.h"
-#include "paye/quick_tax_printout.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "core/ui/input_binder.h"
 #include "core/ui/report_printer.h"
 #include "core/ui/result_binder.h"
-#include "paye/quick_tax.h"
+#include "package/quick_tax.h"
 
 #include <QPointer>
 

@@ -4,7 +4,7 @@
 // describes the calculator by the same keys.
 
 #include "core/field_binding.h"
-#include "paye/quick_tax.h"
+#include "package/quick_tax.h"
 
 #include <span>
 
