@@ -189,7 +189,7 @@ bool preparePrintouts(const CalculatorAdapter& calculator, const BatchArguments&
     }
     const std::filesystem::path assets = defaultAssetFolder();
     const auto loaded =
-        ReportTemplate::load(assets / calculator.printTemplate(), PrintDatabase::spec());
+        ReportTemplate::load(assets / calculator.printTemplate(), PrintDatabase::schema());
     if (const auto* problem = std::get_if<TemplateError>(&loaded)) {
         context.refuse("--pdf-dir: the printout's template cannot be used: " + problem->text());
         return false;

@@ -7,37 +7,37 @@ namespace grovan {
 
 namespace {
 
-ColumnSpec text(std::string name)
+ColumnSchema text(std::string name)
 {
     return {std::move(name), ColumnType::Text, std::string()};
 }
 
-ColumnSpec amount(std::string name)
+ColumnSchema amount(std::string name)
 {
     return {std::move(name), ColumnType::Real, 0.0};
 }
 
-ColumnSpec whole(std::string name)
+ColumnSchema whole(std::string name)
 {
     return {std::move(name), ColumnType::Integer, std::int64_t{0}};
 }
 
 // A total that the periodic printouts set to the integer 0 instead of a negative amount: the
 // column keeps whichever of the two was written.
-ColumnSpec amountOrZero(std::string name)
+ColumnSchema amountOrZero(std::string name)
 {
     return {std::move(name), ColumnType::Any, 0.0};
 }
 
 // A label field followed by its value field, the row convention of the PAYE printouts.
-void labelled(std::vector<ColumnSpec>& columns, std::initializer_list<ColumnSpec> pair)
+void labelled(std::vector<ColumnSchema>& columns, std::initializer_list<ColumnSchema> pair)
 {
     columns.insert(columns.end(), pair);
 }
 
-TableSpec irp5Ann()
+TableSchema irp5Ann()
 {
-    std::vector<ColumnSpec> c;
+    std::vector<ColumnSchema> c;
     c.push_back(text("TypeAM"));
     c.push_back(text("Employee"));
     labelled(c, {text("Age"), whole("AgeNum")});
@@ -69,9 +69,9 @@ TableSpec irp5Ann()
     return {"IRP5Ann", TableKind::SingleRow, std::move(c)};
 }
 
-TableSpec irp5Mon()
+TableSchema irp5Mon()
 {
-    std::vector<ColumnSpec> c;
+    std::vector<ColumnSchema> c;
     c.push_back(text("TypeAM"));
     c.push_back(text("Employee"));
     labelled(c, {text("Age"), whole("AgeNum")});
@@ -100,9 +100,9 @@ TableSpec irp5Mon()
     return {"IRP5Mon", TableKind::SingleRow, std::move(c)};
 }
 
-TableSpec irp5Week()
+TableSchema irp5Week()
 {
-    std::vector<ColumnSpec> c;
+    std::vector<ColumnSchema> c;
     c.push_back(text("TypeAM"));
     c.push_back(text("Employee"));
     labelled(c, {text("Age"), whole("AgeNum")});
@@ -132,9 +132,9 @@ TableSpec irp5Week()
     return {"IRP5Week", TableKind::SingleRow, std::move(c)};
 }
 
-TableSpec irp5Day()
+TableSchema irp5Day()
 {
-    std::vector<ColumnSpec> c;
+    std::vector<ColumnSchema> c;
     c.push_back(text("TypeAM"));
     c.push_back(text("Employee"));
     labelled(c, {text("Age"), whole("AgeNum")});
@@ -160,9 +160,9 @@ TableSpec irp5Day()
     return {"IRP5Day", TableKind::SingleRow, std::move(c)};
 }
 
-TableSpec salPackage()
+TableSchema salPackage()
 {
-    std::vector<ColumnSpec> c{
+    std::vector<ColumnSchema> c{
         text("MonAnn"),        text("TPName"),         whole("TPAge"),
         text("MonAnnSal"),     amount("NetMonSal"),    amount("CostToComp"),
         amount("CompCar"),     amount("CompCarCC"),    amount("TravAll"),
@@ -186,7 +186,7 @@ TableSpec salPackage()
     return {"SalPackage", TableKind::SingleRow, std::move(c)};
 }
 
-TableSpec rapell()
+TableSchema rapell()
 {
     return {"rapell",
             TableKind::SingleRow,
@@ -195,7 +195,7 @@ TableSpec rapell()
              amount("AVRATE"), amount("AVRATEAFT"), amount("TAXCOM4/2")}};
 }
 
-TableSpec compcar()
+TableSchema compcar()
 {
     return {"compcar",
             TableKind::Lines,
@@ -240,7 +240,7 @@ TableSpec compcar()
              amount("WeekFB20")}};
 }
 
-TableSpec travelDeduction()
+TableSchema travelDeduction()
 {
     return {"traveldeduction",
             TableKind::SingleRow,
@@ -257,7 +257,7 @@ TableSpec travelDeduction()
              amount("mta13"), amount("totcost"), amount("pu")}};
 }
 
-TableSpec loans()
+TableSchema loans()
 {
     return {"Loans",
             TableKind::SingleRow,
@@ -266,14 +266,14 @@ TableSpec loans()
              amount("FinNum2"), text("YearMon")}};
 }
 
-TableSpec amort()
+TableSchema amort()
 {
     return {"Amort",
             TableKind::Lines,
             {whole("Year"), amount("Capital"), amount("Interest"), amount("Required")}};
 }
 
-TableSpec bondBust()
+TableSchema bondBust()
 {
     return {"BondBust",
             TableKind::SingleRow,
@@ -282,9 +282,9 @@ TableSpec bondBust()
              amount("XMonRep"), amount("XTotIntPaid"), amount("XTotRep"), amount("XTotSavings")}};
 }
 
-TableSpec bondComp()
+TableSchema bondComp()
 {
-    std::vector<ColumnSpec> c{amount("PAmt"), amount("IntRate")};
+    std::vector<ColumnSchema> c{amount("PAmt"), amount("IntRate")};
     // One repayment, interest and total for each term of 5, 10, ... 30 years.
     for (int k = 1; k <= 6; ++k) {
         const std::string n = std::to_string(k);
@@ -293,7 +293,7 @@ TableSpec bondComp()
     return {"BondComp", TableKind::SingleRow, std::move(c)};
 }
 
-TableSpec dailyBal()
+TableSchema dailyBal()
 {
     // The two dates are day numbers (days since 30/12/1899); the template prints them as dates.
     return {"DailyBal",
@@ -302,7 +302,7 @@ TableSpec dailyBal()
              amount("ANS1"), whole("ANS2")}};
 }
 
-TableSpec inflation()
+TableSchema inflation()
 {
     return {"Inflation",
             TableKind::SingleRow,
@@ -312,18 +312,18 @@ TableSpec inflation()
 
 } // namespace
 
-const DatabaseSpec& PrintDatabase::spec()
+const DatabaseSchema& PrintDatabase::schema()
 {
-    static const DatabaseSpec spec{"print database",
-                                   {irp5Ann(), irp5Mon(), irp5Week(), irp5Day(), salPackage(),
-                                    rapell(), compcar(), travelDeduction(), loans(), amort(),
-                                    bondBust(), bondComp(), dailyBal(), inflation()},
-                                   true};
-    return spec;
+    static const DatabaseSchema schema{"print database",
+                                       {irp5Ann(), irp5Mon(), irp5Week(), irp5Day(), salPackage(),
+                                        rapell(), compcar(), travelDeduction(), loans(), amort(),
+                                        bondBust(), bondComp(), dailyBal(), inflation()},
+                                       true};
+    return schema;
 }
 
 PrintDatabase::PrintDatabase(std::filesystem::path file, MessageSink& messages)
-    : m_database(std::move(file), spec(), messages)
+    : m_database(std::move(file), schema(), messages)
 {}
 
 bool PrintDatabase::writeRow(std::string_view table, const Row& fields) const

@@ -37,7 +37,7 @@ public:
     PrintDatabase(std::filesystem::path file, MessageSink& messages);
 
     /// Every report table of the program, with its fields in the order the printouts write them.
-    static const DatabaseSpec& spec();
+    static const DatabaseSchema& schema();
 
     /// Edits the one row of a single-row table: assigns `fields` in the order given, in one
     /// transaction; fields not named keep their contents. False (the user is told) when the table

@@ -428,11 +428,11 @@ std::optional<ReportData> readReportData(const ReportTemplate& report,
 {
     ReportData data;
     for (const std::string& table : report.tables()) {
-        const TableSpec* spec = PrintDatabase::spec().table(table);
-        if (spec == nullptr) {
+        const TableSchema* schema = PrintDatabase::schema().table(table);
+        if (schema == nullptr) {
             return std::nullopt;
         }
-        if (spec->kind == TableKind::SingleRow) {
+        if (schema->kind == TableKind::SingleRow) {
             auto row = database.readRow(table);
             if (!row) {
                 return std::nullopt;
@@ -452,7 +452,7 @@ std::optional<ReportData> readReportData(const ReportTemplate& report,
 std::optional<RenderedReport> renderReportFile(const std::filesystem::path& templateFile,
                                                const PrintDatabase& database, MessageSink& messages)
 {
-    auto loaded = ReportTemplate::load(templateFile, PrintDatabase::spec());
+    auto loaded = ReportTemplate::load(templateFile, PrintDatabase::schema());
     if (const auto* error = std::get_if<TemplateError>(&loaded)) {
         messages.show(Message{"The report cannot be shown, because its template is missing or "
                               "faulty:\n\n" +

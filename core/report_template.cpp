@@ -171,7 +171,7 @@ struct Block
 class Parser
 {
 public:
-    Parser(std::string_view text, const DatabaseSpec& schema) : m_text(text), m_schema(schema) {}
+    Parser(std::string_view text, const DatabaseSchema& schema) : m_text(text), m_schema(schema) {}
 
     ReportTemplate run()
     {
@@ -361,7 +361,7 @@ private:
         } else if (k == "table") {
             once(m_sawTable);
             const Token& name = word(keyword, "the name of a table of the print database");
-            const TableSpec* table = m_schema.table(name.text);
+            const TableSchema* table = m_schema.table(name.text);
             if (table == nullptr) {
                 fail(name, "the " + m_schema.description + " has no table " + inQuotes(name.text));
             }
@@ -597,7 +597,7 @@ private:
             }
         }
         const Block& block = m_blocks.back();
-        std::vector<const TableSpec*> candidates;
+        std::vector<const TableSchema*> candidates;
         if (block.kind != ReportElement::Kind::Text && !m_inGridHeader) {
             candidates.push_back(m_schema.table(block.opener.table));
         }
@@ -608,8 +608,8 @@ private:
             fail(token, "the field " + inQuotes(name) +
                             " is named before any table: put a \u201ctable\u201d line first");
         }
-        const ColumnSpec* column = nullptr;
-        for (const TableSpec* table : candidates) {
+        const ColumnSchema* column = nullptr;
+        for (const TableSchema* table : candidates) {
             column = table->column(name);
             if (column != nullptr) {
                 ref.table = table->name;
@@ -641,7 +641,7 @@ private:
     void openBlock(const Token& keyword, ReportElement::Kind kind)
     {
         const Token& name = word(keyword, "the name of a line table of the print database");
-        const TableSpec* table = m_schema.table(name.text);
+        const TableSchema* table = m_schema.table(name.text);
         if (table == nullptr) {
             fail(name, "the " + m_schema.description + " has no table " + inQuotes(name.text));
         }
@@ -716,7 +716,7 @@ private:
     }
 
     std::string_view m_text;
-    const DatabaseSpec& m_schema;
+    const DatabaseSchema& m_schema;
     ReportTemplate m_result;
     std::vector<Block> m_blocks;
     std::vector<Token> m_tokens;
@@ -766,7 +766,7 @@ std::vector<std::string> ReportTemplate::tables() const
 
 std::variant<ReportTemplate, TemplateError> ReportTemplate::parse(std::string_view text,
                                                                   const std::string& fileName,
-                                                                  const DatabaseSpec& schema)
+                                                                  const DatabaseSchema& schema)
 {
     // A byte-order mark left by an editor is not part of the first statement.
     if (text.starts_with("\xEF\xBB\xBF")) {
@@ -780,7 +780,7 @@ std::variant<ReportTemplate, TemplateError> ReportTemplate::parse(std::string_vi
 }
 
 std::variant<ReportTemplate, TemplateError> ReportTemplate::load(const std::filesystem::path& file,
-                                                                 const DatabaseSpec& schema)
+                                                                 const DatabaseSchema& schema)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in) {

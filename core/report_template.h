@@ -153,10 +153,10 @@ struct ReportTemplate
 
     /// Reads a template from `text`; `fileName` is only used to name it in errors.
     static std::variant<ReportTemplate, TemplateError>
-    parse(std::string_view text, const std::string& fileName, const DatabaseSpec& schema);
+    parse(std::string_view text, const std::string& fileName, const DatabaseSchema& schema);
     /// Reads the template file `file` (UTF-8); a file that cannot be read is an error too.
     static std::variant<ReportTemplate, TemplateError> load(const std::filesystem::path& file,
-                                                            const DatabaseSpec& schema);
+                                                            const DatabaseSchema& schema);
 };
 
 } // namespace grovan

@@ -29,7 +29,7 @@ std::string sqlName(std::string_view identifier)
     return out;
 }
 
-std::string columnDefinition(const ColumnSpec& column)
+std::string columnDefinition(const ColumnSchema& column)
 {
     const std::string name = sqlName(column.name);
     switch (column.type) {
@@ -120,7 +120,7 @@ std::string timestamp()
     return buffer;
 }
 
-void createTable(SQLite::Database& db, const TableSpec& table)
+void createTable(SQLite::Database& db, const TableSchema& table)
 {
     std::string sql = "CREATE TABLE " + sqlName(table.name) + " (";
     for (std::size_t i = 0; i < table.columns.size(); ++i) {
@@ -130,7 +130,7 @@ void createTable(SQLite::Database& db, const TableSpec& table)
     db.exec(sql);
 }
 
-void insertInitialRow(SQLite::Database& db, const TableSpec& table)
+void insertInitialRow(SQLite::Database& db, const TableSchema& table)
 {
     std::string names;
     std::string marks;
@@ -146,16 +146,16 @@ void insertInitialRow(SQLite::Database& db, const TableSpec& table)
     insert.exec();
 }
 
-std::string firstRowId(const TableSpec& table)
+std::string firstRowId(const TableSchema& table)
 {
     return "(SELECT min(rowid) FROM " + sqlName(table.name) + ")";
 }
 
-Row rowFrom(SQLite::Statement& query, const TableSpec& table)
+Row rowFrom(SQLite::Statement& query, const TableSchema& table)
 {
     Row row;
     row.reserve(table.columns.size());
-    for (const ColumnSpec& column : table.columns) {
+    for (const ColumnSchema& column : table.columns) {
         row.push_back({column.name, valueOf(query.getColumn(column.name.c_str()))});
     }
     return row;
@@ -163,17 +163,17 @@ Row rowFrom(SQLite::Statement& query, const TableSpec& table)
 
 } // namespace
 
-const ColumnSpec* TableSpec::column(std::string_view columnName) const
+const ColumnSchema* TableSchema::column(std::string_view columnName) const
 {
-    const auto found = std::find_if(columns.begin(), columns.end(), [&](const ColumnSpec& c) {
+    const auto found = std::find_if(columns.begin(), columns.end(), [&](const ColumnSchema& c) {
         return sameName(c.name, columnName);
     });
     return found == columns.end() ? nullptr : &*found;
 }
 
-const TableSpec* DatabaseSpec::table(std::string_view tableName) const
+const TableSchema* DatabaseSchema::table(std::string_view tableName) const
 {
-    const auto found = std::find_if(tables.begin(), tables.end(), [&](const TableSpec& t) {
+    const auto found = std::find_if(tables.begin(), tables.end(), [&](const TableSchema& t) {
         return sameName(t.name, tableName);
     });
     return found == tables.end() ? nullptr : &*found;
@@ -186,14 +186,14 @@ const FieldValue* findField(const Row& row, std::string_view name)
     return found == row.end() ? nullptr : &found->value;
 }
 
-SchemaDatabase::SchemaDatabase(std::filesystem::path file, const DatabaseSpec& spec,
+SchemaDatabase::SchemaDatabase(std::filesystem::path file, const DatabaseSchema& schema,
                                MessageSink& messages)
-    : m_file(std::move(file)), m_spec(spec), m_messages(messages)
+    : m_file(std::move(file)), m_schema(schema), m_messages(messages)
 {}
 
 std::string SchemaDatabase::theFile() const
 {
-    return "The " + m_spec.description + " " + shown(m_file);
+    return "The " + m_schema.description + " " + shown(m_file);
 }
 
 void SchemaDatabase::tell(MessageIcon icon, const std::string& text) const
@@ -201,24 +201,24 @@ void SchemaDatabase::tell(MessageIcon icon, const std::string& text) const
     m_messages.show(Message{text, kProgramTitle, icon});
 }
 
-const TableSpec* SchemaDatabase::tableOrTell(std::string_view table, TableKind kind) const
+const TableSchema* SchemaDatabase::tableOrTell(std::string_view table, TableKind kind) const
 {
-    const TableSpec* spec = m_spec.table(table);
-    if (spec == nullptr || spec->kind != kind) {
-        tell(MessageIcon::Error, "The " + m_spec.description + " has no table \u201c" +
+    const TableSchema* schema = m_schema.table(table);
+    if (schema == nullptr || schema->kind != kind) {
+        tell(MessageIcon::Error, "The " + m_schema.description + " has no table \u201c" +
                                      std::string(table) + "\u201d of that kind.");
         return nullptr;
     }
-    return spec;
+    return schema;
 }
 
-bool SchemaDatabase::knownFields(const TableSpec& table, const Row& fields) const
+bool SchemaDatabase::knownFields(const TableSchema& table, const Row& fields) const
 {
     for (const Field& field : fields) {
         if (table.column(field.name) == nullptr) {
             tell(MessageIcon::Error, "The table \u201c" + table.name + "\u201d of the " +
-                                         m_spec.description + " has no field \u201c" + field.name +
-                                         "\u201d; nothing was written.");
+                                         m_schema.description + " has no field \u201c" +
+                                         field.name + "\u201d; nothing was written.");
             return false;
         }
     }
@@ -233,7 +233,7 @@ std::optional<SQLite::Database> SchemaDatabase::createFresh() const
         SQLite::Database db(m_file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         db.setBusyTimeout(kBusyTimeoutMs);
         SQLite::Transaction transaction(db);
-        for (const TableSpec& table : m_spec.tables) {
+        for (const TableSchema& table : m_schema.tables) {
             createTable(db, table);
             if (table.kind == TableKind::SingleRow) {
                 insertInitialRow(db, table);
@@ -303,7 +303,7 @@ std::optional<SQLite::Database> SchemaDatabase::openExisting() const
     return fresh;
 }
 
-void SchemaDatabase::repair(SQLite::Database& db, const TableSpec& table) const
+void SchemaDatabase::repair(SQLite::Database& db, const TableSchema& table) const
 {
     std::set<std::string> present;
     {
@@ -322,7 +322,7 @@ void SchemaDatabase::repair(SQLite::Database& db, const TableSpec& table) const
         }
         restored.push_back("the table \u201c" + table.name + "\u201d");
     } else {
-        for (const ColumnSpec& column : table.columns) {
+        for (const ColumnSchema& column : table.columns) {
             const bool found = std::any_of(present.begin(), present.end(), [&](const auto& name) {
                 return sameName(name, column.name);
             });
@@ -344,7 +344,7 @@ void SchemaDatabase::repair(SQLite::Database& db, const TableSpec& table) const
                 const Row row = rowFrom(query, table);
                 query.reset();
                 for (std::size_t i = 0; i < table.columns.size(); ++i) {
-                    const ColumnSpec& column = table.columns[i];
+                    const ColumnSchema& column = table.columns[i];
                     if (column.type == ColumnType::Any || fits(row[i].value, column.type)) {
                         continue;
                     }
@@ -370,13 +370,13 @@ void SchemaDatabase::repair(SQLite::Database& db, const TableSpec& table) const
 }
 
 std::optional<SQLite::Database>
-SchemaDatabase::connect(const std::vector<const TableSpec*>& tables) const
+SchemaDatabase::connect(const std::vector<const TableSchema*>& tables) const
 {
     std::error_code error;
     std::optional<SQLite::Database> db;
     if (!std::filesystem::exists(m_file, error)) {
         db = createFresh();
-        if (db && m_spec.announceNewFile) {
+        if (db && m_schema.announceNewFile) {
             tell(MessageIcon::Information, theFile() + " was missing, so a new one has been made.");
         }
         return db;
@@ -386,7 +386,7 @@ SchemaDatabase::connect(const std::vector<const TableSpec*>& tables) const
         return std::nullopt;
     }
     try {
-        for (const TableSpec* table : tables) {
+        for (const TableSchema* table : tables) {
             repair(*db, *table);
         }
     } catch (const SQLite::Exception& e) {
@@ -398,8 +398,8 @@ SchemaDatabase::connect(const std::vector<const TableSpec*>& tables) const
 
 bool SchemaDatabase::prepare() const
 {
-    std::vector<const TableSpec*> all;
-    for (const TableSpec& table : m_spec.tables) {
+    std::vector<const TableSchema*> all;
+    for (const TableSchema& table : m_schema.tables) {
         all.push_back(&table);
     }
     return connect(all).has_value();
@@ -407,7 +407,7 @@ bool SchemaDatabase::prepare() const
 
 std::optional<Row> SchemaDatabase::readRow(std::string_view tableName) const
 {
-    const TableSpec* table = tableOrTell(tableName, TableKind::SingleRow);
+    const TableSchema* table = tableOrTell(tableName, TableKind::SingleRow);
     if (table == nullptr) {
         return std::nullopt;
     }
@@ -430,7 +430,7 @@ std::optional<Row> SchemaDatabase::readRow(std::string_view tableName) const
 
 std::optional<std::vector<Row>> SchemaDatabase::readLines(std::string_view tableName) const
 {
-    const TableSpec* table = tableOrTell(tableName, TableKind::Lines);
+    const TableSchema* table = tableOrTell(tableName, TableKind::Lines);
     if (table == nullptr) {
         return std::nullopt;
     }
@@ -453,7 +453,7 @@ std::optional<std::vector<Row>> SchemaDatabase::readLines(std::string_view table
 
 bool SchemaDatabase::writeRow(std::string_view tableName, const Row& fields) const
 {
-    const TableSpec* table = tableOrTell(tableName, TableKind::SingleRow);
+    const TableSchema* table = tableOrTell(tableName, TableKind::SingleRow);
     if (table == nullptr) {
         return false;
     }
@@ -484,7 +484,7 @@ bool SchemaDatabase::writeRow(std::string_view tableName, const Row& fields) con
 
 bool SchemaDatabase::replaceLines(std::string_view tableName, const std::vector<Row>& lines) const
 {
-    const TableSpec* table = tableOrTell(tableName, TableKind::Lines);
+    const TableSchema* table = tableOrTell(tableName, TableKind::Lines);
     if (table == nullptr) {
         return false;
     }

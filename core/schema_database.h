@@ -29,7 +29,7 @@ enum class ColumnType
     Any,     ///< keeps what was written, such as an amount field that is sometimes the integer 0
 };
 
-struct ColumnSpec
+struct ColumnSchema
 {
     std::string name;
     ColumnType type;
@@ -42,23 +42,23 @@ enum class TableKind
     Lines,     ///< one row per line, emptied and refilled as a whole
 };
 
-struct TableSpec
+struct TableSchema
 {
     std::string name;
     TableKind kind;
-    std::vector<ColumnSpec> columns;
+    std::vector<ColumnSchema> columns;
 
-    const ColumnSpec* column(std::string_view columnName) const;
+    const ColumnSchema* column(std::string_view columnName) const;
 };
 
 /// The tables a database file must hold.
-struct DatabaseSpec
+struct DatabaseSchema
 {
     std::string description; ///< how messages name the file, such as "settings database"
-    std::vector<TableSpec> tables;
+    std::vector<TableSchema> tables;
     bool announceNewFile = false; ///< tell the user when a missing file is made anew
 
-    const TableSpec* table(std::string_view tableName) const;
+    const TableSchema* table(std::string_view tableName) const;
 };
 
 struct Field
@@ -74,7 +74,7 @@ using Row = std::vector<Field>;
 /// The value of `name` in `row`, or nothing.
 const FieldValue* findField(const Row& row, std::string_view name);
 
-/// A database file whose tables a DatabaseSpec describes. Every operation opens the file, makes
+/// A database file whose tables a DatabaseSchema describes. Every operation opens the file, makes
 /// sure it is a readable database holding the table the operation needs with every column (and,
 /// for a single-row table, its row), restores what is missing with the initial values and tells
 /// the user once, does its work in one transaction and closes the file again; no connection is
@@ -84,10 +84,10 @@ const FieldValue* findField(const Row& row, std::string_view name);
 class SchemaDatabase
 {
 public:
-    /// `spec` must outlive this object.
-    SchemaDatabase(std::filesystem::path file, const DatabaseSpec& spec, MessageSink& messages);
+    /// `schema` must outlive this object.
+    SchemaDatabase(std::filesystem::path file, const DatabaseSchema& schema, MessageSink& messages);
 
-    /// The one row of a single-row table, every column of the spec in order.
+    /// The one row of a single-row table, every column of the schema in order.
     std::optional<Row> readRow(std::string_view table) const;
     /// Every line of a line table, in the order they were appended.
     std::optional<std::vector<Row>> readLines(std::string_view table) const;
@@ -102,19 +102,19 @@ public:
     const std::filesystem::path& file() const { return m_file; }
 
 private:
-    std::optional<SQLite::Database> connect(const std::vector<const TableSpec*>& tables) const;
+    std::optional<SQLite::Database> connect(const std::vector<const TableSchema*>& tables) const;
     std::optional<SQLite::Database> createFresh() const;
     std::optional<SQLite::Database> openExisting() const;
     std::filesystem::path setAside() const;
-    void repair(SQLite::Database& db, const TableSpec& table) const;
-    bool knownFields(const TableSpec& table, const Row& fields) const;
-    const TableSpec* tableOrTell(std::string_view table, TableKind kind) const;
+    void repair(SQLite::Database& db, const TableSchema& table) const;
+    bool knownFields(const TableSchema& table, const Row& fields) const;
+    const TableSchema* tableOrTell(std::string_view table, TableKind kind) const;
     void tell(MessageIcon icon, const std::string& text) const;
     /// "The <description> <file>", how every message about the file begins.
     std::string theFile() const;
 
     std::filesystem::path m_file;
-    const DatabaseSpec& m_spec;
+    const DatabaseSchema& m_schema;
     MessageSink& m_messages;
 };
 

@@ -36,35 +36,35 @@ InclusionOption inclusionOptionFor(double inclusionRate)
     return InclusionOption::Neither;
 }
 
-const DatabaseSpec& SettingsDatabase::spec()
+const DatabaseSchema& SettingsDatabase::schema()
 {
-    static const DatabaseSpec spec = [] {
+    static const DatabaseSchema schema = [] {
         const SetupValues initial;
-        return DatabaseSpec{
+        return DatabaseSchema{
             "settings database",
-            {TableSpec{kTable,
-                       TableKind::SingleRow,
-                       {
-                           {"EmployeeUIF", ColumnType::Real, initial.EmployeeUIF},
-                           {"EmployerUIF", ColumnType::Real, initial.EmployerUIF},
-                           {"SkillLevy", ColumnType::Real, initial.SkillLevy},
-                           {"UIFLimit", ColumnType::Real, initial.UIFLimit},
-                           {"TAIncRate8020", ColumnType::Real, initial.TAIncRate8020},
-                           {"PensionCont", ColumnType::Real, initial.PensionCont},
-                           {"EmployerPenCont", ColumnType::Real, initial.EmployerPenCont},
-                           {"ProvCont", ColumnType::Real, initial.ProvCont},
-                           {"EmployerProvCont", ColumnType::Real, initial.EmployerProvCont},
-                           {"CompCarFBRate8020", ColumnType::Real, initial.CompCarFBRate8020},
-                           {"CompCarMPYesNo", ColumnType::Boolean,
-                            std::int64_t{initial.CompCarMPYesNo ? 1 : 0}},
-                       }}},
+            {TableSchema{kTable,
+                         TableKind::SingleRow,
+                         {
+                             {"EmployeeUIF", ColumnType::Real, initial.EmployeeUIF},
+                             {"EmployerUIF", ColumnType::Real, initial.EmployerUIF},
+                             {"SkillLevy", ColumnType::Real, initial.SkillLevy},
+                             {"UIFLimit", ColumnType::Real, initial.UIFLimit},
+                             {"TAIncRate8020", ColumnType::Real, initial.TAIncRate8020},
+                             {"PensionCont", ColumnType::Real, initial.PensionCont},
+                             {"EmployerPenCont", ColumnType::Real, initial.EmployerPenCont},
+                             {"ProvCont", ColumnType::Real, initial.ProvCont},
+                             {"EmployerProvCont", ColumnType::Real, initial.EmployerProvCont},
+                             {"CompCarFBRate8020", ColumnType::Real, initial.CompCarFBRate8020},
+                             {"CompCarMPYesNo", ColumnType::Boolean,
+                              std::int64_t{initial.CompCarMPYesNo ? 1 : 0}},
+                         }}},
             false};
     }();
-    return spec;
+    return schema;
 }
 
 SettingsDatabase::SettingsDatabase(std::filesystem::path file, MessageSink& messages)
-    : m_database(std::move(file), spec(), messages)
+    : m_database(std::move(file), schema(), messages)
 {}
 
 SetupValues SettingsDatabase::load() const

@@ -57,7 +57,7 @@ public:
     /// is told) when nothing could be written.
     bool save(const SetupValues& values, SetupFields which) const;
 
-    static const DatabaseSpec& spec();
+    static const DatabaseSchema& schema();
 
 private:
     SchemaDatabase m_database;

@@ -8,25 +8,25 @@ constexpr const char* kTable = "Startup";
 
 } // namespace
 
-const DatabaseSpec& StartupStateDatabase::spec()
+const DatabaseSchema& StartupStateDatabase::schema()
 {
-    static const DatabaseSpec spec = [] {
+    static const DatabaseSchema schema = [] {
         const StartupState initial;
-        return DatabaseSpec{"start-up state database",
-                            {TableSpec{kTable,
-                                       TableKind::SingleRow,
-                                       {
-                                           {"VAR1", ColumnType::Integer, initial.VAR1},
-                                           {"ViewAbout", ColumnType::Boolean,
-                                            std::int64_t{initial.ViewAbout ? 1 : 0}},
-                                       }}},
-                            false};
+        return DatabaseSchema{"start-up state database",
+                              {TableSchema{kTable,
+                                           TableKind::SingleRow,
+                                           {
+                                               {"VAR1", ColumnType::Integer, initial.VAR1},
+                                               {"ViewAbout", ColumnType::Boolean,
+                                                std::int64_t{initial.ViewAbout ? 1 : 0}},
+                                           }}},
+                              false};
     }();
-    return spec;
+    return schema;
 }
 
 StartupStateDatabase::StartupStateDatabase(std::filesystem::path file, MessageSink& messages)
-    : m_database(std::move(file), spec(), messages)
+    : m_database(std::move(file), schema(), messages)
 {}
 
 StartupState StartupStateDatabase::load() const

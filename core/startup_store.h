@@ -32,7 +32,7 @@ public:
     /// Writes `VAR1` alone, as accepting the disclaimer does.
     bool saveAcceptedVersion(std::int64_t versionNumber) const;
 
-    static const DatabaseSpec& spec();
+    static const DatabaseSchema& schema();
 
 private:
     SchemaDatabase m_database;

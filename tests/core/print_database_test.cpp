@@ -64,7 +64,7 @@ TEST_F(PrintDatabaseTest, ANewFileHoldsEveryReportTableWithItsRowOrEmpty)
         EXPECT_NE(tables.getColumn(1).getString().find("STRICT"), std::string::npos) << name;
     }
     EXPECT_EQ(present, expected);
-    for (const TableSpec& table : PrintDatabase::spec().tables) {
+    for (const TableSchema& table : PrintDatabase::schema().tables) {
         EXPECT_EQ(rowsOf(table.name), table.kind == TableKind::SingleRow ? 1 : 0) << table.name;
     }
 }
@@ -114,9 +114,9 @@ TEST(PrintDatabaseSpecTest, FieldsHaveTheTypesThePrintoutsWrite)
 {
     for (const ColumnCase& c : kColumnCases) {
         SCOPED_TRACE(std::string(c.table) + "." + c.field);
-        const TableSpec* table = PrintDatabase::spec().table(c.table);
+        const TableSchema* table = PrintDatabase::schema().table(c.table);
         ASSERT_NE(table, nullptr);
-        const ColumnSpec* column = table->column(c.field);
+        const ColumnSchema* column = table->column(c.field);
         ASSERT_NE(column, nullptr);
         EXPECT_EQ(column->type, c.type);
     }
@@ -124,7 +124,7 @@ TEST(PrintDatabaseSpecTest, FieldsHaveTheTypesThePrintoutsWrite)
 
 TEST(PrintDatabaseSpecTest, TheAnnualTableHoldsTheSixtySixFieldsOfItsPrintout)
 {
-    const TableSpec* table = PrintDatabase::spec().table("IRP5Ann");
+    const TableSchema* table = PrintDatabase::schema().table("IRP5Ann");
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->columns.size(), 66u);
     // The twelve months of beneficiaries run from March to February.
@@ -208,7 +208,7 @@ TEST_F(PrintDatabaseTest, EnglishThenAfrikaansOverwriteTheSameRow)
                                               "columns left:60 right:40\n"
                                               "row {Sal} {SalNum|### ### ##0.00}\n"
                                               "total {TOTAL} {TotalNum|### ### ##0.00}\n",
-                                              "t.rpt", PrintDatabase::spec());
+                                              "t.rpt", PrintDatabase::schema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(report));
     const auto data = readReportData(std::get<ReportTemplate>(report), database);
     ASSERT_TRUE(data.has_value());
@@ -303,7 +303,7 @@ TEST(ShippedTemplatesTest, EveryTemplateLoadsAgainstThePrintDatabase)
             continue;
         }
         SCOPED_TRACE(entry.path().filename().string());
-        const auto result = ReportTemplate::load(entry.path(), PrintDatabase::spec());
+        const auto result = ReportTemplate::load(entry.path(), PrintDatabase::schema());
         if (const auto* error = std::get_if<TemplateError>(&result)) {
             ADD_FAILURE() << error->text();
             continue;
@@ -322,14 +322,14 @@ TEST(ShippedTemplatesTest, EveryTemplateLoadsAgainstThePrintDatabase)
 TEST(ShippedTemplatesTest, TheAnnualTemplatePrintsEveryFieldOfItsTable)
 {
     const auto result =
-        ReportTemplate::load(shippedTemplates() / "Annual.rpt", PrintDatabase::spec());
+        ReportTemplate::load(shippedTemplates() / "Annual.rpt", PrintDatabase::schema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(result));
     // Give every field a value of its own and look for each on the page.
     ReportData data;
     Row& row = data.rows["IRP5Ann"];
-    const TableSpec& table = *PrintDatabase::spec().table("IRP5Ann");
+    const TableSchema& table = *PrintDatabase::schema().table("IRP5Ann");
     for (std::size_t i = 0; i < table.columns.size(); ++i) {
-        const ColumnSpec& column = table.columns[i];
+        const ColumnSchema& column = table.columns[i];
         if (column.type == ColumnType::Text) {
             row.push_back({column.name, "text-" + column.name});
         } else {
@@ -338,7 +338,7 @@ TEST(ShippedTemplatesTest, TheAnnualTemplatePrintsEveryFieldOfItsTable)
     }
     const RenderedReport page = renderReport(std::get<ReportTemplate>(result), data);
     for (std::size_t i = 0; i < table.columns.size(); ++i) {
-        const ColumnSpec& column = table.columns[i];
+        const ColumnSchema& column = table.columns[i];
         const std::string shown = column.type == ColumnType::Text
                                       ? "text-" + column.name
                                       : std::to_string(1000 + i).insert(1, " ");

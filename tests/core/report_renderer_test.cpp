@@ -13,7 +13,7 @@ using testing::TempFolder;
 
 ReportTemplate templateFrom(const std::string& text)
 {
-    auto result = ReportTemplate::parse(text, "t.rpt", PrintDatabase::spec());
+    auto result = ReportTemplate::parse(text, "t.rpt", PrintDatabase::schema());
     if (const auto* error = std::get_if<TemplateError>(&result)) {
         ADD_FAILURE() << error->text();
         return {};

@@ -11,7 +11,7 @@ using testing::TempFolder;
 
 std::variant<ReportTemplate, TemplateError> parse(const std::string& text)
 {
-    return ReportTemplate::parse(text, "t.rpt", PrintDatabase::spec());
+    return ReportTemplate::parse(text, "t.rpt", PrintDatabase::schema());
 }
 
 struct BadTemplate
@@ -213,7 +213,7 @@ TEST(ReportTemplateTest, GridAndRepeatBlocksReadTheirLineTableFirst)
 TEST(ReportTemplateTest, AMissingFileIsAnErrorNamingIt)
 {
     TempFolder folder;
-    const auto result = ReportTemplate::load(folder / "Nowhere.rpt", PrintDatabase::spec());
+    const auto result = ReportTemplate::load(folder / "Nowhere.rpt", PrintDatabase::schema());
     ASSERT_TRUE(std::holds_alternative<TemplateError>(result));
     EXPECT_EQ(std::get<TemplateError>(result).text(),
               (folder / "Nowhere.rpt").string() + ": the report template cannot be read");

@@ -11,30 +11,30 @@ namespace {
 using testing::RecordingSink;
 using testing::TempFolder;
 
-const DatabaseSpec& testSpec()
+const DatabaseSchema& testSchema()
 {
-    static const DatabaseSpec spec{
+    static const DatabaseSchema schema{
         "test database",
         {
-            TableSpec{"Report",
-                      TableKind::SingleRow,
-                      {
-                          {"Label", ColumnType::Text, std::string()},
-                          {"Amount", ColumnType::Real, 0.0},
-                          {"Count", ColumnType::Integer, std::int64_t{0}},
-                          {"Total", ColumnType::Any, 0.0},
-                          {"Flag", ColumnType::Boolean, std::int64_t{1}},
-                          {"Odd/Name", ColumnType::Real, 0.0},
-                      }},
-            TableSpec{"Lines",
-                      TableKind::Lines,
-                      {
-                          {"Month", ColumnType::Integer, std::int64_t{0}},
-                          {"Balance", ColumnType::Real, 0.0},
-                      }},
+            TableSchema{"Report",
+                        TableKind::SingleRow,
+                        {
+                            {"Label", ColumnType::Text, std::string()},
+                            {"Amount", ColumnType::Real, 0.0},
+                            {"Count", ColumnType::Integer, std::int64_t{0}},
+                            {"Total", ColumnType::Any, 0.0},
+                            {"Flag", ColumnType::Boolean, std::int64_t{1}},
+                            {"Odd/Name", ColumnType::Real, 0.0},
+                        }},
+            TableSchema{"Lines",
+                        TableKind::Lines,
+                        {
+                            {"Month", ColumnType::Integer, std::int64_t{0}},
+                            {"Balance", ColumnType::Real, 0.0},
+                        }},
         },
         false};
-    return spec;
+    return schema;
 }
 
 class SchemaDatabaseTest : public ::testing::Test
@@ -43,7 +43,7 @@ protected:
     TempFolder folder;
     RecordingSink sink;
     std::filesystem::path file = folder / "test.mdb";
-    SchemaDatabase database{file, testSpec(), sink};
+    SchemaDatabase database{file, testSchema(), sink};
 
     std::string typeOf(const std::string& column)
     {
@@ -143,7 +143,7 @@ TEST_F(SchemaDatabaseTest, FailedLineFillingKeepsTheOldLines)
 
 TEST_F(SchemaDatabaseTest, AnnouncesANewFileWhenAsked)
 {
-    DatabaseSpec announced = testSpec();
+    DatabaseSchema announced = testSchema();
     announced.announceNewFile = true;
     SchemaDatabase told(folder / "told.mdb", announced, sink);
     ASSERT_TRUE(told.prepare());
@@ -155,7 +155,7 @@ TEST_F(SchemaDatabaseTest, AnnouncesANewFileWhenAsked)
 
 TEST_F(SchemaDatabaseTest, CreatesMissingFolders)
 {
-    SchemaDatabase nested(folder / "a/b/c.mdb", testSpec(), sink);
+    SchemaDatabase nested(folder / "a/b/c.mdb", testSchema(), sink);
     EXPECT_TRUE(nested.prepare());
     EXPECT_TRUE(std::filesystem::exists(folder / "a/b/c.mdb"));
 }
@@ -163,7 +163,7 @@ TEST_F(SchemaDatabaseTest, CreatesMissingFolders)
 TEST_F(SchemaDatabaseTest, AFileThatCannotBeMadeIsToldNotThrown)
 {
     TempFolder::writeFile(folder / "plain", "a file, not a folder");
-    SchemaDatabase impossible(folder / "plain/x.mdb", testSpec(), sink);
+    SchemaDatabase impossible(folder / "plain/x.mdb", testSchema(), sink);
     EXPECT_FALSE(impossible.readRow("Report").has_value());
     EXPECT_FALSE(impossible.writeRow("Report", {{"Amount", 1.0}}));
     EXPECT_EQ(sink.messages.size(), 2u);
