@@ -1,12 +1,12 @@
 #include "cli/batch_command.h"
 
-#include "cli/calculator_registry.h"
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
 #include "cli/pdf_printout.h"
 #include "cli/printout_file_name.h"
 #include "cli/replacing_file.h"
 #include "cli/stored_setup.h"
+#include "core/calculator_catalogue.h"
 #include "core/number_format.h"
 #include "core/print_database.h"
 #include "core/report_template.h"
@@ -167,15 +167,15 @@ std::optional<std::filesystem::path> dataFolder(const BatchArguments& arguments,
     return defaultDataFolder(context.err);
 }
 
-bool preparePrintouts(const CalculatorAdapter& calculator, const BatchArguments& arguments,
-                      CliContext& context, Preparation& prepared)
+bool preparePrintouts(const Calculator& calculator, const DatabaseSchema& printSchema,
+                      const BatchArguments& arguments, CliContext& context, Preparation& prepared)
 {
     if (!pdfPrintoutAvailable()) {
         context.refuse("--pdf-dir: this grovan-cli was built without the report renderer (the "
                        "build without the desktop program) and cannot write printouts");
         return false;
     }
-    if (calculator.printTemplate().empty()) {
+    if (calculator.printTemplates().empty()) {
         context.refuse("--pdf-dir: the " + std::string(calculator.name()) +
                        " calculator has no printout");
         return false;
@@ -188,17 +188,18 @@ bool preparePrintouts(const CalculatorAdapter& calculator, const BatchArguments&
         return false;
     }
     const std::filesystem::path assets = defaultAssetFolder();
-    const auto loaded =
-        ReportTemplate::load(assets / calculator.printTemplate(), PrintDatabase::schema());
-    if (const auto* problem = std::get_if<TemplateError>(&loaded)) {
-        context.refuse("--pdf-dir: the printout's template cannot be used: " + problem->text());
-        return false;
+    for (std::string_view templateFile : calculator.printTemplates()) {
+        const auto loaded = ReportTemplate::load(assets / templateFile, printSchema);
+        if (const auto* problem = std::get_if<TemplateError>(&loaded)) {
+            context.refuse("--pdf-dir: the printout's template cannot be used: " + problem->text());
+            return false;
+        }
     }
     prepared.printAssets = assets;
     return true;
 }
 
-std::optional<Preparation> prepare(const CalculatorAdapter& calculator,
+std::optional<Preparation> prepare(const Calculator& calculator, const DatabaseSchema& printSchema,
                                    const BatchArguments& arguments, CsvReader& reader,
                                    CliContext& context, int readError)
 {
@@ -265,7 +266,8 @@ std::optional<Preparation> prepare(const CalculatorAdapter& calculator,
                                ? std::filesystem::canonical(arguments.outFile, error)
                                : std::filesystem::path(arguments.outFile);
     }
-    if (!arguments.pdfDir.empty() && !preparePrintouts(calculator, arguments, context, prepared)) {
+    if (!arguments.pdfDir.empty() &&
+        !preparePrintouts(calculator, printSchema, arguments, context, prepared)) {
         return std::nullopt;
     }
     return prepared;
@@ -284,7 +286,7 @@ void writeValue(CsvWriter& writer, const FieldValue& value)
     }
 }
 
-std::vector<std::string_view> resultKeys(const CalculatorAdapter& calculator)
+std::vector<std::string_view> resultKeys(const Calculator& calculator)
 {
     std::vector<std::string_view> keys;
     for (const FieldGroup& group : calculator.fields()) {
@@ -298,10 +300,15 @@ std::vector<std::string_view> resultKeys(const CalculatorAdapter& calculator)
 }
 
 void run(const BatchArguments& arguments, CliContext& context,
-         const CalculatorRegistry& calculators)
+         const CalculatorCatalogue& calculators)
 {
-    const CalculatorAdapter* calculator = calculators.find(arguments.calculator);
+    const Calculator* calculator = calculators.find(arguments.calculator);
     if (calculator == nullptr) {
+        return;
+    }
+    if (arguments.language == "af" && calculator->printLanguages() == PrintLanguages::EnglishOnly) {
+        context.refuse("--lang af: the " + arguments.calculator +
+                       " calculator's printout is in English only");
         return;
     }
     OpenInput input;
@@ -318,7 +325,8 @@ void run(const BatchArguments& arguments, CliContext& context,
         }
         return static_cast<std::ptrdiff_t>(read);
     });
-    auto prepared = prepare(*calculator, arguments, reader, context, input.readError);
+    auto prepared = prepare(*calculator, calculators.printSchema(), arguments, reader, context,
+                            input.readError);
     if (!prepared) {
         return;
     }
@@ -408,7 +416,8 @@ void run(const BatchArguments& arguments, CliContext& context,
                                               : std::string_view{};
             const auto pdf = std::filesystem::path(arguments.pdfDir) / printoutFileName(rows, name);
             printMessages.clear();
-            if (!writePrintoutPdf(output, language, *prepared->printAssets, pdf, printMessages)) {
+            if (!writePrintoutPdf(output, language, calculators.printSchema(),
+                                  *prepared->printAssets, pdf, printMessages)) {
                 error = "printout: " + printMessages.joined();
             } else if (!printMessages.empty()) {
                 context.err << "grovan-cli: " << printMessages.joined() << '\n';
@@ -444,7 +453,7 @@ void run(const BatchArguments& arguments, CliContext& context,
 
 } // namespace
 
-void addBatchCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators)
+void addBatchCommand(CLI::App& app, CliContext& context, const CalculatorCatalogue& calculators)
 {
     auto arguments = std::make_shared<BatchArguments>();
     CLI::App* command = app.add_subcommand(

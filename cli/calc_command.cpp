@@ -1,10 +1,10 @@
 #include "cli/calc_command.h"
 
-#include "cli/calculator_registry.h"
 #include "cli/json_conversion.h"
 #include "cli/pdf_printout.h"
 #include "cli/stored_setup.h"
 #include "cli/stream_sink.h"
+#include "core/calculator_catalogue.h"
 
 #include <CLI/CLI.hpp>
 
@@ -34,7 +34,7 @@ struct CalcArguments
 // The input that the printouts of the employees'-tax calculators carry as the employee's name.
 constexpr std::string_view kEmployeeNameKey = "employeeName";
 
-bool hasInput(const CalculatorAdapter& calculator, std::string_view key)
+bool hasInput(const Calculator& calculator, std::string_view key)
 {
     for (const FieldGroup& group : calculator.fields()) {
         for (const FieldDescription* field : group.fields) {
@@ -90,9 +90,10 @@ std::optional<RawInput> readInput(const CalcArguments& arguments, CliContext& co
     return input;
 }
 
-void run(const CalcArguments& arguments, CliContext& context, const CalculatorRegistry& calculators)
+void run(const CalcArguments& arguments, CliContext& context,
+         const CalculatorCatalogue& calculators)
 {
-    const CalculatorAdapter* calculator = calculators.find(arguments.calculator);
+    const Calculator* calculator = calculators.find(arguments.calculator);
     auto input = readInput(arguments, context);
     if (calculator == nullptr || !input) {
         return;
@@ -115,6 +116,12 @@ void run(const CalcArguments& arguments, CliContext& context, const CalculatorRe
     }
     const PrintLanguage language =
         arguments.language == "af" ? PrintLanguage::Afrikaans : PrintLanguage::English;
+    if (language == PrintLanguage::Afrikaans &&
+        calculator->printLanguages() == PrintLanguages::EnglishOnly) {
+        context.refuse("--lang af: the " + arguments.calculator +
+                       " calculator's printout is in English only");
+        return;
+    }
     RunOptions options;
     options.storedSetup = [&arguments, &context] {
         const auto folder = arguments.dataDir.empty() ? defaultDataFolder(context.err)
@@ -130,7 +137,7 @@ void run(const CalcArguments& arguments, CliContext& context, const CalculatorRe
         return;
     }
     const CalculationOutput& calculation = std::get<CalculationOutput>(outcome);
-    if (pdf && calculation.printTemplate.empty()) {
+    if (pdf && !calculation.printout) {
         context.refuse("--pdf: the " + arguments.calculator + " calculator has no printout");
         return;
     }
@@ -144,15 +151,15 @@ void run(const CalcArguments& arguments, CliContext& context, const CalculatorRe
         return;
     }
     StreamSink printMessages(context.err);
-    if (pdf && !writePrintoutPdf(calculation, language, defaultAssetFolder(), arguments.pdfFile,
-                                 printMessages)) {
+    if (pdf && !writePrintoutPdf(calculation, language, calculators.printSchema(),
+                                 defaultAssetFolder(), arguments.pdfFile, printMessages)) {
         context.exitCode = kExitFailed;
     }
 }
 
 } // namespace
 
-void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators)
+void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorCatalogue& calculators)
 {
     auto arguments = std::make_shared<CalcArguments>();
     CLI::App* command = app.add_subcommand(

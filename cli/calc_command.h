@@ -6,9 +6,11 @@ namespace CLI {
 class App;
 }
 
-namespace grovan::cli {
+namespace grovan {
+class CalculatorCatalogue;
+}
 
-class CalculatorRegistry;
+namespace grovan::cli {
 
 /// `grovan-cli calc NAME [KEY=VALUE...] [--input FILE] [--data-dir DIR] [--lang en|af]
 /// [--only inputs|results|printout] [--pdf FILE] [--name NAME]`: one calculation from a JSON
@@ -20,6 +22,6 @@ class CalculatorRegistry;
 /// report template, as the desktop program prints it (any calculator with a template has it);
 /// `--name` is the employee name on it, as typed on the print panel. A PDF that cannot be
 /// written leaves exit code 1 after the JSON output.
-void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators);
+void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorCatalogue& calculators);
 
 } // namespace grovan::cli

@@ -1,8 +1,8 @@
 #include "cli/describe_command.h"
 
-#include "cli/calculator_registry.h"
-#include "cli/field_reader.h"
 #include "cli/json_conversion.h"
+#include "core/calculator_catalogue.h"
+#include "core/field_reader.h"
 
 #include <CLI/CLI.hpp>
 
@@ -66,7 +66,7 @@ std::string defaultText(const FieldDescription& field, FieldRole role)
     return role == FieldRole::Setup ? "stored (new: " + value + ")" : value;
 }
 
-void writeText(std::ostream& out, const CalculatorAdapter& calculator)
+void writeText(std::ostream& out, const Calculator& calculator)
 {
     out << calculator.name() << ": " << calculator.title() << "\n";
     for (const FieldGroup& group : calculator.fields()) {
@@ -97,9 +97,9 @@ void writeText(std::ostream& out, const CalculatorAdapter& calculator)
 }
 
 void run(const DescribeArguments& arguments, CliContext& context,
-         const CalculatorRegistry& calculators)
+         const CalculatorCatalogue& calculators)
 {
-    const CalculatorAdapter* calculator = calculators.find(arguments.calculator);
+    const Calculator* calculator = calculators.find(arguments.calculator);
     if (calculator == nullptr) {
         return;
     }
@@ -112,7 +112,7 @@ void run(const DescribeArguments& arguments, CliContext& context,
 
 } // namespace
 
-void addDescribeCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators)
+void addDescribeCommand(CLI::App& app, CliContext& context, const CalculatorCatalogue& calculators)
 {
     auto arguments = std::make_shared<DescribeArguments>();
     CLI::App* command = app.add_subcommand(

@@ -1,6 +1,6 @@
 #include "cli/json_conversion.h"
 
-#include "cli/field_reader.h"
+#include "core/field_reader.h"
 
 namespace grovan::cli {
 
@@ -149,22 +149,51 @@ nlohmann::ordered_json outputToJson(const CalculationOutput& output, PrintLangua
         results[std::string(value.key)] = toJson(value.value);
     }
     nlohmann::ordered_json out{{"inputs", inputs}, {"results", results}};
-    if (output.printRow) {
+    if (output.printout) {
+        const Printout printout = output.printout(language);
         // A field written twice keeps its place and ends with its last value, as in the table.
-        nlohmann::ordered_json fields = nlohmann::ordered_json::object();
-        for (const Field& field : output.printRow(language)) {
-            fields[field.name] = toJson(field.value);
-        }
-        out["printout"] = {
-            {"table", output.printTable},
-            {"language", languageCode(language)},
-            {"fields", fields},
+        const auto fieldsOf = [](const Row& row) {
+            nlohmann::ordered_json fields = nlohmann::ordered_json::object();
+            for (const Field& field : row) {
+                fields[field.name] = toJson(field.value);
+            }
+            return fields;
         };
+        const auto writeOf = [&fieldsOf](const TableWrite& write) {
+            nlohmann::ordered_json out{{"table", write.table}};
+            if (const auto* row = std::get_if<Row>(&write.contents)) {
+                out["fields"] = fieldsOf(*row);
+            } else {
+                nlohmann::ordered_json lines = nlohmann::ordered_json::array();
+                for (const Row& line : std::get<std::vector<Row>>(write.contents)) {
+                    lines.push_back(fieldsOf(line));
+                }
+                out["lines"] = lines;
+            }
+            return out;
+        };
+        // A printout of one table keeps the short form {"table", "language", "fields"}; one of
+        // several tables lists them under "tables".
+        if (printout.writes.size() == 1) {
+            nlohmann::ordered_json one = writeOf(printout.writes.front());
+            out["printout"] = {{"table", one["table"]}, {"language", languageCode(language)}};
+            for (const auto& [key, value] : one.items()) {
+                if (key != "table") {
+                    out["printout"][key] = value;
+                }
+            }
+        } else {
+            nlohmann::ordered_json tables = nlohmann::ordered_json::array();
+            for (const TableWrite& write : printout.writes) {
+                tables.push_back(writeOf(write));
+            }
+            out["printout"] = {{"language", languageCode(language)}, {"tables", tables}};
+        }
     }
     return out;
 }
 
-nlohmann::ordered_json describeToJson(const CalculatorAdapter& calculator)
+nlohmann::ordered_json describeToJson(const Calculator& calculator)
 {
     nlohmann::ordered_json out{{"calculator", calculator.name()}, {"title", calculator.title()}};
     for (const FieldGroup& group : calculator.fields()) {

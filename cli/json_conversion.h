@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/calculator_adapter.h"
-#include "cli/raw_input.h"
+#include "core/calculator.h"
+#include "core/raw_input.h"
 
 #include <nlohmann/json.hpp>
 
@@ -21,7 +21,7 @@ nlohmann::ordered_json toJson(const FieldValue& value);
 nlohmann::ordered_json outputToJson(const CalculationOutput& output, PrintLanguage language);
 
 /// Every field of a calculator with its meaning, unit, range and default.
-nlohmann::ordered_json describeToJson(const CalculatorAdapter& calculator);
+nlohmann::ordered_json describeToJson(const Calculator& calculator);
 
 /// "en" or "af".
 std::string_view languageCode(PrintLanguage language);

@@ -1,10 +1,11 @@
 #include "cli/batch_command.h"
 #include "cli/calc_command.h"
-#include "cli/calculator_registry.h"
 #include "cli/cli_context.h"
 #include "cli/describe_command.h"
 #include "cli/tax_command.h"
+#include "core/calculator_catalogue.h"
 #include "core/program_version.h"
+#include "shell/calculators.h"
 
 #include <CLI/CLI.hpp>
 
@@ -24,7 +25,7 @@ int main(int argc, char** argv)
                                           std::to_string(version.revision));
     app.require_subcommand(1);
     addTaxCommand(app, context);
-    const CalculatorRegistry& calculators = CalculatorRegistry::standard();
+    const grovan::CalculatorCatalogue& calculators = grovan::programCalculators();
     addCalcCommand(app, context, calculators);
     addDescribeCommand(app, context, calculators);
     addBatchCommand(app, context, calculators);

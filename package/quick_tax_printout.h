@@ -19,4 +19,7 @@ inline constexpr const char* kQuickTaxPreviewTitle =
 /// tax figures of that calculation. The printout has no labels of its own, so no language.
 Row rapellPrintRow(const TaxSummary& summary);
 
+/// The table `rapell`, its fields in the order the printout writes them.
+TableSchema quickTaxPrintTable();
+
 } // namespace grovan

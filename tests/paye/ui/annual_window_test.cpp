@@ -13,6 +13,7 @@
 #include "paye/ui/frm_annual.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/mdi_form1.h"
+#include "shell/ui/program_windows.h"
 #include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QAction>
@@ -795,9 +796,7 @@ void AnnualWindowTest::accessKeysReachTheButtons()
     QFETCH(QString, opens);
     QFETCH(int, closeKey);
     AnnualFixture shell;
-    QVERIFY(shell.calculators.add("mnuAnnual", [](const ShellContext& context) {
-        return std::make_unique<frmAnnual>(context);
-    }));
+    addProgramWindows(shell.calculators, shell.state);
     MDIForm1 main(shell.context, shell.calculators);
     main.show();
     main.activateWindow();
@@ -836,9 +835,7 @@ void AnnualWindowTest::accessKeysReachTheButtons()
 void AnnualWindowTest::theMenuOpensOneWindowAndInitialiseAllClosesIt()
 {
     AnnualFixture shell;
-    QVERIFY(shell.calculators.add("mnuAnnual", [](const ShellContext& context) {
-        return std::make_unique<frmAnnual>(context);
-    }));
+    addProgramWindows(shell.calculators, shell.state);
     MDIForm1 main(shell.context, shell.calculators);
     main.show();
     auto* annualCommand = main.findChild<QAction*>(QStringLiteral("mnuAnnual"));

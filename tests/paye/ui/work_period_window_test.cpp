@@ -13,6 +13,7 @@
 #include "paye/work_period_fields.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/mdi_form1.h"
+#include "shell/ui/program_windows.h"
 #include "tests/paye/ui/calculator_window_fixture.h"
 #include "tests/support/print_write_log.h"
 
@@ -55,18 +56,7 @@ struct WorkPeriodFixture : CalculatorWindowFixture
         return CalculatorWindowFixture::open<WorkPeriodWindow>(kind);
     }
 
-    void registerWindows()
-    {
-        calculators.add("mnuFortNight", [](const ShellContext& shared) {
-            return std::make_unique<WorkPeriodWindow>(kFortnight, shared);
-        });
-        calculators.add("mnuWeekly", [](const ShellContext& shared) {
-            return std::make_unique<WorkPeriodWindow>(kWeek, shared);
-        });
-        calculators.add("mnuAnnual", [](const ShellContext& shared) {
-            return std::make_unique<frmAnnual>(shared);
-        });
-    }
+    void registerWindows() { addProgramWindows(calculators, state); }
 };
 
 // The texts of every field of the window, to see that nothing changed.

@@ -1,56 +1,38 @@
 #pragma once
 
-#include "cli/calculator_adapter.h"
-#include "cli/field_reader.h"
-#include "core/field_binding.h"
-#include "core/income_tax.h"
+#include "core/calculator.h"
+#include "core/calculator_definition.h"
+#include "core/field_reader.h"
 
 #include <algorithm>
 #include <optional>
 #include <span>
 
-namespace grovan::cli {
+namespace grovan {
 
-/// A calculator's engine tables and procedures, as grovan-cli needs them. Only `calculate` and
-/// the bindings are required; a calculator without set-up, own messages, checks or printout
-/// leaves those empty.
-template <typename Inputs, typename Results> struct CalculatorDefinition
-{
-    std::string_view name = {};
-    std::string_view title = {};
-    std::span<const InputBinding<Inputs>> inputs = {};
-    std::span<const InputBinding<SetupValues>> setup = {};
-    std::span<const ResultBinding<Results>> results = {};
-    /// The window's own message for a refused field (see `readField`), or nothing.
-    std::function<std::optional<Message>(const FieldDescription&, std::optional<double>,
-                                         const Inputs&)>
-        refusalMessage = {};
-    /// The window's checks of a complete set of inputs; nothing when they may be calculated.
-    std::function<std::optional<FieldProblem>(const Inputs&)> validate = {};
-    std::function<Results(const Inputs&, const SetupValues&, TaxableIncomeRecord&)> calculate = {};
-    /// The inputs of a newly opened window, where they are not the Inputs type's own defaults.
-    std::function<Inputs()> defaults = {};
-    /// What the calculation changes in the window's inputs, if anything.
-    std::function<void(Inputs&, const Results&)> afterCalculation = {};
-    std::string_view printTable = {};
-    std::function<Row(const Inputs&, const Results&, PrintLanguage)> printRow = {};
-    /// The report template that prints `printTable`, a file name in the asset folder.
-    std::string_view printTemplate = {};
-};
-
-/// Runs a calculator from its definition: unknown keys are refused; each given input is read for
-/// its field in the window's order (the first refusal ends the case, in the window's words
-/// where it has them); inputs not given keep the window's defaults, set-up values not given come
-/// from the settings database; then the window's checks, the calculation and the printout row.
-template <typename Inputs, typename Results> class TypedCalculator : public CalculatorAdapter
+/// Runs a calculator from its definition, with inputs as raw values (JSON, KEY=VALUE text, CSV
+/// cells): unknown keys are refused; each given input is read for its field in the window's order
+/// (the first refusal ends the case, in the window's words where it has them); inputs not given
+/// keep the window's defaults, set-up values not given come from the settings database; then the
+/// window's checks, the calculation and the printout.
+template <typename Inputs, typename Results> class DefinedCalculator : public Calculator
 {
 public:
-    explicit TypedCalculator(CalculatorDefinition<Inputs, Results> definition)
-        : m_def(std::move(definition))
+    /// `definition` must outlive the object.
+    explicit DefinedCalculator(const CalculatorDefinition<Inputs, Results>& definition)
+        : m_def(definition)
     {}
 
     std::string_view name() const override { return m_def.name; }
     std::string_view title() const override { return m_def.title; }
+    std::string_view windowName() const override { return m_def.windowName; }
+    std::vector<std::string_view> printTemplates() const override { return m_def.printTemplates; }
+    PrintLanguages printLanguages() const override { return m_def.printLanguages; }
+    std::vector<TableSchema> printTables() const override
+    {
+        return m_def.printTables ? m_def.printTables() : std::vector<TableSchema>{};
+    }
+    bool closedByInitialiseAll() const override { return m_def.closedByInitialiseAll; }
 
     std::vector<FieldGroup> fields() const override
     {
@@ -104,14 +86,12 @@ public:
         return std::make_unique<Columns>(*this, keys);
     }
 
-    std::string_view printTemplate() const override { return m_def.printTemplate; }
-
 private:
     // Cases read from cells: each input and set-up field (a slot, inputs first) knows its column.
     class Columns : public ColumnCases
     {
     public:
-        Columns(const TypedCalculator& calculator, std::span<const std::string> keys)
+        Columns(const DefinedCalculator& calculator, std::span<const std::string> keys)
             : m_calculator(calculator), m_columns(keys.size())
         {
             const auto columnOf = [keys](std::string_view key) {
@@ -156,7 +136,7 @@ private:
     private:
         static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
-        const TypedCalculator& m_calculator;
+        const DefinedCalculator& m_calculator;
         std::size_t m_columns;
         std::vector<std::size_t> m_columnOfSlot;
         // The cells of the current case, as typed text; kept between cases for their storage.
@@ -169,7 +149,7 @@ private:
     std::optional<InputError> runCase(const Given& given, const RunOptions& options,
                                       CalculationOutput& out) const
     {
-        Inputs inputs = m_def.defaults ? m_def.defaults() : Inputs{};
+        Inputs inputs = m_def.openingInputs();
         if (auto error = readInputs(given, inputs)) {
             return error;
         }
@@ -183,11 +163,9 @@ private:
                 return error;
             }
         }
-        if (m_def.validate) {
-            if (auto problem = m_def.validate(inputs)) {
-                return InputError{problem->field ? std::string(problem->field->key) : "",
-                                  problem->message.text};
-            }
+        if (auto problem = m_def.check(inputs)) {
+            return InputError{problem->field ? std::string(problem->field->key) : "",
+                              problem->message.text};
         }
 
         // The stored set-up values are read only when some are not given.
@@ -200,10 +178,8 @@ private:
             }
         }
         TaxableIncomeRecord record;
-        const Results results = m_def.calculate(inputs, setup, record);
-        if (m_def.afterCalculation) {
-            m_def.afterCalculation(inputs, results);
-        }
+        Results results{};
+        m_def.calculateChecked(inputs, setup, record, results);
         fillOutput(inputs, setup, results, options, out);
         return std::nullopt;
     }
@@ -214,7 +190,7 @@ private:
     std::optional<InputError> readInputs(const Given& given, Inputs& inputs) const
     {
         const auto ownMessage = [&](const FieldDescription& field, std::optional<double> value) {
-            return m_def.refusalMessage ? m_def.refusalMessage(field, value, inputs) : std::nullopt;
+            return m_def.refusal(field, value, inputs);
         };
         std::size_t slot = 0;
         for (const auto& binding : m_def.inputs) {
@@ -244,14 +220,10 @@ private:
             out.results.push_back(
                 {binding.field->key, outputValue(*binding.field, binding.get(results))});
         }
-        out.printTable = {};
-        out.printTemplate = {};
-        out.printRow = nullptr;
-        if (m_def.printRow && options.withPrintout) {
-            out.printTable = m_def.printTable;
-            out.printTemplate = m_def.printTemplate;
-            out.printRow = [printRow = m_def.printRow, inputs, results](PrintLanguage language) {
-                return printRow(inputs, results, language);
+        out.printout = nullptr;
+        if (m_def.printout && options.withPrintout) {
+            out.printout = [&def = m_def, inputs, results](PrintLanguage language) {
+                return def.printout(inputs, results, language);
             };
         }
     }
@@ -303,7 +275,7 @@ private:
         return std::nullopt;
     }
 
-    CalculatorDefinition<Inputs, Results> m_def;
+    const CalculatorDefinition<Inputs, Results>& m_def;
 };
 
-} // namespace grovan::cli
+} // namespace grovan

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "cli/raw_input.h"
 #include "core/field_binding.h"
+#include "core/raw_input.h"
 #include "core/schema_database.h"
 
 #include <optional>
 #include <string>
 #include <variant>
 
-namespace grovan::cli {
+namespace grovan {
 
 /// Why a raw value was refused for its field, in grovan-cli's own words. `windowMayWord` is set
 /// where the window has a message of its own for the case (a value outside the field's range, a
@@ -35,4 +35,4 @@ FieldValue outputValue(const FieldDescription& field, const InputValue& value);
 /// ("999 999 999"), other numbers plainly ("0.8"); for a date field, the date.
 std::string limitText(const FieldDescription& field, double value);
 
-} // namespace grovan::cli
+} // namespace grovan

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-namespace grovan::cli {
+namespace grovan {
 
 /// How a raw value was given.
 enum class RawType
@@ -41,4 +41,4 @@ struct RawInput
     }
 };
 
-} // namespace grovan::cli
+} // namespace grovan

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/raw_input.h"
 #include "core/field_description.h"
 #include "core/print_language.h"
+#include "core/raw_input.h"
 #include "core/schema_database.h"
 #include "core/settings_store.h"
 
@@ -15,7 +15,7 @@
 #include <variant>
 #include <vector>
 
-namespace grovan::cli {
+namespace grovan {
 
 /// A value of the output, under its key.
 struct NamedValue
@@ -24,16 +24,31 @@ struct NamedValue
     FieldValue value;
 };
 
+/// What one printout writes into the print database and which template prints it.
+struct Printout
+{
+    /// The writes in order: the edits of single-row tables, the lines of line tables.
+    std::vector<TableWrite> writes;
+    std::string_view templateFile; ///< a file name in the asset folder, such as "Annual.rpt"
+    std::string_view previewTitle; ///< the preview window's title
+};
+
+/// Which languages a calculator's printout comes in.
+enum class PrintLanguages
+{
+    EnglishAndAfrikaans,
+    EnglishOnly,
+};
+
 /// Everything one calculation gives: the inputs as the window holds them after the calculation
-/// (defaults and set-up values filled in), every result unrounded, and the printout row the
-/// window would write into its table of the print database, made only when asked for.
+/// (defaults and set-up values filled in), every result unrounded, and the printout the window
+/// would write, made only when asked for.
 struct CalculationOutput
 {
     std::vector<NamedValue> inputs;
     std::vector<NamedValue> results;
-    std::string_view printTable;    ///< empty for a calculator without a printout
-    std::string_view printTemplate; ///< the template printing the table (grovan-cli --pdf)
-    std::function<Row(PrintLanguage)> printRow;
+    /// Empty for a calculator without a printout, or when the printout was not asked for.
+    std::function<Printout(PrintLanguage)> printout;
 };
 
 /// Why a case was not calculated: the key of the input at fault (empty when no one input is)
@@ -52,7 +67,7 @@ struct RunOptions
     std::function<SetupValues()> storedSetup;
     /// Whether the output lists the inputs (a batch repeats its own cells instead).
     bool listInputs = true;
-    /// Whether the output can make the printout row.
+    /// Whether the output can make the printout.
     bool withPrintout = true;
 };
 
@@ -85,17 +100,21 @@ struct FieldGroup
     std::vector<const FieldDescription*> fields;
 };
 
-/// One calculator as grovan-cli runs it: `calc` and `batch` run cases through it, `describe`
-/// lists its fields. Each calculator is a TypedCalculator made from its engine's tables.
-class CalculatorAdapter
+/// One calculator of the program, whatever its inputs and results: grovan-cli's `calc` and
+/// `batch` run cases through it and `describe` lists its fields; the catalogue of calculators
+/// gives the print database its tables and "&Initialise All" its windows. Each is a
+/// DefinedCalculator made from the calculator's definition, which its window drives as well.
+class Calculator
 {
 public:
-    virtual ~CalculatorAdapter() = default;
+    virtual ~Calculator() = default;
 
     /// The name on the command line, such as "annual".
     virtual std::string_view name() const = 0;
     /// One line for `describe` and the help, such as "Annual tax calculator".
     virtual std::string_view title() const = 0;
+    /// The window's control name, such as "frmAnnual".
+    virtual std::string_view windowName() const = 0;
     /// The inputs, the set-up values and the results, each in the window's order.
     virtual std::vector<FieldGroup> fields() const = 0;
     /// Reads one case, checks it as the window would, and calculates it.
@@ -105,8 +124,14 @@ public:
     /// set-up value of the calculator, or that names a column twice.
     virtual std::variant<std::unique_ptr<ColumnCases>, InputError>
     columnCases(std::span<const std::string> keys) const = 0;
-    /// The printout's template file, such as "Annual.rpt"; empty without a printout.
-    virtual std::string_view printTemplate() const = 0;
+    /// The printout's template files (one for most printouts); empty without a printout.
+    virtual std::vector<std::string_view> printTemplates() const = 0;
+    /// The languages the printout comes in.
+    virtual PrintLanguages printLanguages() const = 0;
+    /// The print tables the printout writes, with their fields.
+    virtual std::vector<TableSchema> printTables() const = 0;
+    /// Whether "&Initialise All" closes the calculator's window.
+    virtual bool closedByInitialiseAll() const = 0;
 };
 
-} // namespace grovan::cli
+} // namespace grovan

@@ -1,11 +1,11 @@
-#include "cli/argument_number.h"
+#include "core/plain_number.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace grovan::cli {
+namespace grovan {
 
-std::optional<double> parseArgumentNumber(std::string_view text)
+std::optional<double> parsePlainNumber(std::string_view text)
 {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
@@ -20,4 +20,4 @@ std::optional<double> parseArgumentNumber(std::string_view text)
     return value;
 }
 
-} // namespace grovan::cli
+} // namespace grovan

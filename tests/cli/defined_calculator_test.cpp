@@ -1,5 +1,6 @@
-#include "cli/calculator_registry.h"
 #include "cli/stored_setup.h"
+#include "core/calculator_catalogue.h"
+#include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/temp_folder.h"
 
@@ -35,7 +36,7 @@ const FieldValue* resultOf(const CalculationOutput& output, std::string_view key
 class AnnualThroughTheCli : public ::testing::Test
 {
 protected:
-    const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
+    const Calculator& annual = *programCalculators().find("annual");
     int storedSetupReads = 0;
     SetupValues stored;
     RunOptions options{[this] {
@@ -102,7 +103,7 @@ class AnnualInputTypes : public ::testing::TestWithParam<TypeCase>
 
 TEST_P(AnnualInputTypes, ReadSalary)
 {
-    const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
+    const Calculator& annual = *programCalculators().find("annual");
     RawInput input;
     input.values.emplace_back("salary", GetParam().raw);
     const auto outcome = annual.run(input, RunOptions{});
@@ -151,7 +152,7 @@ class AnnualColumns : public ::testing::TestWithParam<ColumnCase>
 
 TEST_P(AnnualColumns, GiveWhatOneCaseGivenByKeyGives)
 {
-    const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
+    const Calculator& annual = *programCalculators().find("annual");
     RawInput byKey;
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         if (!GetParam().cells[i].empty()) {
@@ -188,7 +189,7 @@ TEST_P(AnnualColumns, GiveWhatOneCaseGivenByKeyGives)
             EXPECT_EQ(output.results[i].value, whole.results[i].value);
         }
         EXPECT_TRUE(output.inputs.empty());
-        EXPECT_FALSE(output.printRow);
+        EXPECT_FALSE(output.printout);
     }
 }
 
@@ -197,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, AnnualColumns, ::testing::ValuesIn(kColumnCases),
 
 TEST(AnnualColumnsHeader, RefusesAColumnThatIsNoInput)
 {
-    const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
+    const Calculator& annual = *programCalculators().find("annual");
     const std::vector<std::string> header = {"age", "salry"};
     const auto prepared = annual.columnCases(header);
     ASSERT_TRUE(std::holds_alternative<InputError>(prepared));
@@ -209,7 +210,7 @@ TEST(AnnualColumnsHeader, RefusesAColumnThatIsNoInput)
 TEST(AnnualColumnsHeader, RefusesAColumnNamedTwice)
 {
     // Which of the two cells would count is anybody's guess; the file is refused instead.
-    const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
+    const Calculator& annual = *programCalculators().find("annual");
     const std::vector<std::string> header = {"salary", "age", "salary"};
     const auto prepared = annual.columnCases(header);
     ASSERT_TRUE(std::holds_alternative<InputError>(prepared));
@@ -219,7 +220,7 @@ TEST(AnnualColumnsHeader, RefusesAColumnNamedTwice)
 
 TEST(AnnualColumnsHeader, EmptyCellsKeepTheDefaultsAndRowsOfAnotherLengthAreRefused)
 {
-    const CalculatorAdapter& annual = *CalculatorRegistry::standard().find("annual");
+    const Calculator& annual = *programCalculators().find("annual");
     const std::vector<std::string> header = {"startDate", "salary"};
     auto prepared = annual.columnCases(header);
     ColumnCases& columns = *std::get<std::unique_ptr<ColumnCases>>(prepared);
@@ -301,7 +302,7 @@ TEST_P(PeriodicThroughTheCli, StartsFromTheWindowAndNamesTheField)
         ++storedSetupReads;
         return SetupValues{};
     }};
-    const auto outcome = CalculatorRegistry::standard().find(c.calculator)->run(c.input, options);
+    const auto outcome = programCalculators().find(c.calculator)->run(c.input, options);
     if (c.errorKey != nullptr) {
         ASSERT_TRUE(std::holds_alternative<InputError>(outcome));
         EXPECT_EQ(std::get<InputError>(outcome).key, c.errorKey);

@@ -1,12 +1,12 @@
-#include "cli/field_reader.h"
+#include "core/field_reader.h"
 
-#include "cli/argument_number.h"
 #include "core/number_format.h"
+#include "core/plain_number.h"
 #include "core/rounding.h"
 
 #include <cmath>
 
-namespace grovan::cli {
+namespace grovan {
 
 namespace {
 
@@ -66,7 +66,7 @@ std::variant<InputValue, Refusal> readNumber(const FieldDescription& field, cons
     if (raw.type == RawType::Number) {
         number = raw.number;
     } else if (raw.type == RawType::Typed) {
-        number = parseArgumentNumber(raw.text);
+        number = parsePlainNumber(raw.text);
     }
     if (!number || !std::isfinite(*number)) {
         return wrongType(field, raw);
@@ -162,4 +162,4 @@ std::string limitText(const FieldDescription& field, double value)
     return plainNumberText(value);
 }
 
-} // namespace grovan::cli
+} // namespace grovan

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "core/calculator.h"
+#include "core/field_binding.h"
+#include "core/income_tax.h"
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace grovan {
+
+/// One calculator, defined once in the engine: its fields, its checks, its calculation and its
+/// printout. The calculator's window, grovan-cli and the tests all drive this definition; none of
+/// them restates its sequence (`calculate` below).
+///
+/// Only `name`, `windowName`, `calculate` and the bindings are required; a calculator without
+/// set-up, messages of its own, checks or printout leaves those empty.
+template <typename Inputs, typename Results> struct CalculatorDefinition
+{
+    /// How the command line names the calculator, such as "annual".
+    std::string_view name = {};
+    /// One line for `describe`, such as "Annual tax calculator (PAYE for a tax year ...)".
+    std::string_view title = {};
+    /// The window's control name, such as "frmAnnual".
+    std::string_view windowName = {};
+    std::span<const InputBinding<Inputs>> inputs = {};
+    std::span<const InputBinding<SetupValues>> setup = {};
+    std::span<const ResultBinding<Results>> results = {};
+    /// The window's own message for a value a field refuses as typed: `rejected` lies outside
+    /// the field's range, or (nothing) a date field's text is no date; `current` holds the
+    /// inputs as they stand. Nothing where the window only beeps.
+    std::function<std::optional<Message>(const FieldDescription& field,
+                                         std::optional<double> rejected, const Inputs& current)>
+        refusalMessage = {};
+    /// The window's checks of a complete set of inputs; nothing when they may be calculated.
+    std::function<std::optional<FieldProblem>(const Inputs&)> validate = {};
+    std::function<Results(const Inputs&, const SetupValues&, TaxableIncomeRecord&)> calculate = {};
+    /// The inputs of a newly opened window, where they are not the Inputs type's own defaults.
+    std::function<Inputs()> defaults = {};
+    /// What the calculation changes in the window's inputs, if anything.
+    std::function<void(Inputs&, const Results&)> afterCalculation = {};
+    /// The printout of the inputs as they stand and the last results, in a language.
+    std::function<Printout(const Inputs&, const Results&, PrintLanguage)> printout = {};
+    /// Every template file the printout may use.
+    std::vector<std::string_view> printTemplates = {};
+    PrintLanguages printLanguages = PrintLanguages::EnglishAndAfrikaans;
+    /// The print tables the printout writes.
+    std::function<std::vector<TableSchema>()> printTables = {};
+    bool closedByInitialiseAll = true;
+
+    /// The inputs of a newly opened window.
+    Inputs openingInputs() const { return defaults ? defaults() : Inputs{}; }
+
+    /// The window's message for a refused entry (see `refusalMessage`), or nothing.
+    std::optional<Message> refusal(const FieldDescription& field, std::optional<double> rejected,
+                                   const Inputs& current) const
+    {
+        return refusalMessage ? refusalMessage(field, rejected, current) : std::nullopt;
+    }
+
+    /// The window's checks of `inputs` before it calculates; nothing when they pass.
+    std::optional<FieldProblem> check(const Inputs& inputs) const
+    {
+        return validate ? validate(inputs) : std::nullopt;
+    }
+
+    /// Calculates `results` from inputs that passed `check`, and applies what the calculation
+    /// changes in the inputs.
+    void calculateChecked(Inputs& inputs, const SetupValues& setupValues,
+                          TaxableIncomeRecord& record, Results& results) const
+    {
+        results = calculate(inputs, setupValues, record);
+        if (afterCalculation) {
+            afterCalculation(inputs, results);
+        }
+    }
+
+    /// "&Calculate": `check`, then, when the inputs pass, `calculateChecked`. A refused case
+    /// changes nothing and says why.
+    std::optional<FieldProblem> calculateInto(Inputs& inputs, const SetupValues& setupValues,
+                                              TaxableIncomeRecord& record, Results& results) const
+    {
+        if (auto problem = check(inputs)) {
+            return problem;
+        }
+        calculateChecked(inputs, setupValues, record, results);
+        return std::nullopt;
+    }
+};
+
+/// The printout of a single-row table: `row` edits the table's one row; `templateFile` prints it.
+inline Printout singleRowPrintout(std::string_view table, Row row, std::string_view templateFile,
+                                  std::string_view previewTitle)
+{
+    Printout printout;
+    printout.writes.push_back({std::string(table), std::move(row)});
+    printout.templateFile = templateFile;
+    printout.previewTitle = previewTitle;
+    return printout;
+}
+
+} // namespace grovan
