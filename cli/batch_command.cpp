@@ -10,6 +10,7 @@
 #include "core/number_format.h"
 #include "core/print_database.h"
 #include "core/report_template.h"
+#include "core/text.h"
 
 #include <CLI/CLI.hpp>
 
@@ -40,15 +41,6 @@ constexpr std::string_view kEmployeeNameKey = "employeeName";
 std::string counted(std::size_t count)
 {
     return formatNumber(static_cast<double>(count), "### ### ### ##0");
-}
-
-std::string trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
 }
 
 std::string errorText(const InputError& error)
@@ -222,7 +214,7 @@ std::optional<Preparation> prepare(const Calculator& calculator, const DatabaseS
     }
     Preparation prepared;
     for (const std::string_view cell : header.cells) {
-        prepared.keys.push_back(trimmed(cell));
+        prepared.keys.emplace_back(trimmed(cell));
         if (prepared.keys.back().empty()) {
             context.refuse(arguments.inputFile + ": column " +
                            std::to_string(prepared.keys.size()) + " of the header has no name");

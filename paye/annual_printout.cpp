@@ -1,6 +1,8 @@
 #include "paye/annual_printout.h"
 
 #include "core/print_database.h"
+#include "paye/period_printout.h"
+
 #include <array>
 
 namespace grovan {
@@ -31,14 +33,6 @@ constexpr std::array<MonthCaption, 12> kMonthCaptions{{
     {1, {"Jan", "Jan"}},
     {2, {"Feb", "Feb"}},
 }};
-
-FieldValue amountOrIntegerZero(double amount)
-{
-    if (amount > 0.0) {
-        return amount;
-    }
-    return std::int64_t{0};
-}
 
 } // namespace
 

@@ -547,7 +547,7 @@ void AnnualWindowTest::setupOkSavesTheFiveFieldsAndRecalculates()
         QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
     }
     // 300 000 + 20 % of 100 000 = 320 000: 38 916 + (320 000 - 216 200) x 26 % - 15 714.
-    QCOMPARE(shown(*window, "numMAns"), QStringLiteral("50 190.00"));
+    QTRY_COMPARE(shown(*window, "numMAns"), QStringLiteral("50 190.00"));
     SetupValues expected = stored;
     expected.TAIncRate8020 = 0.2;
     expected.EmployeeUIF = 1.5;
@@ -603,7 +603,7 @@ void AnnualWindowTest::aStoredRateThatIsNeitherOptionIsUsedAsItStands()
     QTest::mouseClick(window->settingsButton(), Qt::LeftButton);
     QTest::mouseClick(window->setupPanel()->option("optTAIncRate80"), Qt::LeftButton);
     QTest::mouseClick(window->setupPanel()->okButton(), Qt::LeftButton);
-    QCOMPARE(shown(*window, "numMAns"), QStringLiteral("67 900.00"));
+    QTRY_COMPARE(shown(*window, "numMAns"), QStringLiteral("67 900.00"));
 }
 
 void AnnualWindowTest::informationPanel()
