@@ -19,9 +19,11 @@ int main(int argc, char** argv)
     CLI::App app{"Grovan 2022: South African payroll and finance calculators for the 2021/22 tax "
                  "year, from the command line."};
     app.name("grovan-cli");
-    app.set_version_flag("--version", "grovan-cli " + std::to_string(version.major) + "." +
-                                          std::to_string(version.minor) + "." +
-                                          std::to_string(version.revision));
+    const std::string versionText = std::to_string(version.major) + "." +
+                                    std::to_string(version.minor) + "." +
+                                    std::to_string(version.revision);
+    app.set_version_flag("--version", "grovan-cli " + versionText +
+                                          ", licensed under the GNU GPL version 3 or later");
     app.require_subcommand(1);
     addTaxCommand(app, context);
     const CalculatorRegistry& calculators = CalculatorRegistry::standard();
