@@ -2,7 +2,9 @@
 #include "cli/calc_command.h"
 #include "cli/calculator_registry.h"
 #include "cli/cli_context.h"
+#include "cli/completion_command.h"
 #include "cli/describe_command.h"
+#include "cli/manual_command.h"
 #include "cli/tax_command.h"
 #include "core/program_version.h"
 
@@ -30,6 +32,8 @@ int main(int argc, char** argv)
     addCalcCommand(app, context, calculators);
     addDescribeCommand(app, context, calculators);
     addBatchCommand(app, context, calculators);
+    addManualCommand(app, context, calculators, versionText);
+    addCompletionCommand(app, context, calculators);
 
     try {
         app.parse(argc, argv);
