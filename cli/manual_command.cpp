@@ -186,7 +186,7 @@ void writeManualPage(std::ostream& out, const CLI::App& app, const CalculatorReg
     out << ".SH CALCULATORS\nThe calculators that \\fBcalc\\fR, \\fBdescribe\\fR and \\fBbatch\\fR "
            "take, with the keys of their inputs and set-up values (for KEY=VALUE arguments, JSON "
            "objects and CSV headers) and of their results. Dates are written dd/mm/yyyy or "
-           "yyyy-mm-dd. \\fBgrovan\\-cli describe\\fR \\fINAME\\fR lists the same with the "
+           "yyyy-mm-dd. \\fB\\%grovan\\-cli \\%describe\\fR \\fINAME\\fR lists the same with the "
            "labels the window shows.\n";
     for (const std::string& name : calculators.names()) {
         writeCalculator(out, *calculators.find(name));
