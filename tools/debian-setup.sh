@@ -6,10 +6,12 @@ GROVAN_BUILD_PACKAGES=(
     qt6-base-dev qt6-pdf-dev libgl-dev
     libsqlite3-dev libsqlitecpp-dev nlohmann-json3-dev libcli11-dev
     fonts-dejavu-core fonts-liberation2
+    librsvg2-bin
 )
 GROVAN_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     xvfb xauth poppler-utils
+    dpkg-dev file groff-base desktop-file-utils appstream
 )
 
 grovan_install_packages() {

@@ -15,6 +15,7 @@
 #include "shell/ui/program_windows.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <filesystem>
 
@@ -35,9 +36,20 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Grovan 2022"));
     QApplication::setApplicationVersion(
         QString::fromStdString(grovan::ProgramVersion::current().displayText()));
+    // The desktop entry installed with the program carries this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.grovan.Grovan2022"));
 
     const grovan::AppPaths paths = grovan::locateAppPathsFromEnvironment(
         QCoreApplication::applicationFilePath().toStdString());
+    // The icon is installed below the same prefix as the assets (the build tree mirrors it).
+    QIcon icon;
+    for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"}) {
+        icon.addFile(QString::fromStdString(
+            (paths.assetDir / "../icons/hicolor" / size / "apps/io.github.grovan.Grovan2022.png")
+                .lexically_normal()
+                .string()));
+    }
+    QApplication::setWindowIcon(icon);
     grovan::MessageBoxSink messages;
     grovan::SettingsDatabase settings(paths.settingsDatabase(), messages);
     grovan::StartupStateDatabase startup(paths.startupDatabase(), messages);
