@@ -1,5 +1,7 @@
 #include "package/package_setup.h"
 
+#include "core/number_reader.h"
+
 namespace grovan {
 
 bool applyFundPercentRule(SetupValues& setup)
@@ -21,6 +23,11 @@ const SetupValues& confirmPackageSetup(const PackageWindow& window, PackageState
 {
     applyFundPercentRule(window, state.setup);
     return state.setup;
+}
+
+double percentOnLeaving(std::string_view text)
+{
+    return readNumber(text).value_or(0.0);
 }
 
 } // namespace grovan

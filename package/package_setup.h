@@ -5,6 +5,8 @@
 #include "core/settings_store.h"
 #include "package/package_calculator.h"
 
+#include <string_view>
+
 namespace grovan {
 
 /// The largest sum of the employee's and the employer's R/Fund percentages the back-calculation
@@ -23,5 +25,10 @@ bool applyFundPercentRule(SetupValues& setup);
 /// The set-up panel's "O&K" (`cmdSetupOK`): the 27.5 % rule first, then the values to save, all
 /// eleven fields (SetupFields::Package); the window then hides the panel and recalculates.
 const SetupValues& confirmPackageSetup(const PackageWindow& window, PackageState& state);
+
+/// A set-up percentage field (the UIF, skills levy and R/Fund percentages) losing the focus takes
+/// its text again as its value: text that reads as a number other than 0 gives that number, any
+/// other text (empty, no number, a number too large to hold) gives 0.
+double percentOnLeaving(std::string_view text);
 
 } // namespace grovan

@@ -98,17 +98,25 @@ struct WindowTexts
     const char* beneficiaries;
     const char* gross;
     const char* skillsLevy;
+    const char* reportTemplate;
+    const char* previewTitle;
+    int setupPanelTop;
 };
 
 const WindowTexts kWindowTexts[] = {
     {&grovanAnnual, "Grovan : Annual Calculation", "Net annual salary required",
-     "Medical beneficiaries months", "Gross salary", "Skills levy"},
+     "Medical beneficiaries months", "Gross salary", "Skills levy", "Grovan.rpt",
+     "Grovan2020 Annual - To export printout click on the suitcase button or goto Help", 960},
     {&grovanMonthly, "Grovan : Monthly Calculation", "Net monthly salary required",
-     "Med. aid fund beneficiaries", "Gross salary", "Skills levy"},
+     "Med. aid fund beneficiaries", "Gross salary", "Skills levy", "Grovan.rpt",
+     "Grovan2020 Monthly - To export printout click on the suitcase button or goto Help", 1080},
     {&velmoraAnnual, "Velmora : Annual Calculation", "Total package amount",
-     "Medical beneficiaries months", "Net salary(take-home)", "Skills levy"},
+     "Medical beneficiaries months", "Net salary(take-home)", "Skills levy", "Velmora.rpt",
+     "Velmora2020 Annual - To export printout click on the suitcase button or goto Help", 750},
     {&velmoraMonthly, "Velmora : Monthly Calculation", "Total package amount",
-     "Med. aid fund beneficiaries", "Net salary(take-home)", "Skills Development Levy"},
+     "Med. aid fund beneficiaries", "Net salary(take-home)", "Skills Development Levy",
+     "Velmora.rpt",
+     "Velmora2020 Monthly - To export printout click on the suitcase button or goto Help", 960},
 };
 
 TEST(PackageWindowTexts, FollowTheWindow)
@@ -120,6 +128,9 @@ TEST(PackageWindowTexts, FollowTheWindow)
         EXPECT_EQ(t.window->beneficiariesField.label, t.beneficiaries);
         EXPECT_EQ(t.window->grossField.label, t.gross);
         EXPECT_EQ(t.window->skillsLevyField.label, t.skillsLevy);
+        EXPECT_EQ(t.window->reportTemplate, t.reportTemplate);
+        EXPECT_EQ(t.window->previewTitle, t.previewTitle);
+        EXPECT_EQ(t.window->setupPanelTopTwips, t.setupPanelTop);
     }
 }
 
@@ -237,6 +248,15 @@ TEST(PackageSetup, IsSavedWholeAndLoadedByTheNextWindow)
     EXPECT_TRUE(sink.messages.empty());
 }
 
+TEST(PackageSetup, APercentageFieldLeftEmptyHoldsZero)
+{
+    // Worked example: clearing a UIF percentage to empty text and leaving the field gives 0.
+    EXPECT_EQ(percentOnLeaving(""), 0.0);
+    EXPECT_EQ(percentOnLeaving("abc"), 0.0);
+    EXPECT_EQ(percentOnLeaving("1e999"), 0.0);
+    EXPECT_EQ(percentOnLeaving(" 1.5 %"), 1.5);
+}
+
 TEST(PackageSetup, ListsThePanelTopToBottom)
 {
     const char* const expected[] = {"numPenContPerc", "numPenPercentage",   "numEmpEUIF",
@@ -275,7 +295,7 @@ const RALine4Case kRALine4Cases[] = {
     {"annual_2000", &grovanAnnual, 2000, "ie: R 3 500 - R2 000.00 = R1 500.00"},
     {"annual_12000", &velmoraAnnual, 12000, "ie: R 3 500 - R12 000.00 = - R8 500.00"},
     {"monthly_1000", &grovanMonthly, 1000, "ie: R 3 500 - R12 000.00 = - R8 500.00"},
-    {"exactly_3500", &velmoraMonthly, 3500.0 / 12, "ie: R 3 500 - R3 500.00 = R0.00"},
+    {"exactly_3500", &velmoraAnnual, 3500, "ie: R 3 500 - R3 500.00 = R0.00"},
 };
 
 class RAExplanationLine4 : public ::testing::TestWithParam<RALine4Case>
