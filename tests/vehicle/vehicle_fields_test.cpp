@@ -1,7 +1,10 @@
 #include "tests/paye/field_table_checks.h"
 #include "vehicle/car_allowance_fields.h"
+#include "vehicle/company_car_fields.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace grovan {
 namespace {
@@ -43,6 +46,40 @@ TEST(CarAllowanceFields, DescribeTheDefaultsAndOwnTheirMembers)
     testing::expectKeysAndControlNamesUnique(carAllowanceInputBindings(), {},
                                              carAllowanceResultBindings());
     expectEachBindingOwnsItsMember(carAllowanceInputBindings());
+}
+
+TEST(CompanyCarFields, DescribeTheDefaultsAndOwnTheirMembers)
+{
+    testing::expectDefaultsAreDescribed(companyCarVehicleBindings(), CompanyCarRecord{});
+    testing::expectDefaultsAreDescribed(companyCarSharedBindings(), CompanyCarShared{});
+    expectEachBindingOwnsItsMember(companyCarVehicleBindings());
+    expectEachBindingOwnsItsMember(companyCarSharedBindings());
+}
+
+// A vehicle's inputs and results, the shared values and the totals all stand in one JSON object
+// per vehicle or in the register's, and the window shows them side by side: no two share a key
+// or a control name.
+TEST(CompanyCarFields, KeysAndControlNamesAreUnique)
+{
+    std::set<std::string_view> keys;
+    std::set<std::string_view> controls;
+    const auto add = [&](const FieldDescription& field, bool result) {
+        EXPECT_TRUE(keys.insert(field.key).second) << field.key;
+        EXPECT_TRUE(controls.insert(field.controlName).second) << field.controlName;
+        EXPECT_EQ(field.readOnly, result) << field.key;
+    };
+    for (const auto& b : companyCarVehicleBindings()) {
+        add(*b.field, false);
+    }
+    for (const auto& b : companyCarSharedBindings()) {
+        add(*b.field, false);
+    }
+    for (const auto& b : companyCarResultBindings()) {
+        add(*b.field, true);
+    }
+    for (const auto& b : companyCarTotalBindings()) {
+        add(*b.field, true);
+    }
 }
 
 } // namespace
