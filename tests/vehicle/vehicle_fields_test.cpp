@@ -56,6 +56,27 @@ TEST(CompanyCarFields, DescribeTheDefaultsAndOwnTheirMembers)
     expectEachBindingOwnsItsMember(companyCarSharedBindings());
 }
 
+// Every amount and distance the user types is stored as a whole number: the field rounds it
+// (halves to even), or, for the code 3802 part that the split may give cents, takes whole rands
+// only.
+template <typename Inputs>
+void expectTypedNumbersStoredWhole(std::span<const InputBinding<Inputs>> bindings)
+{
+    for (const auto& binding : bindings) {
+        const FieldDescription& field = *binding.field;
+        if (field.kind != FieldKind::Text && field.kind != FieldKind::Date) {
+            EXPECT_TRUE(field.kind == FieldKind::WholeNumber || field.decimals == 0) << field.key;
+        }
+    }
+}
+
+TEST(VehicleFields, TypedNumbersAreStoredWhole)
+{
+    expectTypedNumbersStoredWhole(carAllowanceInputBindings());
+    expectTypedNumbersStoredWhole(companyCarVehicleBindings());
+    expectTypedNumbersStoredWhole(companyCarSharedBindings());
+}
+
 // A vehicle's inputs and results, the shared values and the totals all stand in one JSON object
 // per vehicle or in the register's, and the window shows them side by side: no two share a key
 // or a control name.
