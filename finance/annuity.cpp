@@ -98,11 +98,11 @@ TermSolution searchTerm(double principal, double annualRatePercent, double repay
             return {1.0, oneInstalment(principal, annualRatePercent), TermOutcome::OneInstalment};
         }
         const double term = n - 1;
+        RunningTotal raised(repayment, kRepaymentStep);
         const std::uint64_t steps = firstStepReaching([&](std::uint64_t k) {
-            const double raised = repeatedSum(repayment, kRepaymentStep, k);
-            return annuityPresentValue(term, annualRatePercent, raised) >= principal;
+            return annuityPresentValue(term, annualRatePercent, raised.after(k)) >= principal;
         });
-        return {term, repeatedSum(repayment, kRepaymentStep, steps), TermOutcome::Found};
+        return {term, raised.after(steps), TermOutcome::Found};
     }
     // The present value at 601 months is computed and compared with nothing: the term is past the
     // limit whatever it shows.
@@ -116,14 +116,14 @@ double searchRate(double principal, double months, double targetRepayment)
     }
     double rate = 0.0;
     for (const double step : kRateSteps) {
+        RunningTotal stepped(rate, step);
         const std::uint64_t steps = firstStepReaching([&](std::uint64_t k) {
-            return annuityRepayment(principal, months, repeatedSum(rate, step, k)) >
-                   targetRepayment;
+            return annuityRepayment(principal, months, stepped.after(k)) > targetRepayment;
         });
         if (steps == 0) {
             return std::numeric_limits<double>::infinity();
         }
-        rate = repeatedSum(rate, step, steps) - step;
+        rate = stepped.after(steps) - step;
     }
     return rate;
 }

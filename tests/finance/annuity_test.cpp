@@ -55,6 +55,18 @@ TEST_P(RepeatedSumTest, IsTheRunningTotalBitForBit)
     EXPECT_EQ(repeatedSum(c.start, c.step, c.count), stepByStep(c.start, c.step, c.count));
 }
 
+TEST_P(RepeatedSumTest, AnswersCountsInAnyOrder)
+{
+    // The searches ask for far counts first and nearer ones after: each answer is the running
+    // total at that count, whatever was asked before.
+    const SumCase& c = GetParam();
+    RunningTotal total(c.start, c.step);
+    for (const std::uint64_t count : {c.count, c.count / 2, c.count / 3 + 1, c.count, c.count / 7,
+                                      std::uint64_t{0}, std::uint64_t{1}}) {
+        EXPECT_EQ(total.after(count), stepByStep(c.start, c.step, count)) << count;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Annuity, RepeatedSumTest, ::testing::ValuesIn(kSumCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
