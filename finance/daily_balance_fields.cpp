@@ -73,6 +73,17 @@ constexpr std::array<ResultBinding<DayBalResults>, 2> kResults{
     bindResultMember<DayBalResults, &DayBalResults::days>(kDays),
 };
 
+constexpr std::array<ControlCaption, 8> kCaptions{{
+    {"spRate", "Interest rate"},
+    {"spDate", "Date"},
+    {"cmdCalculate", "&Calculate"},
+    {"cmdPrint", "&Print"},
+    {"cmdOK", "&OK"},
+    {"cmdPD", "P&rint directly to printer"},
+    {"cmdVR", "&View/Export report"},
+    {"cmdPrintCancel", "C&ancel"},
+}};
+
 } // namespace
 
 std::span<const InputBinding<DayBalState>> dailyBalanceInputBindings()
@@ -103,6 +114,11 @@ const FieldDescription& dayBalEndDateField()
 const FieldDescription& dayBalRateField()
 {
     return kRate;
+}
+
+std::span<const ControlCaption> dailyBalanceWindowCaptions()
+{
+    return kCaptions;
 }
 
 } // namespace grovan

@@ -3,6 +3,7 @@
 
 #include "core/field_binding.h"
 #include "finance/daily_balance_calculator.h"
+#include "finance/finance_fields.h"
 
 #include <span>
 
@@ -22,5 +23,9 @@ const FieldDescription& dayBalCapitalField();
 const FieldDescription& dayBalStartDateField();
 const FieldDescription& dayBalEndDateField();
 const FieldDescription& dayBalRateField();
+
+/// The daily balance window's buttons and spin buttons with their captions, the print panel's
+/// among them.
+std::span<const ControlCaption> dailyBalanceWindowCaptions();
 
 } // namespace grovan

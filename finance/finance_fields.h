@@ -8,6 +8,14 @@
 
 namespace grovan {
 
+/// A button, label, option or frame of a finance window and its caption as the window shows it
+/// ("&" before the access key).
+struct ControlCaption
+{
+    std::string_view control;
+    std::string_view caption;
+};
+
 /// The display format of the finance windows' money fields.
 inline constexpr std::string_view kFinanceMoneyFormat = "### ### ##0.00";
 /// The display format of the rates, three decimals.

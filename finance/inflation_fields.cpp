@@ -61,6 +61,16 @@ constexpr std::array<ResultBinding<InflationResults>, 3> kResults{{
     {&kTooLarge, &tooLargeOf},
 }};
 
+constexpr std::array<ControlCaption, 7> kCaptions{{
+    {"Label2(12)", "Amount too large to display"},
+    {"cmdCalculate", "&Calculate"},
+    {"cmdPrint", "&Print"},
+    {"cmdOK", "&OK"},
+    {"cmdPD", "P&rint directly to printer"},
+    {"cmdVR", "&View/Export report"},
+    {"cmdPrintCancel", "C&ancel"},
+}};
+
 } // namespace
 
 std::span<const InputBinding<InflationState>> inflationInputBindings()
@@ -86,6 +96,11 @@ const FieldDescription& inflationPeriodField()
 const FieldDescription& inflationRateField()
 {
     return kRate;
+}
+
+std::span<const ControlCaption> inflationWindowCaptions()
+{
+    return kCaptions;
 }
 
 } // namespace grovan

@@ -2,6 +2,7 @@
 // The inflation window's fields, described once for the window and grovan-cli.
 
 #include "core/field_binding.h"
+#include "finance/finance_fields.h"
 #include "finance/inflation_calculator.h"
 
 #include <span>
@@ -23,5 +24,9 @@ std::span<const ResultBinding<InflationResults>> inflationResultBindings();
 const FieldDescription& inflationPresentCostField();
 const FieldDescription& inflationPeriodField();
 const FieldDescription& inflationRateField();
+
+/// The inflation window's buttons and the label shown for too large a projection, with their
+/// captions, the print panel's among them.
+std::span<const ControlCaption> inflationWindowCaptions();
 
 } // namespace grovan

@@ -81,6 +81,15 @@ constexpr std::array<ResultBinding<LoanBusterResults>, 12> kResults{{
     {&kShown[11], &extraTooLargeOf},
 }};
 
+constexpr std::array<ControlCaption, 6> kCaptions{{
+    {"cmdCalculate", "&Calculate"},
+    {"cmdPrint", "&Print"},
+    {"cmdOK", "&OK"},
+    {"cmdPD", "P&rint directly to printer"},
+    {"cmdVR", "&View/Export report"},
+    {"cmdPrintCancel", "C&ancel"},
+}};
+
 } // namespace
 
 std::span<const InputBinding<LoanBusterInputs>> loanBusterInputBindings()
@@ -106,6 +115,11 @@ const FieldDescription& loanBusterRateField()
 const FieldDescription& loanBusterExtraField()
 {
     return kExtra;
+}
+
+std::span<const ControlCaption> loanBusterWindowCaptions()
+{
+    return kCaptions;
 }
 
 } // namespace grovan

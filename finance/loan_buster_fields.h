@@ -2,6 +2,7 @@
 // The loan buster's fields, described once for the window and grovan-cli.
 
 #include "core/field_binding.h"
+#include "finance/finance_fields.h"
 #include "finance/loan_buster_calculator.h"
 
 #include <span>
@@ -23,5 +24,8 @@ std::span<const ResultBinding<LoanBusterResults>> loanBusterResultBindings();
 const FieldDescription& loanBusterPeriodField();
 const FieldDescription& loanBusterRateField();
 const FieldDescription& loanBusterExtraField();
+
+/// The loan buster window's buttons with their captions, the print panel's among them.
+std::span<const ControlCaption> loanBusterWindowCaptions();
 
 } // namespace grovan

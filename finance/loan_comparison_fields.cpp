@@ -68,6 +68,15 @@ allTerms(std::index_sequence<Rows...>)
 
 constexpr auto kResults = allTerms(std::make_index_sequence<6>{});
 
+constexpr std::array<ControlCaption, 6> kCaptions{{
+    {"cmdCalculate", "&Calculate"},
+    {"cmdPrint", "&Print"},
+    {"cmdOK", "&OK"},
+    {"cmdPD", "P&rint directly to printer"},
+    {"cmdVR", "&View/Export report"},
+    {"cmdPrintCancel", "C&ancel"},
+}};
+
 } // namespace
 
 std::span<const InputBinding<LoanComparisonState>> loanComparisonInputBindings()
@@ -88,6 +97,11 @@ const FieldDescription& loanComparisonAmountField()
 const FieldDescription& loanComparisonRateField()
 {
     return kRate;
+}
+
+std::span<const ControlCaption> loanComparisonWindowCaptions()
+{
+    return kCaptions;
 }
 
 } // namespace grovan

@@ -2,6 +2,7 @@
 // The loan comparison's fields, described once for the window and grovan-cli.
 
 #include "core/field_binding.h"
+#include "finance/finance_fields.h"
 #include "finance/loan_comparison_calculator.h"
 
 #include <span>
@@ -20,5 +21,8 @@ std::span<const ResultBinding<LoanComparisonResults>> loanComparisonResultBindin
 
 const FieldDescription& loanComparisonAmountField();
 const FieldDescription& loanComparisonRateField();
+
+/// The loan comparison window's buttons with their captions, the print panel's among them.
+std::span<const ControlCaption> loanComparisonWindowCaptions();
 
 } // namespace grovan

@@ -108,6 +108,30 @@ constexpr std::array<ResultBinding<LoanResults>, 7> kResults{{
     {&kRateError, &rateErrorOf},
 }};
 
+constexpr std::array<ControlCaption, 21> kCaptions{{
+    {"fraLoanCalcMode", "Calculate Mode"},
+    {"optLoanCalc(0)", "Monthly repayment"},
+    {"optLoanCalc(1)", "Principal amount"},
+    {"optLoanCalc(2)", "Repayment period"},
+    {"optLoanCalc(3)", "Interest rate"},
+    {"Label12(0)", "Calculate mode"},
+    {"Text1", "   Error"},
+    {"cmdCalculate", "&Calculate"},
+    {"cmdFinCharge", "&Fin. charges"},
+    {"cmdMonAmort", "Mo&nthly Amort."},
+    {"cmdAnnAmort", "&Annual Amort."},
+    {"cmdLoanGraph", "Annual &Graph"},
+    {"cmdPrint", "&Print"},
+    {"cmdOk", "&OK"},
+    {"Check1", "Include Amortization"},
+    {"Option1(0)", "Annual"},
+    {"Option1(1)", "Monthly "},
+    {"cmdPD", "P&rint directly to printer"},
+    {"cmdVR", "&View/Export report"},
+    {"cmdPrintCancel", "C&ancel"},
+    {"cmdGridClose", "&OK"},
+}};
+
 } // namespace
 
 std::span<const InputBinding<LoanState>> loanInputBindings()
@@ -123,6 +147,11 @@ std::span<const ResultBinding<LoanResults>> loanResultBindings()
 const FieldDescription& loanQuantityField(LoanQuantity quantity)
 {
     return kQuantities[static_cast<std::size_t>(quantity)];
+}
+
+std::span<const ControlCaption> loanWindowCaptions()
+{
+    return kCaptions;
 }
 
 } // namespace grovan

@@ -5,6 +5,7 @@
 // value, so the results repeat those four controls and keys.
 
 #include "core/field_binding.h"
+#include "finance/finance_fields.h"
 #include "finance/loan_calculator.h"
 #include "finance/loan_view.h"
 
@@ -25,5 +26,9 @@ std::span<const ResultBinding<LoanResults>> loanResultBindings();
 
 /// The input field of one of the four loan quantities.
 const FieldDescription& loanQuantityField(LoanQuantity quantity);
+
+/// The loan window's buttons, options, labels and panels with their captions; the print panel's
+/// check box and options, and the schedule panel's OK button, among them.
+std::span<const ControlCaption> loanWindowCaptions();
 
 } // namespace grovan

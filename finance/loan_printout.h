@@ -41,11 +41,6 @@ struct LoanPrintOptions
     std::optional<grovan::AmortKind> schedule() const;
 };
 
-/// The captions of the print panel's options.
-inline constexpr const char* kIncludeAmortCaption = "Include Amortization";
-inline constexpr const char* kAnnualOptionCaption = "Annual";
-inline constexpr const char* kMonthlyOptionCaption = "Monthly ";
-
 /// Whether a printout is made: principal, period, rate and repayment all non-zero (after the
 /// print buttons' own calculation). Otherwise nothing is printed and the print panel stays open.
 bool loanPrintAllowed(const LoanState& loan);

@@ -87,6 +87,39 @@ TEST(FinanceFieldTables, Inflation)
     expectFinanceTables(inflationInputBindings(), inflationResultBindings(), InflationState{});
 }
 
+// Every window's captions name each control once, and each of its buttons has an access key.
+TEST(FinanceWindowCaptions, EachControlOnce)
+{
+    for (const auto captions :
+         {loanWindowCaptions(), loanBusterWindowCaptions(), loanComparisonWindowCaptions(),
+          dailyBalanceWindowCaptions(), inflationWindowCaptions()}) {
+        std::set<std::string_view> controls;
+        for (const ControlCaption& c : captions) {
+            EXPECT_TRUE(controls.insert(c.control).second) << c.control;
+            if (c.control.starts_with("cmd")) {
+                EXPECT_NE(c.caption.find('&'), std::string_view::npos) << c.control;
+            }
+        }
+        for (const char* panel : {"cmdPD", "cmdVR", "cmdPrintCancel", "cmdCalculate"}) {
+            EXPECT_TRUE(controls.contains(panel)) << panel;
+        }
+    }
+}
+
+TEST(FinanceWindowCaptions, TheLoanModesAreTheModeNames)
+{
+    std::size_t found = 0;
+    for (const ControlCaption& c : loanWindowCaptions()) {
+        for (int item = 0; item < 4; ++item) {
+            if (c.control == "optLoanCalc(" + std::to_string(item) + ")") {
+                EXPECT_EQ(c.caption, loanCalcModeName(static_cast<LoanCalcMode>(item)));
+                ++found;
+            }
+        }
+    }
+    EXPECT_EQ(found, 4u);
+}
+
 TEST(FinanceStateTest, InitialiseAllResetsEachCalculatorAsItSays)
 {
     FinanceState state;
