@@ -37,14 +37,6 @@ LoanBusterResults calculateLoanBuster(const LoanBusterInputs& in)
     r.rate = in.BusterRate;
     r.BusterExtra = in.BusterExtra;
 
-    const auto repeatLeftColumn = [&r, &in](BusterColumn column) {
-        r.n1 = in.BaseTerm;
-        r.R1 = r.R0;
-        r.TI1 = r.TI0;
-        r.TR1 = r.TR0;
-        r.saving = 0.0;
-        r.column = column;
-    };
     if (r.R0 == 0.0) {
         r.column = BusterColumn::NoLoan;
         return r;
@@ -59,22 +51,26 @@ LoanBusterResults calculateLoanBuster(const LoanBusterInputs& in)
     const double lowered = in.BusterExtra - kRepaymentStep;
     const TermSolution term = searchTerm(principal, in.BusterRate, lowered + r.R0);
     if (term.outcome != TermOutcome::Found && term.outcome != TermOutcome::OneInstalment) {
-        repeatLeftColumn(BusterColumn::NoShorterTerm);
+        r.n1 = in.BaseTerm;
+        r.R1 = r.R0;
+        r.TI1 = r.TI0;
+        r.TR1 = r.TR0;
+        r.column = BusterColumn::NoShorterTerm;
         return r;
     }
     r.BusterExtra = in.BusterExtra != 0.0 ? term.repayment - r.R0 : 0.0;
-    if (r.BusterExtra == 0.0) {
-        repeatLeftColumn(BusterColumn::Calculated);
-        r.n1 = static_cast<std::int16_t>(term.months);
-        r.R1 = term.repayment;
-        return r;
-    }
     r.n1 = static_cast<std::int16_t>(term.months);
     r.R1 = term.repayment;
+    r.column = BusterColumn::Calculated;
+    if (r.BusterExtra == 0.0) {
+        // No extra payment: the loan's own repayment and totals, nothing saved.
+        r.TI1 = r.TI0;
+        r.TR1 = r.TR0;
+        return r;
+    }
     r.TI1 = notNegative(r.R1 * r.n1 - principal);
     r.TR1 = notNegative(r.n1 * r.R1);
     r.saving = n0 * r.R0 - r.n1 * r.R1;
-    r.column = BusterColumn::Calculated;
     return r;
 }
 
