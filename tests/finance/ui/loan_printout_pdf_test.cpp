@@ -1,0 +1,96 @@
+// The loan printout on paper: a 600-month schedule runs over many pages, each with the schedule's
+// column headings and its page number, painted by the program's page painter into a PDF.
+
+#include "core/print_database.h"
+#include "core/report_renderer.h"
+#include "core/ui/report_page_painter.h"
+#include "core/ui/report_pdf.h"
+#include "finance/loan_printout.h"
+#include "tests/support/recording_sink.h"
+#include "tests/support/temp_folder.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace grovan {
+
+using testing::RecordingSink;
+using testing::TempFolder;
+
+namespace {
+
+std::filesystem::path shipped(const std::string& name)
+{
+    return std::filesystem::path(GROVAN_SOURCE_DIR) / "resources" / "reports" / name;
+}
+
+// One page of a PDF file as a reader would copy it.
+QString pdfPage(const std::filesystem::path& file, int page)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                   QStringLiteral("-l"), QString::number(page),
+                   QString::fromStdString(file.string()), QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        return QStringLiteral("(pdftotext failed)");
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class LoanPrintoutPdfTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aSixHundredMonthScheduleRunsOverPagesWithItsHeadingsOnEach()
+    {
+        TempFolder folder;
+        RecordingSink sink;
+        const PrintDatabase database(folder / "Crysprin.mdb", sink);
+        QVERIFY(database.prepare());
+        sink.messages.clear();
+        LoanState loan;
+        loan.Principal = 500000;
+        loan.PeriodMonths = 600;
+        loan.AnnualRate = 10;
+        loan.FinChargesState = FinCharges::Down;
+        LoanPrintOptions options;
+        options.setCheck1(true);
+        options.chooseOption1(1);
+        const auto printout = buildLoanPrintout(loan, options);
+        QVERIFY(printout.has_value());
+        QVERIFY(writeLoanPrintout(database, *printout));
+
+        const auto templateFile = shipped(printout->report.templateFile);
+        const auto pdf = folder / "loan.pdf";
+        QVERIFY(renderReportToPdf(templateFile, database, pdf, sink));
+        const auto report = renderReportFile(templateFile, database, sink);
+        QVERIFY(report.has_value());
+        const int pages = ReportPagePainter(*report).pageCount();
+        QVERIFY2(pages >= 10, qPrintable(QString::number(pages)));
+        for (int page = 1; page <= pages; ++page) {
+            const QString text = pdfPage(pdf, page);
+            QVERIFY2(text.contains(QStringLiteral("Capital payment")), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("Month")), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)),
+                     qPrintable(text));
+        }
+        const QString first = pdfPage(pdf, 1);
+        QVERIFY(first.contains(QStringLiteral("4 195.53")));
+        QVERIFY(first.contains(QStringLiteral("Total Repayments")));
+        const QString last = pdfPage(pdf, pages);
+        // The last month: 4 195.53 / (1 + 0.1/12) of capital, the rest interest, nothing owed.
+        QVERIFY2(last.contains(QRegularExpression(
+                     QStringLiteral("600\\s+4 160\\.85\\s+34\\.67\\s+0\\.00\\s"))),
+                 qPrintable(last));
+        QVERIFY(sink.messages.empty());
+    }
+};
+
+} // namespace grovan
+
+QTEST_MAIN(grovan::LoanPrintoutPdfTest)
+#include "loan_printout_pdf_test.moc"
