@@ -12,6 +12,7 @@
 #include "finance/loan_printout.h"
 #include "finance/loan_schedule.h"
 
+#include "tests/support/report_test_schema.h"
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -126,7 +127,7 @@ void LoanPrintout600(benchmark::State& state)
 {
     const auto path =
         std::filesystem::path(GROVAN_SOURCE_DIR) / "resources" / "reports" / "LonrepaA.rpt";
-    const auto loaded = grovan::ReportTemplate::load(path, grovan::PrintDatabase::schema());
+    const auto loaded = grovan::ReportTemplate::load(path, grovan::testing::reportTestSchema());
     if (!std::holds_alternative<grovan::ReportTemplate>(loaded)) {
         state.SkipWithError("LonrepaA.rpt cannot be read");
         return;

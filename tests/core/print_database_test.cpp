@@ -295,7 +295,7 @@ TEST(ShippedTemplatesTest, EveryTemplateLoadsAgainstThePrintDatabase)
             continue;
         }
         SCOPED_TRACE(entry.path().filename().string());
-        const auto result = ReportTemplate::load(entry.path(), programCalculators().printSchema());
+        const auto result = ReportTemplate::load(entry.path(), testing::reportTestSchema());
         if (const auto* error = std::get_if<TemplateError>(&result)) {
             ADD_FAILURE() << error->text();
             continue;
@@ -308,6 +308,20 @@ TEST(ShippedTemplatesTest, EveryTemplateLoadsAgainstThePrintDatabase)
     for (const char* name : {"Annual.rpt", "Monthly.rpt", "FortNightly.rpt", "Weekly.rpt",
                              "Daily.rpt", "rapelltep.rpt"}) {
         EXPECT_NE(std::find(loaded.begin(), loaded.end(), name), loaded.end()) << name;
+    }
+}
+
+TEST(ShippedTemplatesTest, EveryCalculatorsTemplatesLoadAgainstTheProgramsPrintDatabase)
+{
+    for (const Calculator* calculator : programCalculators().calculators()) {
+        for (std::string_view name : calculator->printTemplates()) {
+            SCOPED_TRACE(std::string(calculator->name()) + ": " + std::string(name));
+            const auto result = ReportTemplate::load(shippedTemplates() / std::string(name),
+                                                     programCalculators().printSchema());
+            if (const auto* error = std::get_if<TemplateError>(&result)) {
+                ADD_FAILURE() << error->text();
+            }
+        }
     }
 }
 

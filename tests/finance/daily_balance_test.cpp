@@ -8,6 +8,7 @@
 #include "finance/daily_balance_spin.h"
 #include "finance/daily_balance_validation.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -287,11 +288,11 @@ TEST(DailyBalancePrintoutTest, TheRowPrintsTheDatesAsDates)
 
     testing::TempFolder folder;
     testing::RecordingSink sink;
-    const PrintDatabase database(folder / "Crysprin.mdb", sink);
+    const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
     ASSERT_TRUE(database.writeRow(kDailyBalancePrintTable, row));
     EXPECT_EQ(*database.readRow(kDailyBalancePrintTable), expected);
     const TableSchema mine = dailyBalancePrintTable();
-    const TableSchema* core = PrintDatabase::schema().table(mine.name);
+    const TableSchema* core = testing::reportTestSchema().table(mine.name);
     ASSERT_NE(core, nullptr);
     ASSERT_EQ(core->columns.size(), mine.columns.size());
     for (std::size_t i = 0; i < mine.columns.size(); ++i) {
@@ -302,7 +303,7 @@ TEST(DailyBalancePrintoutTest, TheRowPrintsTheDatesAsDates)
     const auto loaded = ReportTemplate::load(
         std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
             "reports" / kDailyBalanceReportTemplate,
-        PrintDatabase::schema());
+        testing::reportTestSchema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(loaded));
     ReportData data;
     data.rows[kDailyBalancePrintTable] = row;

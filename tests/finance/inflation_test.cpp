@@ -8,6 +8,7 @@
 #include "finance/inflation_spin.h"
 #include "finance/inflation_validation.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -185,11 +186,11 @@ TEST(InflationPrintoutTest, RowOfTheLastProjection)
 
     testing::TempFolder folder;
     testing::RecordingSink sink;
-    const PrintDatabase database(folder / "Crysprin.mdb", sink);
+    const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
     ASSERT_TRUE(database.writeRow(kInflationPrintTable, row));
     EXPECT_EQ(*database.readRow(kInflationPrintTable), expected);
     const TableSchema mine = inflationPrintTable();
-    const TableSchema* core = PrintDatabase::schema().table(mine.name);
+    const TableSchema* core = testing::reportTestSchema().table(mine.name);
     ASSERT_NE(core, nullptr);
     ASSERT_EQ(core->columns.size(), mine.columns.size());
     for (std::size_t i = 0; i < mine.columns.size(); ++i) {
@@ -200,7 +201,7 @@ TEST(InflationPrintoutTest, RowOfTheLastProjection)
     const auto loaded = ReportTemplate::load(
         std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
             "reports" / kInflationReportTemplate,
-        PrintDatabase::schema());
+        testing::reportTestSchema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(loaded));
     ReportData data;
     data.rows[kInflationPrintTable] = row;

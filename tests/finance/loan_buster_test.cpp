@@ -9,6 +9,7 @@
 #include "finance/loan_buster_printout.h"
 #include "finance/loan_buster_validation.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -238,14 +239,14 @@ TEST(LoanBusterPrintoutTest, TheRowOfTheLastCalculationPrints)
 
     testing::TempFolder folder;
     testing::RecordingSink sink;
-    const PrintDatabase database(folder / "Crysprin.mdb", sink);
+    const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
     ASSERT_TRUE(database.writeRow(kLoanBusterPrintTable, row));
     EXPECT_EQ(*database.readRow(kLoanBusterPrintTable), expected);
 
     const auto loaded = ReportTemplate::load(
         std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
             "reports" / kLoanBusterReportTemplate,
-        PrintDatabase::schema());
+        testing::reportTestSchema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(loaded));
     ReportData data;
     data.rows[kLoanBusterPrintTable] = row;
@@ -259,7 +260,7 @@ TEST(LoanBusterPrintoutTest, TheRowOfTheLastCalculationPrints)
 TEST(LoanBusterPrintoutTest, TableAgreesWithThePrintDatabase)
 {
     const TableSchema mine = loanBusterPrintTable();
-    const TableSchema* core = PrintDatabase::schema().table(mine.name);
+    const TableSchema* core = testing::reportTestSchema().table(mine.name);
     ASSERT_NE(core, nullptr);
     ASSERT_EQ(core->columns.size(), mine.columns.size());
     for (std::size_t i = 0; i < mine.columns.size(); ++i) {

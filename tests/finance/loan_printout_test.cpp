@@ -4,6 +4,7 @@
 #include "finance/loan_calculator.h"
 #include "finance/loan_printout.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -152,7 +153,8 @@ TEST_P(LoanTemplateChoice, ByModeAndSchedule)
                                                               "suitcase button or goto Help");
     }
     // Every template chosen is shipped and prints the loan's tables.
-    const auto loaded = ReportTemplate::load(kTemplates / c.templateFile, PrintDatabase::schema());
+    const auto loaded =
+        ReportTemplate::load(kTemplates / c.templateFile, testing::reportTestSchema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(loaded))
         << std::get<TemplateError>(loaded).text();
     const auto tables = std::get<ReportTemplate>(loaded).tables();
@@ -258,7 +260,7 @@ protected:
 
     TempFolder folder;
     RecordingSink sink;
-    PrintDatabase database{folder / "Crysprin.mdb", sink};
+    PrintDatabase database{folder / "Crysprin.mdb", testing::reportTestSchema(), sink};
 };
 
 TEST_F(LoanPrintDatabaseTest, AmortKeepsItsLinesWhenPrintedWithoutASchedule)
@@ -300,7 +302,7 @@ TEST_F(LoanPrintDatabaseTest, AMonthlyScheduleReplacesTheLines)
 TEST(LoanPrintTablesTest, AgreeWithThePrintDatabase)
 {
     for (const TableSchema& mine : {loansPrintTable(), amortPrintTable()}) {
-        const TableSchema* core = PrintDatabase::schema().table(mine.name);
+        const TableSchema* core = testing::reportTestSchema().table(mine.name);
         ASSERT_NE(core, nullptr) << mine.name;
         EXPECT_EQ(core->kind, mine.kind);
         ASSERT_EQ(core->columns.size(), mine.columns.size());
@@ -335,8 +337,8 @@ TEST(LoanReportTest, ASixHundredMonthScheduleIsOneGridUnderOneRepeatingHeader)
     LoanState state = loan(kRepayment, 500000, 600, 10, 0, FinCharges::Down);
     const auto printout = buildLoanPrintout(state, withSchedule(1));
     ASSERT_TRUE(printout);
-    const auto loaded =
-        ReportTemplate::load(kTemplates / printout->report.templateFile, PrintDatabase::schema());
+    const auto loaded = ReportTemplate::load(kTemplates / printout->report.templateFile,
+                                             testing::reportTestSchema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(loaded));
     ReportData data;
     data.rows["Loans"] = printout->loans;
@@ -366,8 +368,8 @@ TEST(LoanReportTest, TotalsHiddenLeaveNoTotalLines)
     LoanState state = loan(kRate, 100000, 240, 0, 965.02);
     const auto printout = buildLoanPrintout(state, LoanPrintOptions{});
     ASSERT_TRUE(printout);
-    const auto loaded =
-        ReportTemplate::load(kTemplates / printout->report.templateFile, PrintDatabase::schema());
+    const auto loaded = ReportTemplate::load(kTemplates / printout->report.templateFile,
+                                             testing::reportTestSchema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(loaded));
     ReportData data;
     data.rows["Loans"] = printout->loans;

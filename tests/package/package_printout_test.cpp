@@ -5,6 +5,7 @@
 #include "package/package_field_kinds.h"
 #include "package/package_printout.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -269,7 +270,7 @@ protected:
 
     TempFolder folder;
     RecordingSink sink;
-    PrintDatabase database{folder / "Crysprin.mdb", sink};
+    PrintDatabase database{folder / "Crysprin.mdb", testing::reportTestSchema(), sink};
 };
 
 TEST_F(SalPackageDatabase, FieldsAWindowDoesNotWriteKeepTheRecordsValue)
@@ -318,7 +319,7 @@ TEST(SalPackageTable, IsThePrintDatabasesTable)
     // The print database takes its tables from the subsystems; this one must match it field by
     // field, in order and type.
     const TableSchema mine = salPackagePrintTable();
-    const TableSchema* stored = PrintDatabase::schema().table(kPackagePrintTable);
+    const TableSchema* stored = testing::reportTestSchema().table(kPackagePrintTable);
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(mine.kind, stored->kind);
     ASSERT_EQ(mine.columns.size(), stored->columns.size());
@@ -344,7 +345,7 @@ std::filesystem::path shippedTemplate(std::string_view name)
 ReportTemplate loadedTemplate(const PackageWindow& window)
 {
     auto loaded =
-        ReportTemplate::load(shippedTemplate(window.reportTemplate), PrintDatabase::schema());
+        ReportTemplate::load(shippedTemplate(window.reportTemplate), testing::reportTestSchema());
     if (const auto* error = std::get_if<TemplateError>(&loaded)) {
         ADD_FAILURE() << error->text();
         return {};

@@ -4,6 +4,7 @@
 #include "core/print_database.h"
 #include "core/report_renderer.h"
 
+#include "tests/support/report_test_schema.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -21,7 +22,7 @@ inline std::filesystem::path shippedTemplate(const std::string& name)
 /// the template does not load against the print database.
 inline RenderedReport renderShipped(const std::string& name, const ReportData& data)
 {
-    const auto loaded = ReportTemplate::load(shippedTemplate(name), PrintDatabase::schema());
+    const auto loaded = ReportTemplate::load(shippedTemplate(name), testing::reportTestSchema());
     if (const auto* error = std::get_if<TemplateError>(&loaded)) {
         ADD_FAILURE() << error->text();
         return {};

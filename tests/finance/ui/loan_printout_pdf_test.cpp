@@ -2,11 +2,13 @@
 // column headings and its page number, painted by the program's page painter into a PDF.
 
 #include "core/print_database.h"
+#include "core/report_file.h"
 #include "core/report_renderer.h"
 #include "core/ui/report_page_painter.h"
 #include "core/ui/report_pdf.h"
 #include "finance/loan_printout.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <QProcess>
@@ -49,7 +51,7 @@ private slots:
     {
         TempFolder folder;
         RecordingSink sink;
-        const PrintDatabase database(folder / "Crysprin.mdb", sink);
+        const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
         QVERIFY(database.prepare());
         sink.messages.clear();
         LoanState loan;
