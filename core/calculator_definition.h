@@ -38,6 +38,10 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
     /// The window's checks of a complete set of inputs; nothing when they may be calculated.
     std::function<std::optional<FieldProblem>(const Inputs&)> validate = {};
     std::function<Results(const Inputs&, const SetupValues&, TaxableIncomeRecord&)> calculate = {};
+    /// What the calculation itself found wrong, such as a search that found no answer: the
+    /// window shows the message and keeps the results it showed, the command line refuses the
+    /// case. Nothing when the results stand.
+    std::function<std::optional<FieldProblem>(const Inputs&, const Results&)> checkOutcome = {};
     /// The inputs of a newly opened window, where they are not the Inputs type's own defaults.
     std::function<Inputs()> defaults = {};
     /// What the calculation changes in the window's inputs, if anything.
@@ -67,15 +71,24 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
         return validate ? validate(inputs) : std::nullopt;
     }
 
-    /// Calculates `results` from inputs that passed `check`, and applies what the calculation
-    /// changes in the inputs.
-    void calculateChecked(Inputs& inputs, const SetupValues& setupValues,
-                          TaxableIncomeRecord& record, Results& results) const
+    /// Calculates from inputs that passed `check`. When the outcome stands, `results` takes it
+    /// and the inputs take what the calculation changes in them; otherwise both stay as they were
+    /// and the problem is returned.
+    std::optional<FieldProblem> calculateChecked(Inputs& inputs, const SetupValues& setupValues,
+                                                 TaxableIncomeRecord& record,
+                                                 Results& results) const
     {
-        results = calculate(inputs, setupValues, record);
+        Results calculated = calculate(inputs, setupValues, record);
+        if (checkOutcome) {
+            if (auto problem = checkOutcome(inputs, calculated)) {
+                return problem;
+            }
+        }
+        results = std::move(calculated);
         if (afterCalculation) {
             afterCalculation(inputs, results);
         }
+        return std::nullopt;
     }
 
     /// "&Calculate": `check`, then, when the inputs pass, `calculateChecked`. A refused case
@@ -86,8 +99,7 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
         if (auto problem = check(inputs)) {
             return problem;
         }
-        calculateChecked(inputs, setupValues, record, results);
-        return std::nullopt;
+        return calculateChecked(inputs, setupValues, record, results);
     }
 };
 

@@ -179,7 +179,10 @@ private:
         }
         TaxableIncomeRecord record;
         Results results{};
-        m_def.calculateChecked(inputs, setup, record, results);
+        if (auto problem = m_def.calculateChecked(inputs, setup, record, results)) {
+            return InputError{problem->field ? std::string(problem->field->key) : "",
+                              problem->message.text};
+        }
         fillOutput(inputs, setup, results, options, out);
         return std::nullopt;
     }

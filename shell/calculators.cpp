@@ -1,8 +1,10 @@
 #include "shell/calculators.h"
 
 #include "core/calculator_catalogue.h"
+#include "finance/finance_calculators.h"
 #include "package/package_calculators.h"
 #include "paye/paye_calculators.h"
+#include "vehicle/vehicle_calculators.h"
 
 namespace grovan {
 
@@ -13,6 +15,8 @@ const CalculatorCatalogue& programCalculators()
         CalculatorCatalogue calculators;
         addPayeCalculators(calculators);
         addPackageCalculators(calculators);
+        addVehicleCalculators(calculators);
+        addFinanceCalculators(calculators);
         return calculators;
     }();
     return catalogue;

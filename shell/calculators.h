@@ -4,7 +4,8 @@ namespace grovan {
 
 class CalculatorCatalogue;
 
-/// Every calculator of the program, subsystem by subsystem in the menus' order: the one list
+/// Every calculator of the program, subsystem by subsystem (employees' tax, salary package,
+/// vehicle, finance): the one list
 /// from which grovan-cli, the print database and "&Initialise All" learn of them.
 const CalculatorCatalogue& programCalculators();
 

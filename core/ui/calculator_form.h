@@ -44,9 +44,10 @@ public:
         m_resultFields.bind(window);
     }
 
-    /// "&Calculate": checks the inputs; a refusal shows the definition's message and puts the
-    /// focus in the field at fault (or on `otherwise` when no one field is) and changes nothing.
-    /// Otherwise calculates and shows the inputs and the results. True when calculated.
+    /// "&Calculate": checks the inputs and calculates; a refusal (of the inputs, or of what the
+    /// calculation found) shows the definition's message, puts the focus in the field at fault
+    /// (or on `otherwise` when no one field is) and changes nothing. Otherwise shows the inputs
+    /// and the results. True when calculated.
     bool calculate(const SetupValues& setup, TaxableIncomeRecord& record, QWidget* otherwise)
     {
         if (auto problem = m_definition.calculateInto(m_inputs, setup, record, m_results)) {
