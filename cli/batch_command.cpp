@@ -392,8 +392,13 @@ void run(const BatchArguments& arguments, CliContext& context,
         } else {
             calculated = true;
         }
-        for (std::size_t column = 0; column < columns; ++column) {
-            writer.cell(column < record.cells.size() ? record.cells[column] : std::string_view{});
+        if (record.cells.size() == columns && !record.plainText.empty()) {
+            writer.plainCells(record.plainText, columns);
+        } else {
+            for (std::size_t column = 0; column < columns; ++column) {
+                writer.cell(column < record.cells.size() ? record.cells[column]
+                                                         : std::string_view{});
+            }
         }
         for (std::size_t i = 0; i < results.size(); ++i) {
             if (calculated) {

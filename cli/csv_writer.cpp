@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <system_error>
 
 namespace grovan::cli {
@@ -16,6 +18,67 @@ bool needsQuotes(std::string_view text)
         }
     }
     return false;
+}
+
+// The powers of ten of the decimals tried, each a double exactly.
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+constexpr double kExactIntegers = 9007199254740992.0; // 2^53
+
+// The distance from a positive finite double to the next one up.
+double spacingAbove(double magnitude)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    ++bits;
+    double next = 0.0;
+    std::memcpy(&next, &bits, sizeof next);
+    return next - magnitude;
+}
+
+// The shortest text of a value that is not whole, written without std::to_chars where that is
+// quick to find, as for amounts in cents: the fewest decimals k (up to 6) for which the decimal
+// nearest the value reads back as it. That decimal is the value's digits times 10^-k; reading it
+// back is one division of two exact doubles, which rounds as a full reading of the text does. It
+// is the shortest text, and the one to_chars writes, as long as 10^-k is well above the spacing
+// of doubles at the value: then at most one decimal with k places reads back as the value, the
+// nearest is found despite the rounding of value x 10^k, and a k that finds nothing truly has no
+// such decimal. Writes into `text` and returns the end; nullptr where the long way is needed.
+char* shortDecimals(double value, char* text)
+{
+    const double magnitude = std::abs(value);
+    const double spacing = spacingAbove(magnitude);
+    for (int decimals = 1; decimals < static_cast<int>(std::size(kPowersOfTen)); ++decimals) {
+        const double power = kPowersOfTen[decimals];
+        const double scaled = magnitude * power;
+        if (scaled >= kExactIntegers || spacing * power > 0.125) {
+            return nullptr;
+        }
+        const double nearest = std::nearbyint(scaled);
+        if (nearest / power != magnitude) {
+            continue;
+        }
+        auto digits = static_cast<std::uint64_t>(nearest);
+        char reversed[24];
+        int count = 0;
+        for (; count < decimals || digits > 0; ++count) {
+            reversed[count] = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        }
+        if (value < 0) {
+            *text++ = '-';
+        }
+        if (count == decimals) {
+            *text++ = '0';
+        }
+        while (count > 0) {
+            if (count == decimals) {
+                *text++ = '.';
+            }
+            *text++ = reversed[--count];
+        }
+        return text;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -44,6 +107,17 @@ void CsvWriter::cell(std::string_view text)
     m_buffer.push_back('"');
 }
 
+void CsvWriter::plainCells(std::string_view joined, std::size_t count)
+{
+    if (count == 0) {
+        return;
+    }
+    separate();
+    m_buffer.append(joined);
+    m_cellsInRecord += count - 1;
+    m_lastCellEmpty = joined.empty() || joined.back() == ',';
+}
+
 void CsvWriter::number(double value)
 {
     // Whole amounts, the usual case, take the much quicker integer conversion; it writes the same
@@ -55,6 +129,12 @@ void CsvWriter::number(double value)
     separate();
     m_lastCellEmpty = false;
     char text[400]; // the longest fixed notation of a double, 1.7e308, has 309 digits
+    if (std::isfinite(value)) {
+        if (char* end = shortDecimals(value, text)) {
+            m_buffer.append(text, end);
+            return;
+        }
+    }
     const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
     m_buffer.append(text, written.ptr);
 }

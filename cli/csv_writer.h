@@ -22,6 +22,9 @@ public:
     explicit CsvWriter(Sink sink, std::size_t bufferSize = std::size_t{1} << 20);
 
     void cell(std::string_view text);
+    /// Writes `count` cells given as CSV text already: joined by commas, none needing quotes
+    /// (such as CsvRecord::plainText).
+    void plainCells(std::string_view joined, std::size_t count);
     void number(double value);
     void integer(std::int64_t value);
     void endRecord();
