@@ -119,8 +119,8 @@ TEST(CsvWriter, WritesEveryDoubleAsToCharsDoes)
 {
     // Amounts in cents and other short decimals take a quicker way than std::to_chars, which
     // must come to the same text: amounts and the results of dividing and multiplying them,
-    // the doubles on either side of short decimals (which need all their digits), powers of two
-    // and doubles of any bit pattern.
+    // the doubles on either side of short decimals (which need all their digits), doubles too
+    // far apart for six decimals to tell them, powers of two and doubles of any bit pattern.
     std::mt19937_64 random(20220228);
     std::uniform_int_distribution<std::int64_t> cents(-100'000'000'000, 100'000'000'000);
     std::uniform_int_distribution<int> decimals(0, 22);
@@ -142,6 +142,8 @@ TEST(CsvWriter, WritesEveryDoubleAsToCharsDoes)
             amount / 3.0 / 12.0,
             std::nextafter(decimal, (bits & 1) != 0 ? 1e300 : -1e300),
             std::ldexp(fraction(random), static_cast<int>(bits % 120) - 60),
+            // Just below 2^53 millionths, where doubles lie further apart than a millionth.
+            8.6e9 + fraction(random) * 4e8,
             std::isfinite(pattern) ? pattern : 0.5,
         };
         for (const double value : candidates) {
