@@ -156,7 +156,7 @@ private:
         const DefinedCalculator& m_calculator;
         std::size_t m_columns;
         std::vector<std::size_t> m_columnOfSlot;
-        std::vector<bool> m_numericSlot;
+        std::vector<char> m_numericSlot;
         // The cells of the current case, as typed text; kept between cases for their storage.
         std::vector<RawValue> m_values;
         std::vector<const RawValue*> m_given;
@@ -283,6 +283,14 @@ private:
     {
         if (raw == nullptr) {
             return std::nullopt;
+        }
+        // A number the field takes as it stands needs none of the refusals' words.
+        if (raw->type == RawType::Number && binding.field->kind != FieldKind::Date &&
+            binding.field->kind != FieldKind::Text) {
+            if (const auto accepted = acceptedNumber(*binding.field, raw->number)) {
+                binding.set(target, *accepted);
+                return std::nullopt;
+            }
         }
         auto read = readField(*binding.field, *raw);
         if (auto* refusal = std::get_if<Refusal>(&read)) {
