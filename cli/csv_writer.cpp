@@ -1,5 +1,6 @@
 #include "cli/csv_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -84,27 +85,28 @@ char* shortDecimals(double value, char* text)
 } // namespace
 
 CsvWriter::CsvWriter(Sink sink, std::size_t bufferSize)
-    : m_sink(std::move(sink)), m_bufferSize(bufferSize)
-{
-    m_buffer.reserve(bufferSize + 4096);
-}
+    : m_sink(std::move(sink)), m_bufferSize(bufferSize), m_buffer(bufferSize + 4096, '\0')
+{}
 
 void CsvWriter::cell(std::string_view text)
 {
     separate();
     m_lastCellEmpty = text.empty();
     if (!needsQuotes(text)) {
-        m_buffer.append(text);
+        put(text);
         return;
     }
-    m_buffer.push_back('"');
+    // At worst every character is a quote, written twice, between the two quotes.
+    char* out = room(2 * text.size() + 2);
+    *out++ = '"';
     for (const char c : text) {
         if (c == '"') {
-            m_buffer.push_back('"');
+            *out++ = '"';
         }
-        m_buffer.push_back(c);
+        *out++ = c;
     }
-    m_buffer.push_back('"');
+    *out++ = '"';
+    wrote(out);
 }
 
 void CsvWriter::plainCells(std::string_view joined, std::size_t count)
@@ -113,7 +115,7 @@ void CsvWriter::plainCells(std::string_view joined, std::size_t count)
         return;
     }
     separate();
-    m_buffer.append(joined);
+    put(joined);
     m_cellsInRecord += count - 1;
     m_lastCellEmpty = joined.empty() || joined.back() == ',';
 }
@@ -128,45 +130,51 @@ void CsvWriter::number(double value)
     }
     separate();
     m_lastCellEmpty = false;
-    char text[400]; // the longest fixed notation of a double, 1.7e308, has 309 digits
+    // The longest fixed notation of a double, 1.7e308, has 309 digits.
+    constexpr std::size_t kLongest = 400;
+    char* const text = room(kLongest);
     if (std::isfinite(value)) {
         if (char* end = shortDecimals(value, text)) {
-            m_buffer.append(text, end);
+            wrote(end);
             return;
         }
     }
-    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-    m_buffer.append(text, written.ptr);
+    wrote(std::to_chars(text, text + kLongest, value, std::chars_format::fixed).ptr);
 }
 
 void CsvWriter::integer(std::int64_t value)
 {
     separate();
     m_lastCellEmpty = false;
-    char text[24];
-    const auto written = std::to_chars(text, text + sizeof text, value);
-    m_buffer.append(text, written.ptr);
+    constexpr std::size_t kLongest = 24;
+    char* const text = room(kLongest);
+    wrote(std::to_chars(text, text + kLongest, value).ptr);
 }
 
 void CsvWriter::endRecord()
 {
     // A record of one empty cell would be an empty line, which readers skip.
     if (m_cellsInRecord == 1 && m_lastCellEmpty) {
-        m_buffer.append("\"\"");
+        put("\"\"");
     }
-    m_buffer.push_back('\n');
+    put("\n");
     m_cellsInRecord = 0;
-    if (m_buffer.size() >= m_bufferSize) {
+    if (m_used >= m_bufferSize) {
         flush();
     }
 }
 
+void CsvWriter::grow(std::size_t size)
+{
+    m_buffer.resize(std::max(m_buffer.size() * 2, m_used + size));
+}
+
 bool CsvWriter::flush()
 {
-    if (!m_failed && !m_buffer.empty()) {
-        m_failed = !m_sink(m_buffer);
+    if (!m_failed && m_used > 0) {
+        m_failed = !m_sink(std::string_view(m_buffer.data(), m_used));
     }
-    m_buffer.clear();
+    m_used = 0;
     return !m_failed;
 }
 

@@ -34,16 +34,35 @@ public:
     bool flush();
 
 private:
+    // Room for `size` more bytes at the end of the text: written straight into the buffer, which
+    // grows only for a record longer than its slack.
+    char* room(std::size_t size)
+    {
+        if (m_used + size > m_buffer.size()) [[unlikely]] {
+            grow(size);
+        }
+        return m_buffer.data() + m_used;
+    }
+    void grow(std::size_t size);
+    void wrote(const char* end) { m_used = static_cast<std::size_t>(end - m_buffer.data()); }
+    void put(std::string_view bytes)
+    {
+        char* at = room(bytes.size());
+        bytes.copy(at, bytes.size());
+        wrote(at + bytes.size());
+    }
     void separate()
     {
         if (m_cellsInRecord++ > 0) {
-            m_buffer.push_back(',');
+            *room(1) = ',';
+            ++m_used;
         }
     }
 
     Sink m_sink;
     std::size_t m_bufferSize;
-    std::string m_buffer;
+    std::string m_buffer; ///< the text in its first m_used bytes
+    std::size_t m_used = 0;
     std::size_t m_cellsInRecord = 0;
     bool m_lastCellEmpty = false;
     bool m_failed = false;
