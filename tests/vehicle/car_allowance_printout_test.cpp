@@ -1,6 +1,7 @@
+#include "core/calculator_catalogue.h"
 #include "core/print_database.h"
+#include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
-#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 #include "tests/vehicle/shipped_report.h"
 #include "vehicle/car_allowance_printout.h"
@@ -124,7 +125,7 @@ TEST(CarAllowancePrintRow, CostsNotIncludedAreNamedSo)
 TEST(CarAllowancePrintTable, IsTheTableOfThePrintDatabase)
 {
     const TableSchema mine = carAllowancePrintTable();
-    const TableSchema* database = testing::reportTestSchema().table(kCarAllowancePrintTable);
+    const TableSchema* database = programCalculators().printSchema().table(kCarAllowancePrintTable);
     ASSERT_NE(database, nullptr);
     EXPECT_EQ(mine.name, database->name);
     EXPECT_EQ(mine.kind, TableKind::SingleRow);
@@ -141,7 +142,7 @@ TEST(CarAllowancePrintDatabase, EachMethodOverwritesOnlyItsOwnGroup)
 {
     TempFolder folder;
     RecordingSink sink;
-    const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
+    const PrintDatabase database(folder / "Crysprin.mdb", programCalculators().printSchema(), sink);
 
     const CarAllowanceInputs deemed = deemedInputs();
     const Row deemedRow = carAllowancePrintRow(deemed, calculateCarAllowance(deemed));
