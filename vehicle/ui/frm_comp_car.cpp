@@ -225,11 +225,14 @@ void frmCompCar::bindVehicleFields()
         }
     }
     // What the registration number unlocks follows the user's typing in it.
-    connect(qobject_cast<QLineEdit*>(m_regNumber), &QLineEdit::textEdited, this, [this] {
-        const WindowReply reply = m_reg.registrationEdited();
-        applyControls();
-        answer(reply);
-    });
+    // (textEdited comes before the field's textChanged, which the binding listens to.)
+    connect(qobject_cast<QLineEdit*>(m_regNumber), &QLineEdit::textEdited, this,
+            [this](const QString& text) {
+                m_shown.CCRegNumber = m_reg.current().CCRegNumber = text.toStdString();
+                const WindowReply reply = m_reg.registrationEdited();
+                applyControls();
+                answer(reply);
+            });
 
     auto* start = qobject_cast<DateField*>(m_vehicle.field(kCarStartDateField));
     auto* end = qobject_cast<DateField*>(m_vehicle.field(kCarEndDateField));
