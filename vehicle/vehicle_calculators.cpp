@@ -179,8 +179,11 @@ private:
         case RawType::Typed:
             return "a text";
         case RawType::List:
-        case RawType::Other:
             return raw.text;
+        case RawType::Other:
+            // A JSON array whose items are not all objects.
+            return raw.text == "an array" ? "an array of something other than vehicle objects"
+                                          : raw.text;
         }
         return raw.text;
     }
