@@ -108,6 +108,8 @@ QList<QWidget*> frmCompCar::buildFields()
     const int fieldWidth = fontMetrics().horizontalAdvance(QStringLiteral("R 99 999 999.00")) + 16;
     const auto addColumn = [&](const std::vector<const FieldDescription*>& fields) {
         auto* grid = new QGridLayout;
+        // Close rows, so that the whole window stands in a main window on a 768-pixel screen.
+        grid->setVerticalSpacing(2);
         int row = 0;
         for (const FieldDescription* field : fields) {
             if (isCheckBox(*field)) {
@@ -159,6 +161,7 @@ QList<QWidget*> frmCompCar::buildFields()
     benefit->addLayout(heading, row++, 1);
     for (const auto& [at80, at20] : kBenefitRows) {
         auto* pair = new QHBoxLayout;
+        pair->setSpacing(6);
         QWidget* first = nullptr;
         for (const FieldDescription* field : {at80, at20}) {
             auto* number = qobject_cast<NumericField*>(FormBuilder::createField(*field, this));
