@@ -168,9 +168,10 @@ private:
                               problem->message.text};
         }
 
-        // The stored set-up values are read only when some are not given.
-        SetupValues setup =
-            allSetupGiven || !options.storedSetup ? SetupValues{} : options.storedSetup();
+        // The stored set-up values are read only when some are not given. As in the window, the
+        // values given then change them one by one, as typed into the set-up panel.
+        SetupValues setup = m_def.openingSetup(
+            allSetupGiven || !options.storedSetup ? SetupValues{} : options.storedSetup());
         slot = m_def.inputs.size();
         for (const auto& binding : m_def.setup) {
             if (given(*binding.field, slot++) != nullptr) {

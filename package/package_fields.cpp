@@ -337,6 +337,14 @@ std::vector<Result> resultsOf(const PackageWindow& window)
         bindResultMember<PackageResults, &PackageResults::ErUIF>(kEmployerUif),
         bindResultMember<PackageResults, &PackageResults::SkillsLevy>(window.skillsLevyField),
     };
+    if (window.hasCostToCompanyPackage) {
+        b.push_back(
+            bindResultMember<PackageResults, &PackageResults::PackageAmountCC>(kPackageCopy));
+    }
+    b.push_back(
+        bindResultMember<PackageResults, &PackageResults::TravelAllowanceCC>(kTravelAllowanceCopy));
+    b.push_back(bindResultMember<PackageResults, &PackageResults::OtherFringeBenefitsCC>(
+        kOtherFringeBenefitsCopy));
     if (window.direction == PackageDirection::Back) {
         b.push_back(bindResultMember<PackageResults, &PackageResults::TrialAmount>(kTrialAmount));
         b.push_back(bindResultMember<PackageResults, &PackageResults::NetPay>(kNetPay));

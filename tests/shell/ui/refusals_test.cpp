@@ -101,6 +101,47 @@ const std::vector<RefusalCase> kCases = {
      true,
      "The number of 'This work week' days must be 1 or more."},
     {"daily_salary_above_its_digits", "daily", {{"salary", "10000000"}}, false, nullptr},
+    {"grossup_annual_fringe_benefits_above_the_net",
+     "grossup-annual",
+     {{"travelAllowance", "400000"}, {"netRequired", "300000"}},
+     true,
+     "Fringe benefits more than salary required!"},
+    // The annual window counts the employee's R/Fund amount in, less the employer's.
+    {"grossup_annual_fund_amounts_in_the_fringe_check",
+     "grossup-annual",
+     {{"otherFringeBenefits", "200000"}, {"employeeFund", "100001"}, {"netRequired", "300000"}},
+     true,
+     "Fringe benefits more than salary required!"},
+    {"grossup_monthly_fringe_benefits_above_the_net",
+     "grossup-monthly",
+     {{"otherExpense3", "25000.01"}, {"netRequired", "25000"}},
+     true,
+     "Fringe benefits more than salary required!"},
+    {"grossup_annual_net_beyond_reach",
+     "grossup-annual",
+     {{"netRequired", "99999999"}},
+     true,
+     "The net salary required cannot be reached: no gross salary up to R 99 999 999 leaves "
+     "that much after tax, UIF and R/Fund contributions. Check the percentages under Settings "
+     "and the amounts entered."},
+    {"grossup_monthly_net_beyond_reach",
+     "grossup-monthly",
+     {{"netRequired", "60000000"}},
+     true,
+     "The net salary required cannot be reached: no gross salary up to R 99 999 999 leaves "
+     "that much after tax, UIF and R/Fund contributions. Check the percentages under Settings "
+     "and the amounts entered."},
+    {"grossup_annual_age_above_its_digits", "grossup-annual", {{"age", "1000"}}, false, nullptr},
+    {"takehome_monthly_beneficiaries_above_their_digits",
+     "takehome-monthly",
+     {{"beneficiaries", "100"}},
+     false,
+     nullptr},
+    {"takehome_annual_cents_beyond_their_digits",
+     "takehome-annual",
+     {{"packageAmount", "1000.005"}},
+     false,
+     nullptr},
 };
 
 const FieldDescription* fieldOf(const Calculator& calculator, std::string_view key)
