@@ -40,6 +40,8 @@ constexpr int kCostFrameColumn = 2;
 constexpr int kCostColumn = 3;
 constexpr int kCostFrameColumns = 3;
 constexpr int kCostMargin = 8;
+constexpr int kRowSpacing = 2;
+constexpr int kOnceOffSpacing = 6;
 
 // Result fields have room for the largest figures the amounts can give.
 constexpr int kResultIntegerDigits = 10;
@@ -134,9 +136,12 @@ QList<QWidget*> SalaryPackageWindow::buildFields()
     auto* container = new QWidget(this);
     auto* grid = new QGridLayout(container);
     grid->setContentsMargins(0, 0, 0, 0);
+    // Close rows, so that the window fits a screen 768 pixels high with its warning.
+    grid->setVerticalSpacing(kRowSpacing);
     grid->setColumnMinimumWidth(kCostFrameColumn, kCostMargin);
     grid->setColumnMinimumWidth(kCostColumn + 1, kCostMargin);
-    grid->setColumnStretch(kCostFrameColumn + kCostFrameColumns, 1);
+    // Room to spare goes to the labels; the two columns of figures stay together.
+    grid->setColumnStretch(kLabelColumn, 1);
 
     // The fields of the definition, by control name; the print panel makes its own name field.
     QHash<QString, QWidget*> fields;
@@ -149,6 +154,12 @@ QList<QWidget*> SalaryPackageWindow::buildFields()
             continue;
         }
         QWidget* field = FormBuilder::createField(*binding.field, container);
+        if (binding.field->kind == FieldKind::Text) {
+            // Room for the description's characters, not for the whole label column.
+            field->setFixedWidth(field->fontMetrics().averageCharWidth() *
+                                     (kOtherExpenseTextLength + 2) +
+                                 field->fontMetrics().height());
+        }
         fields.insert(name, field);
         descriptions.insert(name, binding.field);
         tabOrder.append(field);
@@ -182,6 +193,7 @@ QList<QWidget*> SalaryPackageWindow::buildFields()
                               int span = 1) {
         auto* label = new QLabel(text, container);
         label->setBuddy(buddy);
+        label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         grid->addWidget(label, row, column, 1, span);
         return label;
     };
@@ -242,17 +254,18 @@ QList<QWidget*> SalaryPackageWindow::buildFields()
     before->setBuddy(onceOff);
     after->setBuddy(onceOff);
     auto* onceOffRow = new QHBoxLayout;
+    onceOffRow->setSpacing(kOnceOffSpacing);
     onceOffRow->addWidget(before);
     onceOffRow->addWidget(onceOff);
     onceOffRow->addWidget(after);
     onceOffRow->addStretch();
-    grid->addLayout(onceOffRow, row++, kLabelColumn, 1, kCostFrameColumn + kCostFrameColumns);
     m_onceOff = {before, onceOff, after};
     for (QWidget* widget : std::as_const(m_onceOff)) {
         keepRoomWhenHidden(widget);
         widget->hide();
     }
     bodyLayout()->addWidget(container);
+    bodyLayout()->addLayout(onceOffRow);
 
     m_warning = new QLabel(qText(kFundWarning), this);
     m_warning->setObjectName(QStringLiteral("lblRFundWarning"));
