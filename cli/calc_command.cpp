@@ -137,8 +137,13 @@ void run(const CalcArguments& arguments, CliContext& context,
         return;
     }
     const CalculationOutput& calculation = std::get<CalculationOutput>(outcome);
-    if (pdf && !calculation.printout) {
+    const bool printRefused = !calculation.printRefusal.empty();
+    if (pdf && !calculation.printout && !printRefused) {
         context.refuse("--pdf: the " + arguments.calculator + " calculator has no printout");
+        return;
+    }
+    if (printRefused && arguments.only == "printout") {
+        context.refuse("printout: not made: " + calculation.printRefusal);
         return;
     }
     const nlohmann::ordered_json output = outputToJson(calculation, language);
@@ -148,6 +153,12 @@ void run(const CalcArguments& arguments, CliContext& context,
         context.out << output[arguments.only].dump() << '\n';
     } else {
         context.refuse("the " + arguments.calculator + " calculator has no " + arguments.only);
+        return;
+    }
+    if (pdf && printRefused) {
+        // The results stand; only the printout is not made, as the window would not print it.
+        context.err << "grovan-cli: --pdf: not written: " << calculation.printRefusal << '\n';
+        context.exitCode = kExitFailed;
         return;
     }
     StreamSink printMessages(context.err);

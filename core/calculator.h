@@ -47,8 +47,12 @@ struct CalculationOutput
 {
     std::vector<NamedValue> inputs;
     std::vector<NamedValue> results;
-    /// Empty for a calculator without a printout, or when the printout was not asked for.
+    /// Empty for a calculator without a printout, or when the printout was not asked for or
+    /// cannot be made.
     std::function<Printout(PrintLanguage)> printout;
+    /// Why the window would not print these results (such as R/Fund contributions above the
+    /// allowable deduction); empty when it would.
+    std::string printRefusal;
 };
 
 /// Why a case was not calculated: the key of the input at fault (empty when no one input is)

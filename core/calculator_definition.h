@@ -52,6 +52,9 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
     std::function<void(Inputs&, const Results&)> afterCalculation = {};
     /// The printout of the inputs as they stand and the last results, in a language.
     std::function<Printout(const Inputs&, const Results&, PrintLanguage)> printout = {};
+    /// Why results that stand cannot be printed (the window's "&Print" is disabled for them),
+    /// or nothing when they can.
+    std::function<std::optional<Message>(const Inputs&, const Results&)> printRefusal = {};
     /// Every template file the printout may use.
     std::vector<std::string_view> printTemplates = {};
     PrintLanguages printLanguages = PrintLanguages::EnglishAndAfrikaans;

@@ -225,7 +225,13 @@ private:
                 {binding.field->key, outputValue(*binding.field, binding.get(results))});
         }
         out.printout = nullptr;
+        out.printRefusal.clear();
         if (m_def.printout && options.withPrintout) {
+            if (auto refused =
+                    m_def.printRefusal ? m_def.printRefusal(inputs, results) : std::nullopt) {
+                out.printRefusal = refused->text;
+                return;
+            }
             out.printout = [&def = m_def, inputs, results](PrintLanguage language) {
                 return def.printout(inputs, results, language);
             };

@@ -2,6 +2,7 @@
 
 #include "core/calculator_catalogue.h"
 #include "package/package_fields.h"
+#include "package/package_panels.h"
 #include "package/package_printout.h"
 #include "package/package_setup.h"
 #include "package/package_validation.h"
@@ -56,6 +57,14 @@ definePackage(const PackageWindow& window, std::string_view name, std::string_vi
                 return singleRowPrintout(kPackagePrintTable, salPackagePrintRow(window, in, last),
                                          window.reportTemplate, window.previewTitle);
             },
+        // A package whose R/Fund contributions exceed the allowable deduction is not printed.
+        .printRefusal = [](const PackageInputs&,
+                           const PackageResults& last) -> std::optional<Message> {
+            if (printPanelMayOpen(last)) {
+                return std::nullopt;
+            }
+            return Message{std::string(kFundWarning)};
+        },
         .printTemplates = {window.reportTemplate},
         .printLanguages = PrintLanguages::EnglishOnly,
         .printTables = [] { return std::vector<TableSchema>{salPackagePrintTable()}; },
