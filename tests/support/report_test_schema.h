@@ -104,24 +104,6 @@ inline TableSchema travelDeduction()
              printAmount("pu")}};
 }
 
-inline TableSchema loans()
-{
-    return {"Loans",
-            TableKind::SingleRow,
-            {printText("Heading"), printAmount("Num1"), printAmount("Num2"), printAmount("Num3"),
-             printAmount("Num4"), printText("FinText1"), printText("FinText1A"),
-             printAmount("FinNum1"), printText("FinText2"), printAmount("FinNum2"),
-             printText("YearMon")}};
-}
-
-inline TableSchema amort()
-{
-    return {"Amort",
-            TableKind::Lines,
-            {printWhole("Year"), printAmount("Capital"), printAmount("Interest"),
-             printAmount("Required")}};
-}
-
 inline TableSchema bondBust()
 {
     return {"BondBust",
@@ -169,9 +151,8 @@ inline const DatabaseSchema& reportTestSchema()
     static const DatabaseSchema schema = [] {
         DatabaseSchema all = programCalculators().printSchema();
         using namespace fixture_tables;
-        for (const TableSchema& table :
-             {salPackage(), compcar(), travelDeduction(), loans(), amort(), bondBust(), bondComp(),
-              dailyBal(), inflation()}) {
+        for (const TableSchema& table : {salPackage(), compcar(), travelDeduction(), bondBust(),
+                                         bondComp(), dailyBal(), inflation()}) {
             if (all.table(table.name) == nullptr) {
                 all.tables.push_back(table);
             }

@@ -1,14 +1,15 @@
 // The loan printout on paper: a 600-month schedule runs over many pages, each with the schedule's
 // column headings and its page number, painted by the program's page painter into a PDF.
 
+#include "core/calculator_catalogue.h"
 #include "core/print_database.h"
 #include "core/report_file.h"
 #include "core/report_renderer.h"
 #include "core/ui/report_page_painter.h"
 #include "core/ui/report_pdf.h"
 #include "finance/loan_printout.h"
+#include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
-#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <QProcess>
@@ -51,7 +52,8 @@ private slots:
     {
         TempFolder folder;
         RecordingSink sink;
-        const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
+        const PrintDatabase database(folder / "Crysprin.mdb", programCalculators().printSchema(),
+                                     sink);
         QVERIFY(database.prepare());
         sink.messages.clear();
         LoanState loan;
