@@ -101,6 +101,18 @@ const std::vector<RefusalCase> kCases = {
      true,
      "The number of 'This work week' days must be 1 or more."},
     {"daily_salary_above_its_digits", "daily", {{"salary", "10000000"}}, false, nullptr},
+    {"loan_period_above_600",
+     "loan",
+     {{"periodMonths", "601"}},
+     false,
+     "The maximum period  allowed is 600 months"},
+    {"loan_rate_above_50",
+     "loan",
+     {{"annualRate", "50.001"}},
+     false,
+     "The maximum interest rate allowed is 50%"},
+    {"loan_principal_above_its_digits", "loan", {{"principal", "100000000"}}, false, nullptr},
+    {"loan_repayment_above_its_digits", "loan", {{"monthlyRepayment", "10000000"}}, false, nullptr},
 };
 
 const FieldDescription* fieldOf(const Calculator& calculator, std::string_view key)
