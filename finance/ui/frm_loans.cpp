@@ -113,8 +113,18 @@ void frmLoans::buildFields()
     QFont bold = m_rateError->font();
     bold.setBold(true);
     m_rateError->setFont(bold);
+    // Its room is kept while it is hidden, so that the fields never move.
+    QSizePolicy keepRoom = m_rateError->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_rateError->setSizePolicy(keepRoom);
     m_rateError->hide();
-    form.grid()->addWidget(m_rateError, 2, 3);
+    int rateRow = 0;
+    int column = 0;
+    int rows = 0;
+    int columns = 0;
+    form.grid()->getItemPosition(form.grid()->indexOf(field(LoanQuantity::Rate)), &rateRow, &column,
+                                 &rows, &columns);
+    form.grid()->addWidget(m_rateError, rateRow, 3);
     form.grid()->setColumnStretch(4, 1);
 
     const std::span<const ResultBinding<LoanResults>> results = loanResultBindings();
@@ -268,6 +278,12 @@ void frmLoans::showSchedule(bool annual)
         return;
     }
     m_schedulePanel->showGrid(std::move(*grid));
+    // A grid wider than the window widens the window (its frame, inside the main window).
+    const int missing = m_schedulePanel->sizeHint().width() + 16 - width();
+    if (missing > 0) {
+        QWidget* frame = m_frame != nullptr ? static_cast<QWidget*>(m_frame) : this;
+        frame->resize(frame->width() + missing, frame->height());
+    }
     m_schedulePanel->showAt(kSchedulePanelTop);
 }
 
