@@ -178,6 +178,8 @@ private slots:
     void calculateSolves_data() { addCaseRows(kSolves); }
     void calculateSolves();
     void noTermNeverWearsTheTypedRepaymentDown();
+    void aRefusedEntryHasItsMessageTitleAndFocus_data();
+    void aRefusedEntryHasItsMessageTitleAndFocus();
     void finChargesShowsAndHidesTheTotals();
     void becomingActiveRecalculatesTheLoan();
     void initialiseAllKeepsOnlyThePrincipal();
@@ -291,6 +293,49 @@ void LoanWindowTest::noTermNeverWearsTheTypedRepaymentDown()
     QCOMPARE(quantitiesShown(*window), (QStringList{"100 000.00", "0", "10.000", "0.00"}));
     QCOMPARE(shell.state.finance.loan.MonthlyRepayment, 0.0);
     QVERIFY(shell.sink.messages.empty());
+}
+
+void LoanWindowTest::aRefusedEntryHasItsMessageTitleAndFocus_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("period above 600") << "numPeriod"
+                                      << "601"
+                                      << "240"
+                                      << "The maximum period  allowed is 600 months"
+                                      << "Incorrect Period!";
+    QTest::newRow("rate above 50") << "numIntRate"
+                                   << "50.5"
+                                   << "10.000"
+                                   << "The maximum interest rate allowed is 50%"
+                                   << "Incorrect Interest Rate!";
+}
+
+void LoanWindowTest::aRefusedEntryHasItsMessageTitleAndFocus()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+    LoansFixture shell;
+    auto window = shell.open();
+    QVERIFY(window);
+    solve(*window, 0, {{"numPrinAmount", "100000"}, {"numPeriod", "240"}, {"numIntRate", "10"}});
+    enter(*window, qPrintable(field), typed);
+    QTRY_COMPARE(shell.sink.messages.size(), 1u);
+    const Message& message = shell.sink.messages.front();
+    QCOMPARE(QString::fromStdString(message.text), text);
+    QCOMPARE(QString::fromStdString(message.title), title);
+    QCOMPARE(message.icon, MessageIcon::Error);
+    QCOMPARE(window->focusWidget(), control(*window, qPrintable(field)));
+    // The field keeps its last value, and so does the loan.
+    QCOMPARE(shown(*window, qPrintable(field)), kept);
+    QCOMPARE(shell.state.finance.loan.PeriodMonths, 240.0);
+    QCOMPARE(shell.state.finance.loan.AnnualRate, 10.0);
 }
 
 void LoanWindowTest::finChargesShowsAndHidesTheTotals()
