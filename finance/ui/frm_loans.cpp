@@ -239,17 +239,29 @@ void frmLoans::activate()
 {
     showMode();
     m_form.binder().showValues();
-    calculate();
+    // A rate solved above 50 % that is now typed in another mode waits for "&Calculate" to say
+    // so: a message here would reactivate the window when it closes, and say it again.
+    if (!loanCalculator().check(m_loan)) {
+        calculateLoan();
+    }
+    setTotalsShown(m_loan.FinChargesState == FinCharges::Down);
 }
 
 void frmLoans::calculate()
 {
+    calculateLoan();
+}
+
+bool frmLoans::calculateLoan()
+{
     const BusyCursor busy;
     m_rateError->hide();
-    if (m_form.calculate(SetupValues{}, m_record, calculateButton())) {
+    const bool calculated = m_form.calculate(SetupValues{}, m_record, calculateButton());
+    if (calculated) {
         m_rateError->setVisible(m_form.results().rateErrorShown);
     }
     setTotalsShown(m_loan.FinChargesState == FinCharges::Down);
+    return calculated;
 }
 
 void frmLoans::setTotalsShown(bool shown)
@@ -323,8 +335,7 @@ void frmLoans::showGraph()
 
 void frmLoans::print(PrintDestination destination, PrintLanguage)
 {
-    calculate();
-    if (!loanPrintAllowed(m_loan)) {
+    if (!calculateLoan() || !loanPrintAllowed(m_loan)) {
         m_printPanel->keepOpen();
         return;
     }

@@ -62,6 +62,8 @@ private:
     void chooseMode(int item);
     void showMode();
     void activate();
+    /// "&Calculate"; false (the message shown) when the loan's values are refused.
+    bool calculateLoan();
     void toggleTotals();
     void setTotalsShown(bool shown);
     void showSchedule(bool annual);

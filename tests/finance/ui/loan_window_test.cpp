@@ -180,6 +180,7 @@ private slots:
     void noTermNeverWearsTheTypedRepaymentDown();
     void aRefusedEntryHasItsMessageTitleAndFocus_data();
     void aRefusedEntryHasItsMessageTitleAndFocus();
+    void aSolvedRateAbove50TypedInAnotherModeIsRefusedOnce();
     void finChargesShowsAndHidesTheTotals();
     void becomingActiveRecalculatesTheLoan();
     void initialiseAllKeepsOnlyThePrincipal();
@@ -336,6 +337,44 @@ void LoanWindowTest::aRefusedEntryHasItsMessageTitleAndFocus()
     QCOMPARE(shown(*window, qPrintable(field)), kept);
     QCOMPARE(shell.state.finance.loan.PeriodMonths, 240.0);
     QCOMPARE(shell.state.finance.loan.AnnualRate, 10.0);
+}
+
+void LoanWindowTest::aSolvedRateAbove50TypedInAnotherModeIsRefusedOnce()
+{
+    LoansFixture shell;
+    auto window = shell.open();
+    QVERIFY(window);
+    solve(*window, 3, {{"numPrinAmount", "1000"}, {"numPeriod", "12"}, {"numMonRePay", "120"}});
+    QCOMPARE(shown(*window, "numIntRate"), QStringLiteral("73.320"));
+    // In the repayment mode the rate is typed again: "&Calculate" refuses it, with the focus.
+    click(*window, "optLoanCalc(0)");
+    click(*window, "cmdCalculate");
+    QCOMPARE(shell.sink.messages.size(), 1u);
+    QCOMPARE(shell.sink.messages.front().title, std::string("Incorrect Interest Rate!"));
+    QCOMPARE(window->focusWidget(), control(*window, "numIntRate"));
+    QCOMPARE(shown(*window, "numMonRePay"), QStringLiteral("120.00"));
+
+    // Becoming active again (as when the message closes) says nothing more; nor does printing
+    // print.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(shell.sink.messages.size(), 1u);
+    click(*window, "cmdPrint");
+    click(*window->printPanel(), "cmdVR");
+    QCOMPARE(shell.sink.messages.size(), 2u);
+    QVERIFY(window->printPanel()->isVisible());
+    QCOMPARE(valueOf(*shell.printDatabase.readRow("Loans"), "Heading"), FieldValue{std::string()});
+
+    // A rate typed within range calculates.
+    click(*window->printPanel(), "cmdPrintCancel");
+    enter(*window, "numIntRate", "12");
+    click(*window, "cmdCalculate");
+    QCOMPARE(shown(*window, "numMonRePay"), QStringLiteral("88.85"));
+    QCOMPARE(shell.sink.messages.size(), 2u);
 }
 
 void LoanWindowTest::finChargesShowsAndHidesTheTotals()
