@@ -38,7 +38,8 @@ struct Printout
     /// The writes in order: the edits of single-row tables, the lines of line tables.
     std::vector<TableWrite> writes;
     std::string_view templateFile; ///< a file name in the asset folder, such as "Annual.rpt"
-    std::string_view previewTitle; ///< the preview window's title
+    /// The preview window's title; empty leaves the title the last preview had.
+    std::string_view previewTitle;
 };
 
 /// Which languages a calculator's printout comes in.

@@ -41,22 +41,6 @@ inline TableSchema salPackage()
     return {"SalPackage", TableKind::SingleRow, std::move(c)};
 }
 
-inline TableSchema loans()
-{
-    return {"Loans",
-            TableKind::SingleRow,
-            {printText("Heading"), printAmount("Num1"), printAmount("Num2"), printAmount("Num3"),
-             printAmount("Num4"), printText("FinText1"), printText("FinText1A"),
-             printAmount("FinNum1"), printText("FinText2"), printAmount("FinNum2"),
-             printText("YearMon")}};
-}
-
-inline TableSchema amort()
-{
-    return {"Amort",
-            TableKind::Lines,
-            {printWhole("Year"), printAmount("Capital"), printAmount("Interest"),
-             printAmount("Required")}};
 }
 
 inline TableSchema bondBust()
@@ -106,8 +90,6 @@ inline const DatabaseSchema& reportTestSchema()
     static const DatabaseSchema schema = [] {
         DatabaseSchema all = programCalculators().printSchema();
         using namespace fixture_tables;
-        for (const TableSchema& table :
-             {salPackage(), loans(), amort(), bondBust(), bondComp(), dailyBal(), inflation()}) {
             if (all.table(table.name) == nullptr) {
                 all.tables.push_back(table);
             }

@@ -133,6 +133,18 @@ const std::vector<RefusalCase> kCases = {
      {{"vehicleValue", "100000000"}},
      false,
      nullptr},
+    {"loan_period_above_600",
+     "loan",
+     {{"periodMonths", "601"}},
+     false,
+     "The maximum period  allowed is 600 months"},
+    {"loan_rate_above_50",
+     "loan",
+     {{"annualRate", "50.001"}},
+     false,
+     "The maximum interest rate allowed is 50%"},
+    {"loan_principal_above_its_digits", "loan", {{"principal", "100000000"}}, false, nullptr},
+    {"loan_repayment_above_its_digits", "loan", {{"monthlyRepayment", "10000000"}}, false, nullptr},
 };
 
 // The input group that holds `key`, and its field.
