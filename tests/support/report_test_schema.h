@@ -41,8 +41,6 @@ inline TableSchema salPackage()
     return {"SalPackage", TableKind::SingleRow, std::move(c)};
 }
 
-}
-
 inline TableSchema bondBust()
 {
     return {"BondBust",
@@ -90,6 +88,8 @@ inline const DatabaseSchema& reportTestSchema()
     static const DatabaseSchema schema = [] {
         DatabaseSchema all = programCalculators().printSchema();
         using namespace fixture_tables;
+        for (const TableSchema& table :
+             {salPackage(), bondBust(), bondComp(), dailyBal(), inflation()}) {
             if (all.table(table.name) == nullptr) {
                 all.tables.push_back(table);
             }
