@@ -37,49 +37,57 @@ double spacingAbove(double magnitude)
 }
 
 // The shortest text of a value that is not whole, written without std::to_chars where that is
-// quick to find, as for amounts in cents: the fewest decimals k (up to 6) for which the decimal
-// nearest the value reads back as it. That decimal is the value's digits times 10^-k; reading it
-// back is one division of two exact doubles, which rounds as a full reading of the text does. It
-// is the shortest text, and the one to_chars writes, as long as 10^-k is well above the spacing
-// of doubles at the value: then at most one decimal with k places reads back as the value, the
-// nearest is found despite the rounding of value x 10^k, and a k that finds nothing truly has no
-// such decimal. Writes into `text` and returns the end; nullptr where the long way is needed.
+// quick to find, as for amounts in cents: the fewest decimals (up to 6) of a decimal that reads
+// back as the value. Reading a decimal back is one division of two exact doubles (its digits by
+// 10^k), which rounds as a full reading of the text does. As long as 10^-k is well above the
+// spacing of doubles at the value, at most one decimal with k places reads back as the value, and
+// the one nearest the value is found despite the rounding of value x 10^k. So the value is tried
+// once, at the most decimals k for which that holds: a decimal with fewer places that reads back
+// as the value is the same decimal with trailing zeros, and none found at k means none at fewer.
+// That is the shortest text, the one to_chars writes. Writes into `text` and returns the end;
+// nullptr where the long way is needed.
 char* shortDecimals(double value, char* text)
 {
     const double magnitude = std::abs(value);
     const double spacing = spacingAbove(magnitude);
-    for (int decimals = 1; decimals < static_cast<int>(std::size(kPowersOfTen)); ++decimals) {
-        const double power = kPowersOfTen[decimals];
-        const double scaled = magnitude * power;
-        if (scaled >= kExactIntegers || spacing * power > 0.125) {
-            return nullptr;
-        }
-        const double nearest = std::nearbyint(scaled);
-        if (nearest / power != magnitude) {
-            continue;
-        }
-        auto digits = static_cast<std::uint64_t>(nearest);
-        char reversed[24];
-        int count = 0;
-        for (; count < decimals || digits > 0; ++count) {
-            reversed[count] = static_cast<char>('0' + digits % 10);
-            digits /= 10;
-        }
-        if (value < 0) {
-            *text++ = '-';
-        }
-        if (count == decimals) {
-            *text++ = '0';
-        }
-        while (count > 0) {
-            if (count == decimals) {
-                *text++ = '.';
-            }
-            *text++ = reversed[--count];
-        }
-        return text;
+    int decimals = static_cast<int>(std::size(kPowersOfTen)) - 1;
+    while (decimals > 0 && (magnitude * kPowersOfTen[decimals] >= kExactIntegers ||
+                            spacing * kPowersOfTen[decimals] > 0.125)) {
+        --decimals;
     }
-    return nullptr;
+    if (decimals == 0) {
+        return nullptr;
+    }
+    const double power = kPowersOfTen[decimals];
+    const double nearest = std::nearbyint(magnitude * power);
+    if (nearest / power != magnitude) {
+        return nullptr;
+    }
+    auto digits = static_cast<std::uint64_t>(nearest);
+    // Not whole, so the digits are no multiple of 10^k: at least one decimal stays.
+    while (digits % 10 == 0) {
+        digits /= 10;
+        --decimals;
+    }
+    char reversed[24];
+    int count = 0;
+    for (; count < decimals || digits > 0; ++count) {
+        reversed[count] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    if (value < 0) {
+        *text++ = '-';
+    }
+    if (count == decimals) {
+        *text++ = '0';
+    }
+    while (count > 0) {
+        if (count == decimals) {
+            *text++ = '.';
+        }
+        *text++ = reversed[--count];
+    }
+    return text;
 }
 
 } // namespace
