@@ -172,6 +172,14 @@ void CsvWriter::endRecord()
     }
 }
 
+void CsvWriter::records(std::string_view text)
+{
+    put(text);
+    if (m_used >= m_bufferSize) {
+        flush();
+    }
+}
+
 void CsvWriter::grow(std::size_t size)
 {
     m_buffer.resize(std::max(m_buffer.size() * 2, m_used + size));

@@ -28,6 +28,11 @@ public:
     void number(double value);
     void integer(std::int64_t value);
     void endRecord();
+    /// Writes one or more whole records given as CSV text already, each ending with its line
+    /// break, as if written cell by cell.
+    void records(std::string_view text);
+    /// The bytes written but not yet handed on.
+    std::size_t pending() const { return m_used; }
 
     /// Hands everything written so far to the sink; false when the sink failed, now or earlier
     /// (after a failure nothing more is handed on).
