@@ -132,9 +132,14 @@ void CsvWriter::number(double value)
 {
     // Whole amounts, the usual case, take the much quicker integer conversion; it writes the same
     // digits. -0 (a credit that cancels a tax exactly) is written as 0.
-    if (std::abs(value) < 9007199254740992.0 && value == std::trunc(value)) {
-        integer(static_cast<std::int64_t>(value));
-        return;
+    // (Below 2^53 the conversion to an integer drops the fraction: the same test as std::trunc,
+    // without a call.)
+    if (std::abs(value) < kExactIntegers) {
+        const auto whole = static_cast<std::int64_t>(value);
+        if (static_cast<double>(whole) == value) {
+            integer(whole);
+            return;
+        }
     }
     separate();
     m_lastCellEmpty = false;
