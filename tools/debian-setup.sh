@@ -7,8 +7,10 @@ GROVAN_BUILD_PACKAGES=(
     libsqlite3-dev libsqlitecpp-dev nlohmann-json3-dev libcli11-dev
     fonts-dejavu-core fonts-liberation2
 )
+# ccache: the build compiles through it when it is there (a run of ./test after a small change
+# recompiles little).
 GROVAN_TEST_PACKAGES=(
-    libgtest-dev libgmock-dev libbenchmark-dev clang-format
+    libgtest-dev libgmock-dev libbenchmark-dev clang-format ccache
     xvfb xauth poppler-utils
 )
 
