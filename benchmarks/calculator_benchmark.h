@@ -2,10 +2,11 @@
 // The measurements every calculator's benchmarks take: the calculation alone, the printout row,
 // and one case as grovan-cli runs it from text cells.
 
-#include "cli/calculator_registry.h"
+#include "core/calculator_catalogue.h"
 #include "core/income_tax.h"
 #include "core/print_language.h"
 #include "core/settings_store.h"
+#include "shell/calculators.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,8 +47,7 @@ void timePrintRow(benchmark::State& state, const Inputs& in, Calculate calculate
 inline void timeThroughTheCli(benchmark::State& state, std::string_view calculatorName,
                               std::initializer_list<std::pair<const char*, const char*>> cells)
 {
-    using namespace grovan::cli;
-    const CalculatorAdapter& calculator = *CalculatorRegistry::standard().find(calculatorName);
+    const Calculator& calculator = *programCalculators().find(calculatorName);
     RawInput input;
     for (const auto& [key, text] : cells) {
         input.values.emplace_back(key, RawValue{RawType::Typed, 0.0, text});

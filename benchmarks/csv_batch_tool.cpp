@@ -7,10 +7,11 @@
 // year, some bonuses, retirement-fund and medical contributions, ages from 18 to 75 and names
 // (some quoted, some with accents); each amount is brought to the calculator's pay period.
 
-#include "cli/calculator_registry.h"
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
 #include "cli/replacing_file.h"
+#include "core/calculator_catalogue.h"
+#include "shell/calculators.h"
 
 #include <cmath>
 #include <cstdio>
@@ -125,7 +126,7 @@ bool writeTo(ReplacingFile& file, const std::function<void(CsvWriter&)>& write)
 
 int generate(std::string_view calculatorName, std::size_t rows, const std::string& file)
 {
-    const CalculatorAdapter* calculator = CalculatorRegistry::standard().find(calculatorName);
+    const Calculator* calculator = programCalculators().find(calculatorName);
     if (calculator == nullptr) {
         std::cerr << "no calculator " << calculatorName << '\n';
         return 2;

@@ -1,15 +1,16 @@
 #include "cli/batch_command.h"
 
-#include "cli/calculator_registry.h"
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
 #include "cli/pdf_printout.h"
 #include "cli/printout_file_name.h"
 #include "cli/replacing_file.h"
 #include "cli/stored_setup.h"
+#include "core/calculator_catalogue.h"
 #include "core/number_format.h"
 #include "core/print_database.h"
 #include "core/report_template.h"
+#include "core/text.h"
 
 #include <CLI/CLI.hpp>
 
@@ -40,15 +41,6 @@ constexpr std::string_view kEmployeeNameKey = "employeeName";
 std::string counted(std::size_t count)
 {
     return formatNumber(static_cast<double>(count), "### ### ### ##0");
-}
-
-std::string trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
 }
 
 std::string errorText(const InputError& error)
@@ -167,15 +159,15 @@ std::optional<std::filesystem::path> dataFolder(const BatchArguments& arguments,
     return defaultDataFolder(context.err);
 }
 
-bool preparePrintouts(const CalculatorAdapter& calculator, const BatchArguments& arguments,
-                      CliContext& context, Preparation& prepared)
+bool preparePrintouts(const Calculator& calculator, const DatabaseSchema& printSchema,
+                      const BatchArguments& arguments, CliContext& context, Preparation& prepared)
 {
     if (!pdfPrintoutAvailable()) {
         context.refuse("--pdf-dir: this grovan-cli was built without the report renderer (the "
                        "build without the desktop program) and cannot write printouts");
         return false;
     }
-    if (calculator.printTemplate().empty()) {
+    if (calculator.printTemplates().empty()) {
         context.refuse("--pdf-dir: the " + std::string(calculator.name()) +
                        " calculator has no printout");
         return false;
@@ -188,17 +180,18 @@ bool preparePrintouts(const CalculatorAdapter& calculator, const BatchArguments&
         return false;
     }
     const std::filesystem::path assets = defaultAssetFolder();
-    const auto loaded =
-        ReportTemplate::load(assets / calculator.printTemplate(), PrintDatabase::schema());
-    if (const auto* problem = std::get_if<TemplateError>(&loaded)) {
-        context.refuse("--pdf-dir: the printout's template cannot be used: " + problem->text());
-        return false;
+    for (std::string_view templateFile : calculator.printTemplates()) {
+        const auto loaded = ReportTemplate::load(assets / templateFile, printSchema);
+        if (const auto* problem = std::get_if<TemplateError>(&loaded)) {
+            context.refuse("--pdf-dir: the printout's template cannot be used: " + problem->text());
+            return false;
+        }
     }
     prepared.printAssets = assets;
     return true;
 }
 
-std::optional<Preparation> prepare(const CalculatorAdapter& calculator,
+std::optional<Preparation> prepare(const Calculator& calculator, const DatabaseSchema& printSchema,
                                    const BatchArguments& arguments, CsvReader& reader,
                                    CliContext& context, int readError)
 {
@@ -221,7 +214,7 @@ std::optional<Preparation> prepare(const CalculatorAdapter& calculator,
     }
     Preparation prepared;
     for (const std::string_view cell : header.cells) {
-        prepared.keys.push_back(trimmed(cell));
+        prepared.keys.emplace_back(trimmed(cell));
         if (prepared.keys.back().empty()) {
             context.refuse(arguments.inputFile + ": column " +
                            std::to_string(prepared.keys.size()) + " of the header has no name");
@@ -265,7 +258,8 @@ std::optional<Preparation> prepare(const CalculatorAdapter& calculator,
                                ? std::filesystem::canonical(arguments.outFile, error)
                                : std::filesystem::path(arguments.outFile);
     }
-    if (!arguments.pdfDir.empty() && !preparePrintouts(calculator, arguments, context, prepared)) {
+    if (!arguments.pdfDir.empty() &&
+        !preparePrintouts(calculator, printSchema, arguments, context, prepared)) {
         return std::nullopt;
     }
     return prepared;
@@ -284,7 +278,7 @@ void writeValue(CsvWriter& writer, const FieldValue& value)
     }
 }
 
-std::vector<std::string_view> resultKeys(const CalculatorAdapter& calculator)
+std::vector<std::string_view> resultKeys(const Calculator& calculator)
 {
     std::vector<std::string_view> keys;
     for (const FieldGroup& group : calculator.fields()) {
@@ -298,10 +292,22 @@ std::vector<std::string_view> resultKeys(const CalculatorAdapter& calculator)
 }
 
 void run(const BatchArguments& arguments, CliContext& context,
-         const CalculatorRegistry& calculators)
+         const CalculatorCatalogue& calculators)
 {
-    const CalculatorAdapter* calculator = calculators.find(arguments.calculator);
+    const Calculator* calculator = calculators.find(arguments.calculator);
     if (calculator == nullptr) {
+        return;
+    }
+    if (!calculator->runsInColumns()) {
+        context.refuse("the " + arguments.calculator +
+                       " calculator takes lists of records that a CSV row cannot hold: run each "
+                       "case with grovan-cli calc " +
+                       arguments.calculator + " and a JSON object");
+        return;
+    }
+    if (arguments.language == "af" && calculator->printLanguages() == PrintLanguages::EnglishOnly) {
+        context.refuse("--lang af: the " + arguments.calculator +
+                       " calculator's printout is in English only");
         return;
     }
     OpenInput input;
@@ -318,7 +324,8 @@ void run(const BatchArguments& arguments, CliContext& context,
         }
         return static_cast<std::ptrdiff_t>(read);
     });
-    auto prepared = prepare(*calculator, arguments, reader, context, input.readError);
+    auto prepared = prepare(*calculator, calculators.printSchema(), arguments, reader, context,
+                            input.readError);
     if (!prepared) {
         return;
     }
@@ -402,13 +409,16 @@ void run(const BatchArguments& arguments, CliContext& context,
                 writer.cell({});
             }
         }
-        if (calculated && prepared->printAssets) {
+        if (calculated && prepared->printAssets && !output.printRefusal.empty()) {
+            error = "printout: not written: " + output.printRefusal;
+        } else if (calculated && prepared->printAssets) {
             const std::string_view name = static_cast<std::size_t>(nameColumn) < columns
                                               ? record.cells[nameColumn]
                                               : std::string_view{};
             const auto pdf = std::filesystem::path(arguments.pdfDir) / printoutFileName(rows, name);
             printMessages.clear();
-            if (!writePrintoutPdf(output, language, *prepared->printAssets, pdf, printMessages)) {
+            if (!writePrintoutPdf(output, language, calculators.printSchema(),
+                                  *prepared->printAssets, pdf, printMessages)) {
                 error = "printout: " + printMessages.joined();
             } else if (!printMessages.empty()) {
                 context.err << "grovan-cli: " << printMessages.joined() << '\n';
@@ -444,7 +454,7 @@ void run(const BatchArguments& arguments, CliContext& context,
 
 } // namespace
 
-void addBatchCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators)
+void addBatchCommand(CLI::App& app, CliContext& context, const CalculatorCatalogue& calculators)
 {
     auto arguments = std::make_shared<BatchArguments>();
     CLI::App* command = app.add_subcommand(

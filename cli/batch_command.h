@@ -6,9 +6,11 @@ namespace CLI {
 class App;
 }
 
-namespace grovan::cli {
+namespace grovan {
+class CalculatorCatalogue;
+}
 
-class CalculatorRegistry;
+namespace grovan::cli {
 
 /// `grovan-cli batch NAME FILE.csv [--out RESULTS.csv] [--pdf-dir DIR] [--lang en|af]
 /// [--data-dir DIR]`: one calculation per row of a CSV file whose header names inputs and set-up
@@ -18,6 +20,6 @@ class CalculatorRegistry;
 /// the other rows go on. Exit code 0 when every row was calculated, 1 when some were not, 2 when
 /// nothing could be done (bad arguments, a missing or empty file, an unknown column) or the file
 /// could not be read or the results written to the end.
-void addBatchCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators);
+void addBatchCommand(CLI::App& app, CliContext& context, const CalculatorCatalogue& calculators);
 
 } // namespace grovan::cli

@@ -1,10 +1,10 @@
 #include "cli/calc_command.h"
 
-#include "cli/calculator_registry.h"
 #include "cli/json_conversion.h"
 #include "cli/pdf_printout.h"
 #include "cli/stored_setup.h"
 #include "cli/stream_sink.h"
+#include "core/calculator_catalogue.h"
 
 #include <CLI/CLI.hpp>
 
@@ -34,7 +34,7 @@ struct CalcArguments
 // The input that the printouts of the employees'-tax calculators carry as the employee's name.
 constexpr std::string_view kEmployeeNameKey = "employeeName";
 
-bool hasInput(const CalculatorAdapter& calculator, std::string_view key)
+bool hasInput(const Calculator& calculator, std::string_view key)
 {
     for (const FieldGroup& group : calculator.fields()) {
         for (const FieldDescription* field : group.fields) {
@@ -46,27 +46,30 @@ bool hasInput(const CalculatorAdapter& calculator, std::string_view key)
     return false;
 }
 
-std::optional<std::string> readText(const CalcArguments& arguments, CliContext& context)
+std::optional<std::string> readText(const std::string& inputFile, CliContext& context)
 {
-    if (arguments.inputFile.empty()) {
+    if (inputFile.empty()) {
         return std::string(std::istreambuf_iterator<char>(std::cin), {});
     }
-    std::ifstream file(arguments.inputFile, std::ios::binary);
+    std::ifstream file(inputFile, std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();
     if (!file) {
-        context.refuse("cannot read " + arguments.inputFile);
+        context.refuse("cannot read " + inputFile);
         return std::nullopt;
     }
     return text.str();
 }
 
+} // namespace
+
 // KEY=VALUE arguments are typed text, read by each field's kind as a CSV cell is.
-std::optional<RawInput> readInput(const CalcArguments& arguments, CliContext& context)
+std::optional<RawInput> readCalculatorInput(const std::vector<std::string>& assignments,
+                                            const std::string& inputFile, CliContext& context)
 {
     RawInput input;
-    if (!arguments.inputFile.empty() || arguments.assignments.empty()) {
-        const auto text = readText(arguments, context);
+    if (!inputFile.empty() || assignments.empty()) {
+        const auto text = readText(inputFile, context);
         if (!text) {
             return std::nullopt;
         }
@@ -77,7 +80,7 @@ std::optional<RawInput> readInput(const CalcArguments& arguments, CliContext& co
         }
         input = std::move(std::get<RawInput>(parsed));
     }
-    for (const std::string& assignment : arguments.assignments) {
+    for (const std::string& assignment : assignments) {
         const auto equals = assignment.find('=');
         if (equals == std::string::npos || equals == 0) {
             context.refuse("inputs are given as KEY=VALUE, such as salary=500000, not \"" +
@@ -90,10 +93,13 @@ std::optional<RawInput> readInput(const CalcArguments& arguments, CliContext& co
     return input;
 }
 
-void run(const CalcArguments& arguments, CliContext& context, const CalculatorRegistry& calculators)
+namespace {
+
+void run(const CalcArguments& arguments, CliContext& context,
+         const CalculatorCatalogue& calculators)
 {
-    const CalculatorAdapter* calculator = calculators.find(arguments.calculator);
-    auto input = readInput(arguments, context);
+    const Calculator* calculator = calculators.find(arguments.calculator);
+    auto input = readCalculatorInput(arguments.assignments, arguments.inputFile, context);
     if (calculator == nullptr || !input) {
         return;
     }
@@ -115,6 +121,12 @@ void run(const CalcArguments& arguments, CliContext& context, const CalculatorRe
     }
     const PrintLanguage language =
         arguments.language == "af" ? PrintLanguage::Afrikaans : PrintLanguage::English;
+    if (language == PrintLanguage::Afrikaans &&
+        calculator->printLanguages() == PrintLanguages::EnglishOnly) {
+        context.refuse("--lang af: the " + arguments.calculator +
+                       " calculator's printout is in English only");
+        return;
+    }
     RunOptions options;
     options.storedSetup = [&arguments, &context] {
         const auto folder = arguments.dataDir.empty() ? defaultDataFolder(context.err)
@@ -130,8 +142,19 @@ void run(const CalcArguments& arguments, CliContext& context, const CalculatorRe
         return;
     }
     const CalculationOutput& calculation = std::get<CalculationOutput>(outcome);
-    if (pdf && calculation.printTemplate.empty()) {
+    const bool printRefused = !calculation.printRefusal.empty();
+    if (pdf && !calculation.printout && !printRefused) {
         context.refuse("--pdf: the " + arguments.calculator + " calculator has no printout");
+        return;
+    }
+    if (printRefused && arguments.only == "printout") {
+        context.refuse("printout: not made: " + calculation.printRefusal);
+        return;
+    }
+    // A calculator may print nothing for some inputs, as its window then prints nothing.
+    if (pdf && !printRefused && calculation.printout(language).templateFile.empty()) {
+        context.refuse("--pdf: the " + arguments.calculator +
+                       " calculator prints nothing for these inputs");
         return;
     }
     const nlohmann::ordered_json output = outputToJson(calculation, language);
@@ -143,16 +166,22 @@ void run(const CalcArguments& arguments, CliContext& context, const CalculatorRe
         context.refuse("the " + arguments.calculator + " calculator has no " + arguments.only);
         return;
     }
+    if (pdf && printRefused) {
+        // The results stand; only the printout is not made, as the window would not print it.
+        context.err << "grovan-cli: --pdf: not written: " << calculation.printRefusal << '\n';
+        context.exitCode = kExitFailed;
+        return;
+    }
     StreamSink printMessages(context.err);
-    if (pdf && !writePrintoutPdf(calculation, language, defaultAssetFolder(), arguments.pdfFile,
-                                 printMessages)) {
+    if (pdf && !writePrintoutPdf(calculation, language, calculators.printSchema(),
+                                 defaultAssetFolder(), arguments.pdfFile, printMessages)) {
         context.exitCode = kExitFailed;
     }
 }
 
 } // namespace
 
-void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators)
+void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorCatalogue& calculators)
 {
     auto arguments = std::make_shared<CalcArguments>();
     CLI::App* command = app.add_subcommand(

@@ -1,14 +1,21 @@
 #pragma once
 
 #include "cli/cli_context.h"
+#include "core/raw_input.h"
+
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace CLI {
 class App;
 }
 
-namespace grovan::cli {
+namespace grovan {
+class CalculatorCatalogue;
+}
 
-class CalculatorRegistry;
+namespace grovan::cli {
 
 /// `grovan-cli calc NAME [KEY=VALUE...] [--input FILE] [--data-dir DIR] [--lang en|af]
 /// [--only inputs|results|printout] [--pdf FILE] [--name NAME]`: one calculation from a JSON
@@ -20,6 +27,13 @@ class CalculatorRegistry;
 /// report template, as the desktop program prints it (any calculator with a template has it);
 /// `--name` is the employee name on it, as typed on the print panel. A PDF that cannot be
 /// written leaves exit code 1 after the JSON output.
-void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators);
+void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorCatalogue& calculators);
+
+/// The inputs of one calculation as `calc` reads them: the JSON object of `inputFile`, or of
+/// standard input when neither a file nor `assignments` are given, then the KEY=VALUE
+/// `assignments`, which override the object's members. Nothing (refused on `context`) when the
+/// file cannot be read, the text is no JSON object or an assignment has no "=".
+std::optional<RawInput> readCalculatorInput(const std::vector<std::string>& assignments,
+                                            const std::string& inputFile, CliContext& context);
 
 } // namespace grovan::cli

@@ -1,8 +1,8 @@
 #include "cli/describe_command.h"
 
-#include "cli/calculator_registry.h"
-#include "cli/field_reader.h"
 #include "cli/json_conversion.h"
+#include "core/calculator_catalogue.h"
+#include "core/field_reader.h"
 
 #include <CLI/CLI.hpp>
 
@@ -66,14 +66,17 @@ std::string defaultText(const FieldDescription& field, FieldRole role)
     return role == FieldRole::Setup ? "stored (new: " + value + ")" : value;
 }
 
-void writeText(std::ostream& out, const CalculatorAdapter& calculator)
+void writeText(std::ostream& out, const Calculator& calculator)
 {
     out << calculator.name() << ": " << calculator.title() << "\n";
     for (const FieldGroup& group : calculator.fields()) {
         std::vector<TextRow> rows;
+        const std::string list(group.list);
         if (group.role == FieldRole::Result) {
-            out << "\nResults (unrounded in the output; the window shows them as its label and "
-                   "format say)\n";
+            out << (list.empty() ? "\nResults (unrounded in the output; the window shows them as "
+                                   "its label and format say)\n"
+                                 : "\nResults of each record of \"" + list +
+                                       "\" (unrounded, one object per record)\n");
             rows.push_back({"KEY", "UNIT", "WINDOW", "MEANING"});
             for (const FieldDescription* field : group.fields) {
                 rows.push_back(
@@ -82,9 +85,14 @@ void writeText(std::ostream& out, const CalculatorAdapter& calculator)
                      std::string(field->meaning)});
             }
         } else {
-            out << (group.role == FieldRole::Input
-                        ? "\nInputs (an input not given takes its default)\n"
-                        : "\nSet-up values (the settings database's when not given)\n");
+            if (!list.empty()) {
+                out << "\nInputs of each record of \"" + list +
+                           "\" (a JSON array of objects; an input not given takes its default)\n";
+            } else {
+                out << (group.role == FieldRole::Input
+                            ? "\nInputs (an input not given takes its default)\n"
+                            : "\nSet-up values (the settings database's when not given)\n");
+            }
             rows.push_back({"KEY", "UNIT", "RANGE", "DEFAULT", "MEANING"});
             for (const FieldDescription* field : group.fields) {
                 rows.push_back({std::string(field->key), std::string(field->unit),
@@ -97,9 +105,9 @@ void writeText(std::ostream& out, const CalculatorAdapter& calculator)
 }
 
 void run(const DescribeArguments& arguments, CliContext& context,
-         const CalculatorRegistry& calculators)
+         const CalculatorCatalogue& calculators)
 {
-    const CalculatorAdapter* calculator = calculators.find(arguments.calculator);
+    const Calculator* calculator = calculators.find(arguments.calculator);
     if (calculator == nullptr) {
         return;
     }
@@ -112,7 +120,7 @@ void run(const DescribeArguments& arguments, CliContext& context,
 
 } // namespace
 
-void addDescribeCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators)
+void addDescribeCommand(CLI::App& app, CliContext& context, const CalculatorCatalogue& calculators)
 {
     auto arguments = std::make_shared<DescribeArguments>();
     CLI::App* command = app.add_subcommand(

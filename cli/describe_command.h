@@ -6,12 +6,14 @@ namespace CLI {
 class App;
 }
 
-namespace grovan::cli {
+namespace grovan {
+class CalculatorCatalogue;
+}
 
-class CalculatorRegistry;
+namespace grovan::cli {
 
 /// `grovan-cli describe NAME [--json]`: every input, set-up value and result of a calculator
 /// with its meaning, unit, range and default, as a table or as one JSON object.
-void addDescribeCommand(CLI::App& app, CliContext& context, const CalculatorRegistry& calculators);
+void addDescribeCommand(CLI::App& app, CliContext& context, const CalculatorCatalogue& calculators);
 
 } // namespace grovan::cli

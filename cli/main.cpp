@@ -1,10 +1,14 @@
 #include "cli/batch_command.h"
 #include "cli/calc_command.h"
-#include "cli/calculator_registry.h"
 #include "cli/cli_context.h"
+#include "cli/completion_command.h"
 #include "cli/describe_command.h"
+#include "cli/manual_command.h"
+#include "cli/schedule_command.h"
 #include "cli/tax_command.h"
+#include "core/calculator_catalogue.h"
 #include "core/program_version.h"
+#include "shell/calculators.h"
 
 #include <CLI/CLI.hpp>
 
@@ -19,15 +23,20 @@ int main(int argc, char** argv)
     CLI::App app{"Grovan 2022: South African payroll and finance calculators for the 2021/22 tax "
                  "year, from the command line."};
     app.name("grovan-cli");
-    app.set_version_flag("--version", "grovan-cli " + std::to_string(version.major) + "." +
-                                          std::to_string(version.minor) + "." +
-                                          std::to_string(version.revision));
+    const std::string versionText = std::to_string(version.major) + "." +
+                                    std::to_string(version.minor) + "." +
+                                    std::to_string(version.revision);
+    app.set_version_flag("--version", "grovan-cli " + versionText +
+                                          ", licensed under the GNU GPL version 3 or later");
     app.require_subcommand(1);
     addTaxCommand(app, context);
-    const CalculatorRegistry& calculators = CalculatorRegistry::standard();
+    const grovan::CalculatorCatalogue& calculators = grovan::programCalculators();
     addCalcCommand(app, context, calculators);
     addDescribeCommand(app, context, calculators);
     addBatchCommand(app, context, calculators);
+    addScheduleCommand(app, context, calculators);
+    addManualCommand(app, context, calculators, versionText);
+    addCompletionCommand(app, context, calculators);
 
     try {
         app.parse(argc, argv);

@@ -89,7 +89,7 @@ bool pdfPrintoutAvailable()
 }
 
 bool writePrintoutPdf(const CalculationOutput& output, PrintLanguage language,
-                      const std::filesystem::path& assetFolder,
+                      const DatabaseSchema& schema, const std::filesystem::path& assetFolder,
                       const std::filesystem::path& pdfFile, MessageSink& sink)
 {
     const PrivateFolder folder;
@@ -98,20 +98,21 @@ bool writePrintoutPdf(const CalculationOutput& output, PrintLanguage language,
                           MessageIcon::Error});
         return false;
     }
-    const PrintDatabase database(folder.path() / "Crysprin.mdb", sink);
+    const PrintDatabase database(folder.path() / "Crysprin.mdb", schema, sink);
     CollectingSink making;
-    if (!PrintDatabase(database.file(), making).prepare()) {
+    if (!PrintDatabase(database.file(), schema, making).prepare()) {
         for (const Message& message : making.messages) {
             sink.show(message);
         }
         return false;
     }
-    if (!database.writeRow(output.printTable, output.printRow(language))) {
+    const Printout printout = output.printout(language);
+    if (!database.write(printout.writes)) {
         return false;
     }
 
     ensureGuiApplication();
-    return renderReportToPdf(assetFolder / output.printTemplate, database, pdfFile, sink);
+    return renderReportToPdf(assetFolder / printout.templateFile, database, pdfFile, sink);
 }
 
 } // namespace grovan::cli

@@ -7,8 +7,9 @@ bool pdfPrintoutAvailable()
     return false;
 }
 
-bool writePrintoutPdf(const CalculationOutput&, PrintLanguage, const std::filesystem::path&,
-                      const std::filesystem::path&, MessageSink& messages)
+bool writePrintoutPdf(const CalculationOutput&, PrintLanguage, const DatabaseSchema&,
+                      const std::filesystem::path&, const std::filesystem::path&,
+                      MessageSink& messages)
 {
     messages.show(Message{"this build has no report pages (it was built without the desktop "
                           "program), so it cannot write PDF printouts",

@@ -1,8 +1,8 @@
 #include "cli/tax_command.h"
 
-#include "cli/argument_number.h"
 #include "core/income_tax.h"
 #include "core/number_format.h"
+#include "core/plain_number.h"
 #include "core/rounding.h"
 
 #include <CLI/CLI.hpp>
@@ -35,14 +35,14 @@ std::string rands(double amount)
 
 void run(const TaxArguments& arguments, CliContext& context)
 {
-    const auto income = parseArgumentNumber(arguments.income);
+    const auto income = parsePlainNumber(arguments.income);
     if (!income || std::fabs(*income) > kLargestIncome) {
         context.refuse("--income must be a number of rands between -999 999 999 999 and "
                        "999 999 999 999, not \"" +
                        arguments.income + "\".");
         return;
     }
-    const auto ageNumber = parseArgumentNumber(arguments.age);
+    const auto ageNumber = parsePlainNumber(arguments.age);
     const auto age = ageNumber ? toInt16(*ageNumber) : std::nullopt;
     if (!age || *age < 0 || *age > kOldestAge) {
         context.refuse("--age must be a whole number of years from 0 to 999, not \"" +

@@ -1,6 +1,7 @@
 #include "core/app_paths.h"
 
 #include <cstdlib>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace grovan {
@@ -45,9 +46,12 @@ AppPaths locateAppPaths(const std::filesystem::path& executable,
 
     AppPaths paths;
     const std::filesystem::path shared = (programFolder / ".." / kAssetSubdir).lexically_normal();
-    paths.assetDir = std::filesystem::is_directory(shared, error) ? shared : programFolder;
+    const bool installed = std::filesystem::is_directory(shared, error);
+    paths.assetDir = installed ? shared : programFolder;
 
-    if (isWritableFolder(programFolder) && !isSystemFolder(programFolder)) {
+    const bool portable =
+        !installed || std::filesystem::exists(programFolder / kPortableMarker, error);
+    if (portable && isWritableFolder(programFolder) && !isSystemFolder(programFolder)) {
         paths.dataDir = programFolder;
     } else if (xdgDataHome && xdgDataHome->is_absolute()) {
         paths.dataDir = *xdgDataHome / kDataSubdir;
@@ -61,7 +65,14 @@ AppPaths locateAppPaths(const std::filesystem::path& executable,
 
 AppPaths locateAppPathsFromEnvironment(const std::filesystem::path& executable)
 {
-    return locateAppPaths(executable, environmentPath("XDG_DATA_HOME"), environmentPath("HOME"));
+    std::optional<std::filesystem::path> home = environmentPath("HOME");
+    if (!home) {
+        if (const passwd* account = ::getpwuid(::getuid());
+            account != nullptr && account->pw_dir != nullptr && *account->pw_dir != '\0') {
+            home = std::filesystem::path(account->pw_dir);
+        }
+    }
+    return locateAppPaths(executable, environmentPath("XDG_DATA_HOME"), home);
 }
 
 } // namespace grovan

@@ -22,18 +22,24 @@ struct AppPaths
 /// The folder names used below a prefix or the user's data folder.
 inline constexpr std::string_view kAssetSubdir = "share/grovan2022";
 inline constexpr std::string_view kDataSubdir = "grovan2022";
+/// A file of this name beside the program makes an installed layout a portable copy, which keeps
+/// its databases beside the program (the build tree has one).
+inline constexpr std::string_view kPortableMarker = "grovan2022.portable";
 
 /// Finds the folders for a program at `executable`:
 /// - assets in `<program folder>/../share/grovan2022` when that exists (an installed copy, and the
 ///   build tree, which mirrors it), otherwise in the program's folder;
-/// - databases beside the program when its folder is writable and not a system folder (a portable
-///   copy), otherwise in `$XDG_DATA_HOME/grovan2022`, or `$HOME/.local/share/grovan2022` when
-///   XDG_DATA_HOME is not set. The caller passes the two variables' values (or nothing).
+/// - databases beside the program in a portable copy (the assets beside the program, or an
+///   installed layout with the portable marker beside it) whose folder is writable and not a
+///   system folder; otherwise in `$XDG_DATA_HOME/grovan2022`, or `$HOME/.local/share/grovan2022`
+///   when XDG_DATA_HOME is not set or not absolute. An installed copy thus never keeps them in
+///   its prefix, wherever that is. The caller passes the two variables' values (or nothing).
 AppPaths locateAppPaths(const std::filesystem::path& executable,
                         const std::optional<std::filesystem::path>& xdgDataHome,
                         const std::optional<std::filesystem::path>& home);
 
-/// The same, reading XDG_DATA_HOME and HOME from the environment.
+/// The same, reading XDG_DATA_HOME and HOME from the environment (the account's home folder when
+/// HOME is not set).
 AppPaths locateAppPathsFromEnvironment(const std::filesystem::path& executable);
 
 } // namespace grovan

@@ -1,21 +1,12 @@
 #include "core/calendar_date.h"
 
+#include "core/text.h"
 #include <charconv>
 #include <cstdio>
 
 namespace grovan {
 
 namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 // Reads a run of 1..maxDigits digits ending at `separator` (or at the end when it is '\0').
 std::optional<int> takeNumber(std::string_view& text, std::size_t minDigits, std::size_t maxDigits,

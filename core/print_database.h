@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,10 +36,12 @@ namespace grovan {
 class PrintDatabase
 {
 public:
-    PrintDatabase(std::filesystem::path file, MessageSink& messages);
+    /// `schema` holds every report table of the program (each printout describes its own; see
+    /// CalculatorCatalogue::printSchema) and must outlive the object.
+    PrintDatabase(std::filesystem::path file, const DatabaseSchema& schema, MessageSink& messages);
 
-    /// Every report table of the program, with its fields in the order the printouts write them.
-    static const DatabaseSchema& schema();
+    /// The tables of the file, with their fields in the order the printouts write them.
+    const DatabaseSchema& schema() const { return m_schema; }
 
     /// Edits the one row of a single-row table: assigns `fields` in the order given, in one
     /// transaction; fields not named keep their contents. False (the user is told) when the table
@@ -47,6 +51,8 @@ public:
     /// Empties a line table and appends `lines` in order, in one transaction; a field a line does
     /// not name gets its empty value (an empty text or zero). All or nothing, as writeRow.
     bool replaceLines(std::string_view table, const std::vector<Row>& lines) const;
+    /// A whole printout's writes in one transaction; all or nothing, as writeRow.
+    bool write(std::span<const TableWrite> writes) const;
 
     /// The one row of a single-row table, every field in the table's order.
     std::optional<Row> readRow(std::string_view table) const;
@@ -59,7 +65,19 @@ public:
     const std::filesystem::path& file() const { return m_database.file(); }
 
 private:
+    const DatabaseSchema& m_schema;
     SchemaDatabase m_database;
 };
+
+/// Columns of the print tables: a text (labels, names, dates as "dd/mm/yyyy"), an amount or rate
+/// (a double), a whole number (ages, counts, day numbers), and a total that a printout sets to the
+/// integer 0 instead of a negative amount (the column keeps whichever was written).
+ColumnSchema printText(std::string name);
+ColumnSchema printAmount(std::string name);
+ColumnSchema printWhole(std::string name);
+ColumnSchema printAmountOrZero(std::string name);
+
+/// The print database's schema over `tables`; a missing file is told when made anew.
+DatabaseSchema printDatabaseSchema(std::vector<TableSchema> tables);
 
 } // namespace grovan

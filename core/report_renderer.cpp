@@ -2,7 +2,6 @@
 
 #include "core/calendar_date.h"
 #include "core/number_format.h"
-#include "core/print_database.h"
 
 #include <cmath>
 #include <string>
@@ -314,7 +313,7 @@ private:
     {
         const int spare = spareWidth(e.columns);
         m_out += "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" "
-                 "style=\"border-collapse:collapse; margin-top:4px; margin-bottom:4px\">\n";
+                 "style=\"margin-top:4px; margin-bottom:4px\">\n";
         if (!e.header.empty()) {
             m_out += "<thead><tr>";
             for (std::size_t i = 0; i < e.columns.size(); ++i) {
@@ -421,51 +420,6 @@ RenderedReport renderReport(const ReportTemplate& report, const ReportData& data
     rendered.pageFooter = writer.plain(report.pageFooter);
     rendered.html = writer.document(report);
     return rendered;
-}
-
-std::optional<ReportData> readReportData(const ReportTemplate& report,
-                                         const PrintDatabase& database)
-{
-    ReportData data;
-    for (const std::string& table : report.tables()) {
-        const TableSchema* schema = PrintDatabase::schema().table(table);
-        if (schema == nullptr) {
-            return std::nullopt;
-        }
-        if (schema->kind == TableKind::SingleRow) {
-            auto row = database.readRow(table);
-            if (!row) {
-                return std::nullopt;
-            }
-            data.rows.emplace(table, std::move(*row));
-        } else {
-            auto lines = database.readLines(table);
-            if (!lines) {
-                return std::nullopt;
-            }
-            data.lines.emplace(table, std::move(*lines));
-        }
-    }
-    return data;
-}
-
-std::optional<RenderedReport> renderReportFile(const std::filesystem::path& templateFile,
-                                               const PrintDatabase& database, MessageSink& messages)
-{
-    auto loaded = ReportTemplate::load(templateFile, PrintDatabase::schema());
-    if (const auto* error = std::get_if<TemplateError>(&loaded)) {
-        messages.show(Message{"The report cannot be shown, because its template is missing or "
-                              "faulty:\n\n" +
-                                  error->text(),
-                              kProgramTitle, MessageIcon::Error});
-        return std::nullopt;
-    }
-    const auto& report = std::get<ReportTemplate>(loaded);
-    const auto data = readReportData(report, database);
-    if (!data) {
-        return std::nullopt;
-    }
-    return renderReport(report, *data);
 }
 
 } // namespace grovan

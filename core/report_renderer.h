@@ -13,8 +13,6 @@
 
 namespace grovan {
 
-class PrintDatabase;
-
 /// The rows a template prints, by table name as the database spells it.
 struct ReportData
 {
@@ -40,17 +38,6 @@ struct RenderedReport
 /// HTML-escaped; a table or field missing from `data` prints as empty. Numbers are formatted with
 /// formatNumber() and their template's pattern, day numbers as "dd/mm/yyyy".
 RenderedReport renderReport(const ReportTemplate& report, const ReportData& data);
-
-/// Reads every table `report` prints from the print database; nothing when one cannot be read
-/// (the database has told the user why).
-std::optional<ReportData> readReportData(const ReportTemplate& report,
-                                         const PrintDatabase& database);
-
-/// Reads the template file, then its tables, and lays the report out. A missing or faulty
-/// template, or a database that cannot be read, is told to `messages` and gives nothing.
-std::optional<RenderedReport> renderReportFile(const std::filesystem::path& templateFile,
-                                               const PrintDatabase& database,
-                                               MessageSink& messages);
 
 /// `text` with &, <, >, " and ' replaced by entities and line breaks by <br/>.
 std::string htmlEscaped(std::string_view text);

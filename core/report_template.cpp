@@ -1,5 +1,6 @@
 #include "core/report_template.h"
 
+#include "core/text.h"
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -41,16 +42,6 @@ std::string inQuotes(std::string_view text)
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
-}
-
-std::string trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
@@ -578,7 +569,7 @@ private:
     FieldReference field(const Token& token, bool formatAllowed)
     {
         const auto bar = token.text.find('|');
-        const std::string name = trimmed(token.text.substr(0, bar));
+        const std::string name(trimmed(std::string_view(token.text).substr(0, bar)));
         if (name.empty()) {
             fail(token, "a field in braces needs a name, such as {SalNum}");
         }

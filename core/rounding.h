@@ -17,6 +17,12 @@ double roundHalfAwayFromZero(double value, int decimals);
 /// "Rounded down": the largest whole number not above `value` (-2.5 -> -3).
 double roundedDown(double value);
 
+/// `value` when above 0, otherwise 0 (a tax or a total never goes below nothing).
+constexpr double positiveOrZero(double value)
+{
+    return value > 0.0 ? value : 0.0;
+}
+
 /// Cuts to `decimals` places towards zero: 2 for cents, 6 for millionths (1.999 -> 1.99).
 double cutToDecimals(double value, int decimals);
 

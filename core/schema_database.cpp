@@ -151,6 +151,38 @@ std::string firstRowId(const TableSchema& table)
     return "(SELECT min(rowid) FROM " + sqlName(table.name) + ")";
 }
 
+void updateRow(SQLite::Database& db, const TableSchema& table, const Row& fields)
+{
+    for (const Field& field : fields) {
+        SQLite::Statement update(db, "UPDATE " + sqlName(table.name) + " SET " +
+                                         sqlName(field.name) +
+                                         " = ? WHERE rowid = " + firstRowId(table));
+        bind(update, 1, field.value);
+        update.exec();
+    }
+}
+
+void refillLines(SQLite::Database& db, const TableSchema& table, const std::vector<Row>& lines)
+{
+    std::string names;
+    std::string marks;
+    for (std::size_t i = 0; i < table.columns.size(); ++i) {
+        names += (i > 0 ? ", " : "") + sqlName(table.columns[i].name);
+        marks += i > 0 ? ", ?" : "?";
+    }
+    db.exec("DELETE FROM " + sqlName(table.name));
+    SQLite::Statement insert(db, "INSERT INTO " + sqlName(table.name) + " (" + names +
+                                     ") VALUES (" + marks + ")");
+    for (const Row& line : lines) {
+        for (std::size_t i = 0; i < table.columns.size(); ++i) {
+            const FieldValue* given = findField(line, table.columns[i].name);
+            bind(insert, static_cast<int>(i + 1), given ? *given : table.columns[i].initial);
+        }
+        insert.exec();
+        insert.reset();
+    }
+}
+
 Row rowFrom(SQLite::Statement& query, const TableSchema& table)
 {
     Row row;
@@ -453,68 +485,50 @@ std::optional<std::vector<Row>> SchemaDatabase::readLines(std::string_view table
 
 bool SchemaDatabase::writeRow(std::string_view tableName, const Row& fields) const
 {
-    const TableSchema* table = tableOrTell(tableName, TableKind::SingleRow);
-    if (table == nullptr) {
-        return false;
-    }
-    if (!knownFields(*table, fields)) {
-        return false;
-    }
-    auto db = connect({table});
-    if (!db) {
-        return false;
-    }
-    try {
-        SQLite::Transaction transaction(*db);
-        for (const Field& field : fields) {
-            SQLite::Statement update(*db, "UPDATE " + sqlName(table->name) + " SET " +
-                                              sqlName(field.name) +
-                                              " = ? WHERE rowid = " + firstRowId(*table));
-            bind(update, 1, field.value);
-            update.exec();
-        }
-        transaction.commit();
-        return true;
-    } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error,
-             theFile() + " could not be written (" + e.what() + "); nothing in it was changed.");
-        return false;
-    }
+    const TableWrite write{std::string(tableName), fields};
+    return this->write({&write, 1});
 }
 
 bool SchemaDatabase::replaceLines(std::string_view tableName, const std::vector<Row>& lines) const
 {
-    const TableSchema* table = tableOrTell(tableName, TableKind::Lines);
-    if (table == nullptr) {
-        return false;
-    }
-    for (const Row& line : lines) {
-        if (!knownFields(*table, line)) {
+    const TableWrite write{std::string(tableName), lines};
+    return this->write({&write, 1});
+}
+
+bool SchemaDatabase::write(std::span<const TableWrite> writes) const
+{
+    std::vector<const TableSchema*> tables;
+    for (const TableWrite& write : writes) {
+        const bool lines = std::holds_alternative<std::vector<Row>>(write.contents);
+        const TableSchema* table =
+            tableOrTell(write.table, lines ? TableKind::Lines : TableKind::SingleRow);
+        if (table == nullptr) {
             return false;
         }
+        const auto known = [this, table](const Row& row) {
+            return knownFields(*table, row);
+        };
+        if (lines ? !std::ranges::all_of(std::get<std::vector<Row>>(write.contents), known)
+                  : !known(std::get<Row>(write.contents))) {
+            return false;
+        }
+        if (std::ranges::find(tables, table) == tables.end()) {
+            tables.push_back(table);
+        }
     }
-    auto db = connect({table});
+    auto db = connect(tables);
     if (!db) {
         return false;
     }
     try {
-        std::string names;
-        std::string marks;
-        for (std::size_t i = 0; i < table->columns.size(); ++i) {
-            names += (i > 0 ? ", " : "") + sqlName(table->columns[i].name);
-            marks += i > 0 ? ", ?" : "?";
-        }
         SQLite::Transaction transaction(*db);
-        db->exec("DELETE FROM " + sqlName(table->name));
-        SQLite::Statement insert(*db, "INSERT INTO " + sqlName(table->name) + " (" + names +
-                                          ") VALUES (" + marks + ")");
-        for (const Row& line : lines) {
-            for (std::size_t i = 0; i < table->columns.size(); ++i) {
-                const FieldValue* given = findField(line, table->columns[i].name);
-                bind(insert, static_cast<int>(i + 1), given ? *given : table->columns[i].initial);
+        for (std::size_t i = 0; i < writes.size(); ++i) {
+            if (const auto* fields = std::get_if<Row>(&writes[i].contents)) {
+                updateRow(*db, *tableOrTell(writes[i].table, TableKind::SingleRow), *fields);
+            } else {
+                refillLines(*db, *tableOrTell(writes[i].table, TableKind::Lines),
+                            std::get<std::vector<Row>>(writes[i].contents));
             }
-            insert.exec();
-            insert.reset();
         }
         transaction.commit();
         return true;

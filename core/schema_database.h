@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -74,6 +75,16 @@ using Row = std::vector<Field>;
 /// The value of `name` in `row`, or nothing.
 const FieldValue* findField(const Row& row, std::string_view name);
 
+/// One table's part of a write: a Row edits the one row of a single-row table field by field;
+/// lines replace every line of a line table.
+struct TableWrite
+{
+    std::string table;
+    std::variant<Row, std::vector<Row>> contents;
+
+    bool operator==(const TableWrite&) const = default;
+};
+
 /// A database file whose tables a DatabaseSchema describes. Every operation opens the file, makes
 /// sure it is a readable database holding the table the operation needs with every column (and,
 /// for a single-row table, its row), restores what is missing with the initial values and tells
@@ -96,6 +107,8 @@ public:
     bool writeRow(std::string_view table, const Row& fields) const;
     /// Empties a line table and appends the lines in order. All or nothing.
     bool replaceLines(std::string_view table, const std::vector<Row>& lines) const;
+    /// Every write in the order given, in one transaction: all or nothing.
+    bool write(std::span<const TableWrite> writes) const;
     /// Brings the whole file in order: every table, column and single row.
     bool prepare() const;
 

@@ -22,9 +22,14 @@ void NEWCALC(TaxSummary& s, TaxableIncomeRecord& record)
     s.AvgRateAfter = after > 0.0 ? after : 0.0;
 }
 
-void refreshQuickTax(TaxSummary& summary, TaxableIncomeRecord& record)
+void takeLastTaxableIncome(TaxSummary& summary, const TaxableIncomeRecord& record)
 {
     summary.Income = record.LastTaxableIncome;
+}
+
+void refreshQuickTax(TaxSummary& summary, TaxableIncomeRecord& record)
+{
+    takeLastTaxableIncome(summary, record);
     NEWCALC(summary, record);
 }
 

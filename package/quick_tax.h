@@ -31,7 +31,11 @@ struct TaxSummary
 /// `Income` x 100 when `Band.Total` is above 0, otherwise 0, and never below 0.
 void NEWCALC(TaxSummary& summary, TaxableIncomeRecord& record);
 
-/// "&Calculate", and the window becoming active: `Income` = `LastTaxableIncome`, then `NEWCALC`.
+/// "&Calculate", and the window becoming active, first take the program's last taxable income
+/// as the income to break down.
+void takeLastTaxableIncome(TaxSummary& summary, const TaxableIncomeRecord& record);
+
+/// "&Calculate", and the window becoming active: `takeLastTaxableIncome`, then `NEWCALC`.
 /// The window then shows all ten fields, the income and the age included.
 void refreshQuickTax(TaxSummary& summary, TaxableIncomeRecord& record);
 

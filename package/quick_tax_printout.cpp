@@ -1,8 +1,10 @@
 #include "package/quick_tax_printout.h"
 
+#include "core/print_database.h"
+
 namespace grovan {
 
-Row rapellPrintRow(const TaxSummary& s)
+Row quickTaxPrintRow(const TaxSummary& s)
 {
     return {
         {"AGE", std::int64_t{s.Age}},
@@ -17,6 +19,16 @@ Row rapellPrintRow(const TaxSummary& s)
         {"AVRATEAFT", s.AvgRateAfter},
         {"TAXCOM4/2", s.TaxCommitment / 12},
     };
+}
+
+TableSchema quickTaxPrintTable()
+{
+    return {kQuickTaxPrintTable,
+            TableKind::SingleRow,
+            {printWhole("AGE"), printAmount("TAXINCOME"), printAmount("TAXTOPAY"),
+             printAmount("MARGRATE"), printAmount("PORTION"), printAmount("TOTTAX"),
+             printAmount("REBATE"), printAmount("TAXCOM4"), printAmount("AVRATE"),
+             printAmount("AVRATEAFT"), printAmount("TAXCOM4/2")}};
 }
 
 } // namespace grovan

@@ -15,11 +15,6 @@ namespace {
 // equals T. The steps keep the ceiling so that they read as the law does.
 constexpr double kSiteCeiling = 0.0;
 
-double positiveOrZero(double value)
-{
-    return value > 0.0 ? value : 0.0;
-}
-
 // The medical scheme fees tax credit of the months from the start date's month to the end
 // date's month in tax-year order, each at its own count; the months outside are set to 0.
 double creditOfPeriodMonths(MonthlyCounts& counts, CalendarDate start, CalendarDate end)

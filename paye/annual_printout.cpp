@@ -1,5 +1,8 @@
 #include "paye/annual_printout.h"
 
+#include "core/print_database.h"
+#include "paye/period_printout.h"
+
 #include <array>
 
 namespace grovan {
@@ -30,14 +33,6 @@ constexpr std::array<MonthCaption, 12> kMonthCaptions{{
     {1, {"Jan", "Jan"}},
     {2, {"Feb", "Feb"}},
 }};
-
-FieldValue amountOrIntegerZero(double amount)
-{
-    if (amount > 0.0) {
-        return amount;
-    }
-    return std::int64_t{0};
-}
 
 } // namespace
 
@@ -107,6 +102,40 @@ Row annualPrintRow(const AnnualInputs& current, const AnnualResults& last, Print
     add("TotalNum", amountOrIntegerZero(last.totalTaxDeduction));
     add("EOE", label({"(E.& O.E.)", "(B.& F.W.)"}));
     return row;
+}
+
+TableSchema annualPrintTable()
+{
+    std::vector<ColumnSchema> c;
+    c.push_back(printText("TypeAM"));
+    c.push_back(printText("Employee"));
+    c.insert(c.end(), {printText("Age"), printWhole("AgeNum")});
+    c.insert(c.end(), {printText("Sal"), printAmount("SalNum")});
+    c.insert(c.end(), {printText("DirFees"), printAmount("DirFeesNum")});
+    c.insert(c.end(), {printText("Bonus"), printAmount("BonusNum")});
+    c.insert(c.end(), {printText("TravAll"), printAmount("RecBefNum")});
+    c.insert(c.end(), {printText("MedExp"), printAmount("MedExpNum")});
+    c.insert(c.end(), {printText("PenCont"), printAmount("PenContNum")});
+    c.insert(c.end(), {printText("RACont"), printAmount("RAContNum")});
+    c.insert(c.end(), {printText("SDate"), printText("SDateNum")});
+    c.insert(c.end(), {printText("EDate"), printText("EDateNum")});
+    c.insert(c.end(), {printText("SITE"), printAmount("SITENum")});
+    c.insert(c.end(), {printText("PAYE"), printAmountOrZero("PAYENum")});
+    c.insert(c.end(), {printText("Taxliability"), printAmount("Taxliabilitynum")});
+    c.insert(c.end(), {printText("TaxCredit"), printAmount("Taxcreditnum")});
+    c.insert(c.end(), {printText("TaxCreditCons"), printAmount("TaxcreditnumCons")});
+    c.push_back(printText("NumOFBens"));
+    c.insert(c.end(), {printText("EmpERMedAidCont"), printAmount("EmpERMedAidContnum")});
+    c.insert(c.end(), {printText("EmpEEMedAidCont"), printAmount("EmpEEMedAidContnum")});
+    // The beneficiaries of each month of the tax year, March first.
+    for (const int month : {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2}) {
+        const std::string name = "AnnCalcBens" + std::to_string(month);
+        c.insert(c.end(), {printText(name), printWhole(name + "num")});
+    }
+    c.insert(c.end(), {printText("MedAidBens"), printWhole("MedAidBensnum")});
+    c.insert(c.end(), {printText("TOTAL"), printAmountOrZero("TotalNum")});
+    c.push_back(printText("EOE"));
+    return {kAnnualPrintTable, TableKind::SingleRow, std::move(c)};
 }
 
 } // namespace grovan

@@ -21,4 +21,7 @@ inline constexpr const char* kAnnualPreviewTitle =
 /// integer 0 when not positive, and MedAidBensnum is always the integer 0.
 Row annualPrintRow(const AnnualInputs& current, const AnnualResults& last, PrintLanguage language);
 
+/// The table `IRP5Ann`, its fields in the order the printout writes them.
+TableSchema annualPrintTable();
+
 } // namespace grovan

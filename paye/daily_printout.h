@@ -21,4 +21,7 @@ inline constexpr const char* kDailyPreviewTitle =
 /// beneficiaries are integers; `TotalNum` is the integer 0 when not positive.
 Row dailyPrintRow(const DailyInputs& current, const PeriodResults& last, PrintLanguage language);
 
+/// The table `IRP5Day`, its fields in the order the printout writes them.
+TableSchema dailyPrintTable();
+
 } // namespace grovan

@@ -1,20 +1,14 @@
 #include "paye/monthly_calculator.h"
 
 #include "core/pay_period.h"
+#include "core/rounding.h"
 #include "core/tax_relief.h"
 
 #include <cassert>
 
 namespace grovan {
 
-namespace {
-
-double positiveOrZero(double value)
-{
-    return value > 0.0 ? value : 0.0;
-}
-
-} // namespace
+namespace {} // namespace
 
 std::int32_t monthlyDaysInMonth(int month)
 {

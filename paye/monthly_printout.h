@@ -24,4 +24,7 @@ inline constexpr const char* kMonthlyPreviewTitle =
 Row monthlyPrintRow(const MonthlyInputs& current, const MonthlyResults& last,
                     PrintLanguage language);
 
+/// The table `IRP5Mon`, its fields in the order the printout writes them.
+TableSchema monthlyPrintTable();
+
 } // namespace grovan

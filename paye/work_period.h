@@ -3,6 +3,7 @@
 // which the two windows differ stands in one table, WorkPeriod, and nowhere else.
 
 #include "core/field_description.h"
+#include "core/pay_period.h"
 #include "paye/print_row_writer.h"
 
 #include <cstdint>
@@ -22,9 +23,8 @@ struct WorkPeriod
     WorkPeriodKind kind;
     std::string_view windowName; ///< "frmFortNight", "frmWeekly"
     std::string_view caption;    ///< "Fortnightly", "Weekly"
-    int periodsPerYear;          ///< Y: 26 or 52
+    PayPeriod payPeriod;         ///< its periods a year (Y: 26 or 52), credit and UIF limit
     std::int16_t days;           ///< default and maximum of both day fields: 14 or 7
-    int medicalCreditDivisor;    ///< Q: the monthly medical credit / Q is the period's (2 or 4)
     /// "Normal fortnight" / "Normal work week": the normal days of such a period (silgEdit21).
     FieldDescription normalDaysField;
     /// "This fortnight" / "This work week": the days of this period (silgEdit22).

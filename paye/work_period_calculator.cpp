@@ -1,6 +1,7 @@
 #include "paye/work_period_calculator.h"
 
 #include "core/pay_period.h"
+#include "core/rounding.h"
 #include "core/tax_relief.h"
 
 #include <cassert>
@@ -19,10 +20,11 @@ PeriodResults calculateWorkPeriod(const WorkPeriod& period, const WorkPeriodInpu
                                   const SetupValues& setup, TaxableIncomeRecord& record)
 {
     assert(in.thisDays >= 1 && in.thisDays <= in.normalDays);
-    const int periods = period.periodsPerYear;
+    const int periods = periodsPerYear(period.payPeriod);
     PeriodResults r;
     if (medicalCreditsApply(in.employerMedical, in.employeeMedical)) {
-        r.medicalCredit = MedicalSchemeFeesCredit(in.beneficiaries) / period.medicalCreditDivisor;
+        r.medicalCredit =
+            medicalCreditOfPeriod(MedicalSchemeFeesCredit(in.beneficiaries), period.payPeriod);
     }
 
     r.taxableTravel = taxableTravelAllowance(in.travelAllowance, setup.TAIncRate8020);
@@ -38,9 +40,9 @@ PeriodResults calculateWorkPeriod(const WorkPeriod& period, const WorkPeriodInpu
     const double tax =
         deannualiseWorkPeriod(taxWithoutBonus - rebate, periods, in.normalDays, in.thisDays) +
         (taxWithBonus - taxWithoutBonus);
-    r.taxLiability = tax < 0.0 ? 0.0 : tax;
+    r.taxLiability = positiveOrZero(tax);
 
-    finishPeriodResults(in, setup, setup.UIFLimit * 12 / periods, r);
+    finishPeriodResults(in, setup, uifLimitOfPeriod(setup.UIFLimit, period.payPeriod), r);
     return r;
 }
 

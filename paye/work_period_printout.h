@@ -22,4 +22,7 @@ inline constexpr const char* kWorkPeriodPrintTable = "IRP5Week";
 Row workPeriodPrintRow(const WorkPeriod& period, const WorkPeriodInputs& current,
                        const PeriodResults& last, PrintLanguage language);
 
+/// The table `IRP5Week`, its fields in the order the printout writes them.
+TableSchema workPeriodPrintTable();
+
 } // namespace grovan

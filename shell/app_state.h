@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/income_tax.h"
+#include "finance/finance_state.h"
 #include "package/quick_tax.h"
+#include "vehicle/vehicle_state.h"
 
 namespace grovan {
 
@@ -14,6 +16,10 @@ struct AppState
     TaxableIncomeRecord taxableIncome;
     /// The quick tax calculator's income, age and breakdown; they outlive its window.
     TaxSummary taxSummary;
+    /// The car allowance's values and the company car register.
+    VehicleState vehicle;
+    /// The loan, loan buster, loan comparison, daily balance and inflation values.
+    FinanceState finance;
 
     /// "Initialise All", also applied once at start-up: every calculator's application-wide
     /// values go back to their defaults. The last taxable income and the quick tax calculator's

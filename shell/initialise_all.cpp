@@ -1,17 +1,18 @@
 #include "shell/initialise_all.h"
 
-#include <array>
+#include "core/calculator_catalogue.h"
 
 namespace grovan {
 
-std::span<const std::string_view> windowsClosedByInitialiseAll()
+std::vector<std::string_view> windowsClosedByInitialiseAll(const CalculatorCatalogue& calculators)
 {
-    static constexpr std::array<std::string_view, 16> windows = {
-        "frmAnnual",    "frmMonthly",    "frmWeekly",      "frmDaily",
-        "frmCompCar",   "frmCarAll1",    "frmHelpBrowser", "frmInflation",
-        "frmLoans",     "frmLoanBuster", "frmLoanComp",    "frmDayBal",
-        "frmGrovanMon", "frmGrovanAnn",  "frmVelmoraMon",  "frmVelmoraAnn",
-    };
+    std::vector<std::string_view> windows;
+    for (const Calculator* calculator : calculators.calculators()) {
+        if (calculator->closedByInitialiseAll()) {
+            windows.push_back(calculator->windowName());
+        }
+    }
+    windows.push_back("frmHelpBrowser");
     return windows;
 }
 

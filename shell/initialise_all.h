@@ -1,12 +1,15 @@
 #pragma once
 
-#include <span>
 #include <string_view>
+#include <vector>
 
 namespace grovan {
 
+class CalculatorCatalogue;
+
 /// The windows "&Initialise All" closes, in the order it closes them, after resetting the shared
-/// working state. The fortnightly and quick tax calculators are left open with their contents.
-std::span<const std::string_view> windowsClosedByInitialiseAll();
+/// working state: every calculator's window that its definition says it closes (the fortnightly
+/// and quick tax calculators are left open with their contents), then the help window.
+std::vector<std::string_view> windowsClosedByInitialiseAll(const CalculatorCatalogue& calculators);
 
 } // namespace grovan

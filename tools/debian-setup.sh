@@ -6,12 +6,14 @@ GROVAN_BUILD_PACKAGES=(
     qt6-base-dev qt6-pdf-dev libgl-dev
     libsqlite3-dev libsqlitecpp-dev nlohmann-json3-dev libcli11-dev
     fonts-dejavu-core fonts-liberation2
+    librsvg2-bin
 )
 # ccache: the build compiles through it when it is there (a run of ./test after a small change
 # recompiles little).
 GROVAN_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev clang-format ccache
     xvfb xauth poppler-utils
+    dpkg-dev file groff-base desktop-file-utils appstream
 )
 
 grovan_install_packages() {

@@ -6,7 +6,6 @@
 #include "core/ui/setup_panel.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -67,22 +66,20 @@ void CalculatorWindow::useSetupPanel(SetupPanel* panel, int topTwips)
     panel->disableWhileOpen(mainButtons());
     connect(m_settings, &QPushButton::clicked, panel,
             [panel, topTwips] { panel->showAt(topTwips); });
-    connect(panel, &SetupPanel::confirmed, this, [this] {
-        QCoreApplication::processEvents();
-        calculate();
-    });
+    // The recalculation waits until the events the confirmation left (a field that lost the
+    // focus to "O&K" handing in its value) have run.
+    connect(
+        panel, &SetupPanel::confirmed, this, [this] { calculate(); }, Qt::QueuedConnection);
 }
 
 void CalculatorWindow::usePrintPanel(PrintPanel* panel, int topTwips)
 {
     panel->disableWhileOpen(mainButtons());
     connect(m_print, &QPushButton::clicked, panel, [panel, topTwips] { panel->showAt(topTwips); });
-    connect(panel, &PrintPanel::printDirectly, this, [this](int language) {
-        print(PrintDestination::Printer, static_cast<PrintLanguage>(language));
-    });
-    connect(panel, &PrintPanel::viewReport, this, [this](int language) {
-        print(PrintDestination::Window, static_cast<PrintLanguage>(language));
-    });
+    connect(panel, &PrintPanel::printDirectly, this,
+            [this](PrintLanguage language) { print(PrintDestination::Printer, language); });
+    connect(panel, &PrintPanel::viewReport, this,
+            [this](PrintLanguage language) { print(PrintDestination::Window, language); });
 }
 
 void CalculatorWindow::useInfoPanel(InfoPanel* panel, QAbstractButton* opener, int topTwips)

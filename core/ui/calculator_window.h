@@ -59,7 +59,7 @@ protected:
     QVBoxLayout* bodyLayout() const { return m_body; }
 
     /// "&Settings" opens `panel` with its top `topTwips` below the window's; its "O&K" (which
-    /// saves) lets pending window events run and then recalculates. Only for a window with
+    /// saves) recalculates once the events pending then have run. Only for a window with
     /// "&Settings".
     void useSetupPanel(SetupPanel* panel, int topTwips);
     /// "&Print" opens `panel` at `topTwips`; its output buttons run `print`.

@@ -104,15 +104,16 @@ PrintPanel::PrintPanel(QWidget* window, const PrintPanelOptions& options)
     connect(escape, &QShortcut::activated, m_cancel, &QPushButton::click);
 }
 
-int PrintPanel::language() const
+PrintLanguage PrintPanel::language() const
 {
-    return m_afrikaans && m_afrikaans->isChecked() ? Afrikaans : English;
+    return m_afrikaans && m_afrikaans->isChecked() ? PrintLanguage::Afrikaans
+                                                   : PrintLanguage::English;
 }
 
-void PrintPanel::setLanguage(int language)
+void PrintPanel::setLanguage(PrintLanguage language)
 {
     if (m_english) {
-        (language == Afrikaans ? m_afrikaans : m_english)->setChecked(true);
+        (language == PrintLanguage::Afrikaans ? m_afrikaans : m_english)->setChecked(true);
     }
 }
 
@@ -128,7 +129,7 @@ void PrintPanel::setEmployeeName(const QString& name)
     }
 }
 
-void PrintPanel::runOutput(void (PrintPanel::*signal)(int, const QString&))
+void PrintPanel::runOutput(void (PrintPanel::*signal)(PrintLanguage, const QString&))
 {
     m_keepOpen = false;
     {

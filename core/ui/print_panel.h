@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/print_language.h"
 #include "core/ui/overlay_panel.h"
 
 class QPushButton;
@@ -46,14 +47,11 @@ class PrintPanel : public OverlayPanel
     Q_OBJECT
 
 public:
-    static constexpr int English = 0;
-    static constexpr int Afrikaans = 1;
-
     explicit PrintPanel(QWidget* window, const PrintPanelOptions& options = {});
 
-    /// 0 English, 1 Afrikaans (always 0 without the language options).
-    int language() const;
-    void setLanguage(int language);
+    /// The language chosen (always English without the language options).
+    PrintLanguage language() const;
+    void setLanguage(PrintLanguage language);
     /// The name as typed (empty without the name field).
     QString employeeName() const;
     void setEmployeeName(const QString& name);
@@ -72,12 +70,12 @@ public:
     QPushButton* cancelButton() const { return m_cancel; }
 
 signals:
-    void printDirectly(int language, const QString& employeeName);
-    void viewReport(int language, const QString& employeeName);
+    void printDirectly(grovan::PrintLanguage language, const QString& employeeName);
+    void viewReport(grovan::PrintLanguage language, const QString& employeeName);
     void cancelled();
 
 private:
-    void runOutput(void (PrintPanel::*signal)(int, const QString&));
+    void runOutput(void (PrintPanel::*signal)(PrintLanguage, const QString&));
 
     QRadioButton* m_english = nullptr;
     QRadioButton* m_afrikaans = nullptr;

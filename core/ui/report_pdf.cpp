@@ -1,5 +1,7 @@
 #include "core/ui/report_pdf.h"
 
+#include "core/report_file.h"
+
 #include "core/print_database.h"
 #include "core/ui/report_page_painter.h"
 

@@ -1,6 +1,7 @@
 #include "core/ui/report_printer.h"
 
 #include "core/print_database.h"
+#include "core/ui/qt_text.h"
 #include "core/ui/report_viewer.h"
 
 namespace grovan {
@@ -10,15 +11,15 @@ ReportPrinter::ReportPrinter(const PrintDatabase& database, ReportViewer& viewer
     : m_database(database), m_viewer(viewer), m_assetFolder(std::move(assetFolder))
 {}
 
-bool ReportPrinter::printRow(std::string_view table, const Row& row, std::string_view templateFile,
-                             const QString& previewTitle, PrintDestination destination) const
+bool ReportPrinter::print(const Printout& printout, PrintDestination destination) const
 {
-    if (!m_database.writeRow(table, row)) {
+    if (!m_database.write(printout.writes)) {
         return false;
     }
-    m_viewer.setTemplateFile(m_assetFolder / templateFile);
-    if (destination == PrintDestination::Window) {
-        m_viewer.setWindowTitle(previewTitle);
+    m_viewer.setTemplateFile(m_assetFolder / printout.templateFile);
+    // A printout without a title of its own leaves the viewer's title as the last one set.
+    if (destination == PrintDestination::Window && !printout.previewTitle.empty()) {
+        m_viewer.setWindowTitle(qText(printout.previewTitle));
     }
     m_viewer.setDestination(destination);
     return m_viewer.start();

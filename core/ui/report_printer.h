@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calculator.h"
 #include "core/print_destination.h"
 #include "core/schema_database.h"
 
@@ -13,8 +14,8 @@ namespace grovan {
 class PrintDatabase;
 class ReportViewer;
 
-/// The road every single-row printout takes: the window's labels and values are written into the
-/// one row of its table in the print database, then the report viewer renders the template
+/// The road every printout takes: the window's labels and values are written into its tables in
+/// the print database, then the report viewer renders the template
 /// against it, in the preview window under the window's title or straight to the printer (which
 /// leaves the viewer's title as the last preview set it).
 class ReportPrinter
@@ -24,11 +25,11 @@ public:
     ReportPrinter(const PrintDatabase& database, ReportViewer& viewer,
                   std::filesystem::path assetFolder);
 
-    /// Writes `row` into `table` and runs the template file `templateFile` (a file name in the
-    /// asset folder). Nothing is rendered when the row could not be written; either way the user
-    /// has been told what went wrong. True when the pages were shown or printed.
-    bool printRow(std::string_view table, const Row& row, std::string_view templateFile,
-                  const QString& previewTitle, PrintDestination destination) const;
+    /// Writes `printout` into the print database in one transaction and runs its template (a file
+    /// name in the asset folder). Nothing is rendered when the printout could not be written;
+    /// either way the user has been told what went wrong. True when the pages were shown or
+    /// printed.
+    bool print(const Printout& printout, PrintDestination destination) const;
 
 private:
     const PrintDatabase& m_database;

@@ -1,7 +1,7 @@
 #include "core/ui/report_viewer.h"
 
 #include "core/print_database.h"
-#include "core/report_renderer.h"
+#include "core/report_file.h"
 #include "core/ui/printer_choice.h"
 #include "core/ui/report_page_painter.h"
 

@@ -4,15 +4,16 @@
 #include "core/ui/numeric_field.h"
 #include "core/ui/print_panel.h"
 #include "core/ui/qt_text.h"
-#include "package/quick_tax_fields.h"
-#include "package/quick_tax_printout.h"
-#include "shell/ui/shell_context.h"
+#include "core/ui/report_printer.h"
+#include "core/ui/window_context.h"
+#include "package/package_calculators.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace grovan {
@@ -37,30 +38,27 @@ QFont figureFont(const QFont& base)
 
 } // namespace
 
-frmRapell::frmRapell(const ShellContext& context, QWidget* parent)
+frmRapell::frmRapell(TaxSummary& summary, const WindowContext& context, QWidget* parent)
     : CalculatorWindow(tr("Rapell"), parent,
                        {.settings = false, .printControl = QStringLiteral("cmPrint")}),
-      m_summary(context.state.taxSummary), m_record(context.state.taxableIncome),
-      m_printer(context.printDatabase, context.reports, context.paths.assetDir),
-      m_binder(context.state.taxSummary, quickTaxInputBindings(), context.messages),
-      m_resultFields(quickTaxResultBindings()),
+      m_summary(summary), m_record(context.lastTaxableIncome), m_printer(context.printer),
+      m_form(quickTaxCalculator(), summary, context.messages),
       m_printPanel(new PrintPanel(this, PrintPanelOptions::plain()))
 {
-    setObjectName(QStringLiteral("frmRapell"));
+    setObjectName(qText(quickTaxCalculator().windowName));
     buildFields();
 
-    const std::span<const InputBinding<TaxSummary>> inputs = quickTaxInputBindings();
+    const std::span<const InputBinding<TaxSummary>> inputs = quickTaxCalculator().inputs;
     // The typed income is the program's last taxable income from now on.
-    m_binder.setEditHandler(*inputs[0].field, [this](const InputValue& value) {
+    m_form.binder().setEditHandler(*inputs[0].field, [this](const InputValue& value) {
         setQuickTaxIncome(m_summary, m_record, std::get<double>(value));
     });
-    m_binder.bind(this);
-    m_resultFields.bind(this);
+    m_form.bind(this);
     usePrintPanel(m_printPanel, kPrintPanelTop);
 
     QList<QWidget*> order;
     for (const InputBinding<TaxSummary>& binding : inputs) {
-        order.append(m_binder.field(*binding.field));
+        order.append(m_form.binder().field(*binding.field));
     }
     setTabOrderOf(order);
     calculate();
@@ -91,12 +89,12 @@ void frmRapell::buildFields()
         grid->addWidget(label, row, column);
     };
 
-    for (const InputBinding<TaxSummary>& binding : quickTaxInputBindings()) {
+    for (const InputBinding<TaxSummary>& binding : quickTaxCalculator().inputs) {
         addLabel(qText(binding.field->label), kLabelColumn,
                  addField(*binding.field, kAmountColumn));
         ++row;
     }
-    for (const ResultBinding<TaxSummary>& binding : quickTaxResultBindings()) {
+    for (const ResultBinding<TaxSummary>& binding : quickTaxCalculator().results) {
         const FieldDescription& description = *binding.field;
         if (description.controlName == "sidbEdit1(3)") {
             // "+ Portion @ M/Rate (" rate "%) R" portion: the marginal rate and the tax on the
@@ -123,9 +121,8 @@ void frmRapell::buildFields()
 
 void frmRapell::calculate()
 {
-    refreshQuickTax(m_summary, m_record);
-    m_binder.showValues();
-    m_resultFields.show(m_summary);
+    takeLastTaxableIncome(m_summary, m_record);
+    m_form.calculate(SetupValues{}, m_record, calculateButton());
 }
 
 void frmRapell::print(PrintDestination destination, PrintLanguage)
@@ -135,8 +132,7 @@ void frmRapell::print(PrintDestination destination, PrintLanguage)
 
 void frmRapell::RapellPrint(PrintDestination destination)
 {
-    m_printer.printRow(kQuickTaxPrintTable, rapellPrintRow(m_summary), kQuickTaxReportTemplate,
-                       QString::fromUtf8(kQuickTaxPreviewTitle), destination);
+    m_printer.print(m_form.printout(PrintLanguage::English), destination);
 }
 
 bool frmRapell::event(QEvent* event)

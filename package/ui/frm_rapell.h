@@ -1,9 +1,7 @@
 #pragma once
 
+#include "core/ui/calculator_form.h"
 #include "core/ui/calculator_window.h"
-#include "core/ui/input_binder.h"
-#include "core/ui/report_printer.h"
-#include "core/ui/result_binder.h"
 #include "package/quick_tax.h"
 
 #include <QPointer>
@@ -13,22 +11,25 @@ class QMdiSubWindow;
 namespace grovan {
 
 class PrintPanel;
-struct ShellContext;
+class ReportPrinter;
+struct WindowContext;
 
 /// The quick tax calculator's window ("Rapell"): how the income tax of an annual taxable income
 /// is made up, in the ten fields of the control array `sidbEdit1`. Its values are the
-/// application's (`AppState::taxSummary`), not the window's, so they outlive it; its income is
+/// application's (`summary`), not the window's, so they outlive it; its income is
 /// the program's last taxable income. Every time the window becomes the active window, and on
-/// "&Calculate", it takes the last taxable income, recalculates (`refreshQuickTax`) and shows all
-/// ten fields. Typing an income makes it the last taxable income; typing an age changes the age;
-/// neither recalculates. "&Print" (`cmPrint`) opens a print panel with the output buttons only;
-/// the printout (`RapellPrint`) writes the values as they stand, without recalculating.
+/// "&Calculate", it takes the last taxable income, recalculates through the quick tax
+/// calculator's definition and shows all ten fields. Typing an income makes it the last taxable
+/// income; typing an age changes the age; neither recalculates. "&Print" (`cmPrint`) opens a print
+/// panel with the output buttons only; the printout (`RapellPrint`) writes the values as they
+/// stand, without recalculating.
 class frmRapell : public CalculatorWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmRapell(const ShellContext& context, QWidget* parent = nullptr);
+    /// `summary` is the application's quick tax summary, which outlives the window.
+    frmRapell(TaxSummary& summary, const WindowContext& context, QWidget* parent = nullptr);
 
     PrintPanel* printPanel() const { return m_printPanel; }
 
@@ -48,9 +49,8 @@ private:
 
     TaxSummary& m_summary;
     TaxableIncomeRecord& m_record;
-    ReportPrinter m_printer;
-    InputBinder<TaxSummary> m_binder;
-    ResultBinder<TaxSummary> m_resultFields;
+    const ReportPrinter& m_printer;
+    CalculatorForm<TaxSummary, TaxSummary> m_form;
     PrintPanel* m_printPanel;
     QPointer<QMdiSubWindow> m_frame;
 };

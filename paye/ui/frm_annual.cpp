@@ -3,11 +3,12 @@
 #include "core/ui/date_field.h"
 #include "core/ui/form_builder.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/report_printer.h"
+#include "core/ui/window_context.h"
 #include "paye/annual_fields.h"
-#include "paye/annual_printout.h"
 #include "paye/annual_validation.h"
+#include "paye/paye_calculators.h"
 #include "paye/ui/period_form.h"
-#include "shell/ui/shell_context.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,25 +35,24 @@ bool isMonthField(const FieldDescription& field)
 
 } // namespace
 
-frmAnnual::frmAnnual(const ShellContext& context, QWidget* parent)
+frmAnnual::frmAnnual(const WindowContext& context, QWidget* parent)
     : PeriodicTaxWindow(tr("Annual"), context, kPanelTops, parent),
-      m_binder(m_inputs, annualInputBindings(), context.messages, annualRefusalMessage),
-      m_resultFields(annualResultBindings())
+      m_inputs(annualCalculator().openingInputs()),
+      m_form(annualCalculator(), m_inputs, context.messages)
 {
-    setObjectName(QStringLiteral("frmAnnual"));
+    setObjectName(qText(annualCalculator().windowName));
     const QList<QWidget*> tabOrder = buildFields();
-    m_binder.bind(this);
-    m_resultFields.bind(this);
+    m_form.bind(this);
 
     for (const int month : kTaxYearMonths) {
-        m_binder.setRefusalHandler(
+        m_form.binder().setRefusalHandler(
             annualBeneficiariesField(month),
             [this, month](std::optional<double> rejected) { limitMonth(month, rejected); });
     }
     // The start date may not pass the end date, nor the end date precede the start date: each
     // field takes the other's current date as its limit when it gets the focus.
-    auto* start = qobject_cast<DateField*>(m_binder.field(annualStartDateField()));
-    auto* end = qobject_cast<DateField*>(m_binder.field(annualEndDateField()));
+    auto* start = qobject_cast<DateField*>(m_form.binder().field(annualStartDateField()));
+    auto* end = qobject_cast<DateField*>(m_form.binder().field(annualEndDateField()));
     connect(start, &DateField::focusEntered, this,
             [this, start] { start->setLatest(m_inputs.endDate); });
     connect(end, &DateField::focusEntered, this,
@@ -126,23 +126,15 @@ void frmAnnual::calculate()
     for (const int month : kTaxYearMonths) {
         if (auto message = limitBeneficiaries(m_inputs.beneficiaries[month])) {
             messages().show(*message);
-            m_binder.showValues();
+            m_form.binder().showValues();
         }
     }
-    if (auto problem = validateAnnualInputs(m_inputs)) {
-        m_binder.showProblem(*problem);
-        return;
-    }
-    m_results = calculateAnnual(m_inputs, setup(), taxableIncome());
-    applyCalculatedCounts(m_inputs, m_results);
-    m_binder.showValues();
-    m_resultFields.show(m_results);
+    m_form.calculate(setup(), taxableIncome(), calculateButton());
 }
 
 void frmAnnual::print(PrintDestination destination, PrintLanguage language)
 {
-    printer().printRow(kAnnualPrintTable, annualPrintRow(m_inputs, m_results, language),
-                       kAnnualReportTemplate, QString::fromUtf8(kAnnualPreviewTitle), destination);
+    printer().print(m_form.printout(language), destination);
 }
 
 void frmAnnual::duplicateMarch()
@@ -150,7 +142,7 @@ void frmAnnual::duplicateMarch()
     for (const FieldProblem& problem : grovan::duplicateMarch(m_inputs)) {
         messages().show(problem.message);
     }
-    m_binder.showValues();
+    m_form.binder().showValues();
 }
 
 void frmAnnual::limitMonth(int month, std::optional<double> rejected)
@@ -159,7 +151,7 @@ void frmAnnual::limitMonth(int month, std::optional<double> rejected)
     if (auto message = limitBeneficiaries(count)) {
         messages().show(*message);
         m_inputs.beneficiaries[month] = count;
-        m_binder.showValues();
+        m_form.binder().showValues();
     }
 }
 

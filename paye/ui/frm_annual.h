@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/ui/input_binder.h"
-#include "core/ui/result_binder.h"
+#include "core/ui/calculator_form.h"
 #include "paye/annual_calculator.h"
 #include "paye/ui/periodic_tax_window.h"
 
@@ -12,20 +11,20 @@ namespace grovan {
 /// The annual tax calculator's window ("Annual"): the employees' tax of a tax year, or of the
 /// part of it between a start and an end date. The fields are built from the engine's field
 /// tables and bound to the window's inputs; "&Calculate" (also run on opening and after the
-/// set-up panel's "O&K") hands them to `calculateAnnual` and shows what it returns. The window
-/// holds no tax rules of its own: the 24-member limit of the month fields, the date messages and
-/// the printout row are the engine's.
+/// set-up panel's "O&K") runs the annual calculator's definition and shows what it returns. The
+/// window holds no tax rules of its own: the 24-member limit of the month fields, the date messages
+/// and the printout row are the engine's.
 class frmAnnual : public PeriodicTaxWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmAnnual(const ShellContext& context, QWidget* parent = nullptr);
+    explicit frmAnnual(const WindowContext& context, QWidget* parent = nullptr);
 
     /// The inputs as the fields hold them.
     const AnnualInputs& inputs() const { return m_inputs; }
     /// The results of the last calculation, unrounded.
-    const AnnualResults& results() const { return m_results; }
+    const AnnualResults& results() const { return m_form.results(); }
 
 protected:
     void calculate() override;
@@ -39,9 +38,7 @@ private:
     void limitMonth(int month, std::optional<double> rejected);
 
     AnnualInputs m_inputs;
-    AnnualResults m_results;
-    InputBinder<AnnualInputs> m_binder;
-    ResultBinder<AnnualResults> m_resultFields;
+    CalculatorForm<AnnualInputs, AnnualResults> m_form;
 };
 
 } // namespace grovan

@@ -1,11 +1,14 @@
 #include "paye/ui/frm_daily.h"
 
 #include "core/ui/numeric_field.h"
+#include "core/ui/qt_text.h"
+#include "core/ui/report_printer.h"
+#include "core/ui/window_context.h"
 #include "paye/daily_fields.h"
-#include "paye/daily_printout.h"
+#include "paye/paye_calculators.h"
 #include "paye/ui/period_form.h"
-#include "shell/ui/shell_context.h"
 
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace grovan {
@@ -16,27 +19,26 @@ constexpr PeriodicTaxWindow::PanelTops kPanelTops{.setup = 1185, .print = 1200};
 
 } // namespace
 
-frmDaily::frmDaily(const ShellContext& context, QWidget* parent)
+frmDaily::frmDaily(const WindowContext& context, QWidget* parent)
     : PeriodicTaxWindow(tr("Daily"), context, kPanelTops, parent),
-      m_binder(m_inputs, dailyInputBindings(), context.messages),
-      m_resultFields(dailyResultBindings())
+      m_inputs(dailyCalculator().openingInputs()),
+      m_form(dailyCalculator(), m_inputs, context.messages)
 {
-    setObjectName(QStringLiteral("frmDaily"));
+    setObjectName(qText(dailyCalculator().windowName));
     PeriodForm form(this, bodyLayout());
-    const QList<QWidget*> tabOrder = form.addInputs(dailyInputBindings());
-    form.addResults(dailyResultBindings());
-    m_binder.bind(this);
-    m_resultFields.bind(this);
+    const QList<QWidget*> tabOrder = form.addInputs(dailyCalculator().inputs);
+    form.addResults(dailyCalculator().results);
+    m_form.bind(this);
 
-    for (const InputBinding<DailyInputs>& binding : dailyInputBindings()) {
-        auto* field = qobject_cast<NumericField*>(m_binder.field(*binding.field));
+    for (const InputBinding<DailyInputs>& binding : dailyCalculator().inputs) {
+        auto* field = qobject_cast<NumericField*>(m_form.binder().field(*binding.field));
         if (field == nullptr) {
             continue;
         }
         const FieldDescription* description = binding.field;
         connect(field, &NumericField::focusLeft, &m_rereading, [this, field, description] {
             if (rereadDailyField(*description, field->text().toStdString(), m_inputs)) {
-                m_binder.showValues();
+                m_form.binder().showValues();
             }
         });
     }
@@ -47,14 +49,12 @@ frmDaily::frmDaily(const ShellContext& context, QWidget* parent)
 
 void frmDaily::calculate()
 {
-    m_results = calculateDaily(m_inputs, setup(), taxableIncome());
-    m_resultFields.show(m_results);
+    m_form.calculate(setup(), taxableIncome(), calculateButton());
 }
 
 void frmDaily::print(PrintDestination destination, PrintLanguage language)
 {
-    printer().printRow(kDailyPrintTable, dailyPrintRow(m_inputs, m_results, language),
-                       kDailyReportTemplate, QString::fromUtf8(kDailyPreviewTitle), destination);
+    printer().print(m_form.printout(language), destination);
 }
 
 } // namespace grovan

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/ui/input_binder.h"
-#include "core/ui/result_binder.h"
+#include "core/ui/calculator_form.h"
 #include "paye/daily_calculator.h"
 #include "paye/ui/periodic_tax_window.h"
 
@@ -17,12 +16,12 @@ class frmDaily : public PeriodicTaxWindow
     Q_OBJECT
 
 public:
-    explicit frmDaily(const ShellContext& context, QWidget* parent = nullptr);
+    explicit frmDaily(const WindowContext& context, QWidget* parent = nullptr);
 
     /// The inputs as the fields hold them.
     const DailyInputs& inputs() const { return m_inputs; }
     /// The results of the last calculation, unrounded.
-    const PeriodResults& results() const { return m_results; }
+    const PeriodResults& results() const { return m_form.results(); }
 
 protected:
     void calculate() override;
@@ -31,9 +30,7 @@ protected:
 
 private:
     DailyInputs m_inputs;
-    PeriodResults m_results;
-    InputBinder<DailyInputs> m_binder;
-    ResultBinder<PeriodResults> m_resultFields;
+    CalculatorForm<DailyInputs, PeriodResults> m_form;
     // The receiver of the re-reading connections: they end before the inputs and the binder, as
     // a field still gets the focus taken from it while the window is being destroyed.
     QObject m_rereading;

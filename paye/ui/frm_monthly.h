@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/ui/input_binder.h"
-#include "core/ui/result_binder.h"
+#include "core/ui/calculator_form.h"
 #include "paye/monthly_calculator.h"
 #include "paye/ui/periodic_tax_window.h"
 
@@ -19,12 +18,12 @@ class frmMonthly : public PeriodicTaxWindow
     Q_OBJECT
 
 public:
-    explicit frmMonthly(const ShellContext& context, QWidget* parent = nullptr);
+    explicit frmMonthly(const WindowContext& context, QWidget* parent = nullptr);
 
     /// The inputs as the fields hold them.
     const MonthlyInputs& inputs() const { return m_inputs; }
     /// The results of the last calculation, unrounded.
-    const MonthlyResults& results() const { return m_results; }
+    const MonthlyResults& results() const { return m_form.results(); }
 
 protected:
     void calculate() override;
@@ -33,9 +32,7 @@ protected:
 
 private:
     MonthlyInputs m_inputs;
-    MonthlyResults m_results;
-    InputBinder<MonthlyInputs> m_binder;
-    ResultBinder<MonthlyResults> m_resultFields;
+    CalculatorForm<MonthlyInputs, MonthlyResults> m_form;
 };
 
 } // namespace grovan

@@ -3,7 +3,7 @@
 #include "core/ui/info_panel.h"
 #include "core/ui/print_panel.h"
 #include "core/ui/setup_panel.h"
-#include "shell/ui/shell_context.h"
+#include "core/ui/window_context.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -33,11 +33,10 @@ const char* const kGeneralInformation =
 
 } // namespace
 
-PeriodicTaxWindow::PeriodicTaxWindow(const QString& caption, const ShellContext& context,
+PeriodicTaxWindow::PeriodicTaxWindow(const QString& caption, const WindowContext& context,
                                      PanelTops tops, QWidget* parent)
     : CalculatorWindow(caption, parent), m_messages(context.messages),
-      m_taxableIncome(context.state.taxableIncome),
-      m_printer(context.printDatabase, context.reports, context.paths.assetDir),
+      m_taxableIncome(context.lastTaxableIncome), m_printer(context.printer),
       m_setup(context.settings.load())
 {
     m_infoButton = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxInformation),

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "core/income_tax.h"
 #include "core/settings_store.h"
 #include "core/ui/calculator_window.h"
-#include "core/ui/report_printer.h"
 
 class QPushButton;
 
@@ -12,8 +10,10 @@ namespace grovan {
 class InfoPanel;
 class MessageSink;
 class PrintPanel;
+class ReportPrinter;
 class SetupPanel;
-struct ShellContext;
+struct TaxableIncomeRecord;
+struct WindowContext;
 
 /// The frame of the employees'-tax windows for one pay period (annual, monthly, fortnightly,
 /// weekly and daily), on top of the common calculator frame:
@@ -42,7 +42,7 @@ public:
         int print;
     };
 
-    PeriodicTaxWindow(const QString& caption, const ShellContext& context, PanelTops tops,
+    PeriodicTaxWindow(const QString& caption, const WindowContext& context, PanelTops tops,
                       QWidget* parent = nullptr);
 
     SetupPanel* setupPanel() const { return m_setupPanel; }
@@ -67,7 +67,7 @@ protected:
 private:
     MessageSink& m_messages;
     TaxableIncomeRecord& m_taxableIncome;
-    ReportPrinter m_printer;
+    const ReportPrinter& m_printer;
     SetupValues m_setup;
     SetupPanel* m_setupPanel;
     PrintPanel* m_printPanel;

@@ -1,12 +1,12 @@
 #include "paye/ui/work_period_window.h"
 
 #include "core/ui/qt_text.h"
+#include "core/ui/report_printer.h"
 #include "core/ui/setup_panel.h"
+#include "core/ui/window_context.h"
+#include "paye/paye_calculators.h"
 #include "paye/ui/period_form.h"
 #include "paye/work_period_fields.h"
-#include "paye/work_period_printout.h"
-#include "paye/work_period_validation.h"
-#include "shell/ui/shell_context.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,22 +19,16 @@ constexpr PeriodicTaxWindow::PanelTops kPanelTops{.setup = 1710, .print = 1710};
 
 } // namespace
 
-WorkPeriodWindow::WorkPeriodWindow(WorkPeriodKind kind, const ShellContext& context,
+WorkPeriodWindow::WorkPeriodWindow(WorkPeriodKind kind, const WindowContext& context,
                                    QWidget* parent)
     : PeriodicTaxWindow(qText(workPeriod(kind).caption), context, kPanelTops, parent),
-      m_period(workPeriod(kind)), m_inputs(workPeriodDefaults(m_period)),
-      m_binder(m_inputs, workPeriodInputBindings(m_period), context.messages,
-               [this](const FieldDescription& field, std::optional<double> rejected,
-                      const WorkPeriodInputs&) {
-                   return workPeriodRefusalMessage(m_period, field, rejected);
-               }),
-      m_resultFields(workPeriodResultBindings())
+      m_period(workPeriod(kind)), m_inputs(workPeriodCalculator(kind).openingInputs()),
+      m_form(workPeriodCalculator(kind), m_inputs, context.messages)
 {
-    setObjectName(qText(m_period.windowName));
+    setObjectName(qText(m_form.definition().windowName));
     setupPanel()->setObjectName(QStringLiteral("Frame3"));
     const QList<QWidget*> tabOrder = buildFields();
-    m_binder.bind(this);
-    m_resultFields.bind(this);
+    m_form.bind(this);
     setFieldOrder(tabOrder);
     calculate();
 }
@@ -42,26 +36,19 @@ WorkPeriodWindow::WorkPeriodWindow(WorkPeriodKind kind, const ShellContext& cont
 QList<QWidget*> WorkPeriodWindow::buildFields()
 {
     PeriodForm form(this, bodyLayout());
-    const QList<QWidget*> tabOrder = form.addInputs(workPeriodInputBindings(m_period));
-    form.addResults(workPeriodResultBindings());
+    const QList<QWidget*> tabOrder = form.addInputs(m_form.definition().inputs);
+    form.addResults(m_form.definition().results);
     return tabOrder;
 }
 
 void WorkPeriodWindow::calculate()
 {
-    if (auto problem = validateWorkPeriodInputs(m_period, m_inputs)) {
-        m_binder.showProblem(*problem, calculateButton());
-        return;
-    }
-    m_results = calculateWorkPeriod(m_period, m_inputs, setup(), taxableIncome());
-    m_resultFields.show(m_results);
+    m_form.calculate(setup(), taxableIncome(), calculateButton());
 }
 
 void WorkPeriodWindow::print(PrintDestination destination, PrintLanguage language)
 {
-    printer().printRow(kWorkPeriodPrintTable,
-                       workPeriodPrintRow(m_period, m_inputs, m_results, language),
-                       m_period.reportTemplate, qText(m_period.previewTitle), destination);
+    printer().print(m_form.printout(language), destination);
 }
 
 } // namespace grovan

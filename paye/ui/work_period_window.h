@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/ui/input_binder.h"
-#include "core/ui/result_binder.h"
+#include "core/ui/calculator_form.h"
 #include "paye/ui/periodic_tax_window.h"
 #include "paye/work_period_calculator.h"
 
@@ -13,20 +12,20 @@ namespace grovan {
 /// a year, the day fields' labels and limits, the days message, the printout's heading and
 /// template) is the engine's `WorkPeriod` table. The fields are built from the engine's field
 /// tables and bound to the window's inputs; "&Calculate" (also run on opening and after the
-/// set-up panel's "O&K") checks the day counts and hands the inputs to `calculateWorkPeriod`.
+/// set-up panel's "O&K") runs the calculator's definition: it checks the day counts first.
 /// When the check fails, the message is shown and no result changes.
 class WorkPeriodWindow : public PeriodicTaxWindow
 {
     Q_OBJECT
 
 public:
-    WorkPeriodWindow(WorkPeriodKind kind, const ShellContext& context, QWidget* parent = nullptr);
+    WorkPeriodWindow(WorkPeriodKind kind, const WindowContext& context, QWidget* parent = nullptr);
 
     const WorkPeriod& period() const { return m_period; }
     /// The inputs as the fields hold them.
     const WorkPeriodInputs& inputs() const { return m_inputs; }
     /// The results of the last calculation, unrounded.
-    const PeriodResults& results() const { return m_results; }
+    const PeriodResults& results() const { return m_form.results(); }
 
 protected:
     void calculate() override;
@@ -39,9 +38,7 @@ private:
 
     const WorkPeriod& m_period;
     WorkPeriodInputs m_inputs;
-    PeriodResults m_results;
-    InputBinder<WorkPeriodInputs> m_binder;
-    ResultBinder<PeriodResults> m_resultFields;
+    CalculatorForm<WorkPeriodInputs, PeriodResults> m_form;
 };
 
 } // namespace grovan

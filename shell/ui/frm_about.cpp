@@ -61,6 +61,9 @@ frmAbout::frmAbout(const StartupStateDatabase& store, const ProgramVersion& vers
     QPalette muted = productLine->palette();
     muted.setColor(QPalette::WindowText, muted.color(QPalette::PlaceholderText));
     productLine->setPalette(muted);
+    QLabel* licence =
+        label1(4, QStringLiteral("Licensed under the GNU GPL version 3 or later."), this);
+    licence->setPalette(muted);
 
     m_check1 = new QCheckBox(QStringLiteral("Do not display this message again on start up"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
@@ -89,6 +92,7 @@ frmAbout::frmAbout(const StartupStateDatabase& store, const ProgramVersion& vers
     layout->addSpacing(4);
     layout->addWidget(rule);
     layout->addWidget(productLine);
+    layout->addWidget(licence);
     layout->addSpacing(6);
     layout->addLayout(buttons);
 

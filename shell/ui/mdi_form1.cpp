@@ -29,10 +29,9 @@ namespace grovan {
 const char* const MDIForm1::kVideoLecturesAddress =
     "https://www.sars.gov.za/types-of-tax/pay-as-you-earn/";
 
-MDIForm1::MDIForm1(const ShellContext& context, const CalculatorRegistry& calculators,
-                   QWidget* parent)
-    : QMainWindow(parent), m_context(context), m_calculators(calculators),
-      m_area(new BackgroundMdiArea(this)),
+MDIForm1::MDIForm1(const ShellContext& context, const WindowRegistry& windows, QWidget* parent)
+    : QMainWindow(parent), m_context(context), m_windowContext(context.windowContext()),
+      m_windows(windows), m_area(new BackgroundMdiArea(this)),
       m_runDialog([](QDialog& dialog) { return dialog.exec(); }),
       m_calculatorPrograms(defaultCalculatorPrograms())
 {
@@ -43,9 +42,6 @@ MDIForm1::MDIForm1(const ShellContext& context, const CalculatorRegistry& calcul
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
 
-    m_helpFactory = [](const ShellContext& shared) {
-        return std::make_unique<frmHelpBrowser>(shared.paths.asset("Grovan2022Help.pdf"));
-    };
     buildMenuBar();
 
     if (const QScreen* screen = this->screen()) {
@@ -80,7 +76,7 @@ void MDIForm1::buildMenuBar()
         }
         action->setObjectName(qText(item.name));
         if (item.action == MenuAction::OpenCalculator) {
-            action->setEnabled(m_calculators.find(item.name) != nullptr);
+            action->setEnabled(m_windows.find(item.window) != nullptr);
         }
         where->addAction(action);
     };
@@ -128,15 +124,17 @@ void MDIForm1::run(const MenuItem& item)
         close();
         break;
     case MenuAction::OpenCalculator:
-        if (const WindowFactory* factory = m_calculators.find(item.name)) {
-            openWindow(item, *factory);
+        if (const WindowFactory* factory = m_windows.find(item.window)) {
+            openWindow(item, [this, factory] { return (*factory)(m_windowContext); });
         }
         break;
     case MenuAction::StartCalculatorProgram:
         startCalculatorProgram();
         break;
     case MenuAction::ShowHelp:
-        openWindow(item, m_helpFactory);
+        openWindow(item, [this] {
+            return std::make_unique<frmHelpBrowser>(m_context.paths.asset("Grovan2022Help.pdf"));
+        });
         break;
     case MenuAction::OpenVideoLectures:
         QDesktopServices::openUrl(QUrl(QString::fromLatin1(kVideoLecturesAddress)));
@@ -172,13 +170,14 @@ frmAbout* MDIForm1::aboutWindow() const
     return m_about;
 }
 
-QWidget* MDIForm1::openWindow(const MenuItem& item, const WindowFactory& factory)
+QWidget* MDIForm1::openWindow(const MenuItem& item,
+                              const std::function<std::unique_ptr<QWidget>()>& make)
 {
     BusyCursor busy;
     const QString name = qText(item.window);
     QMdiSubWindow* frame = frameOf(name);
     if (frame == nullptr) {
-        std::unique_ptr<QWidget> window = factory(m_context);
+        std::unique_ptr<QWidget> window = make();
         if (!window) {
             return nullptr;
         }
@@ -229,7 +228,7 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 void MDIForm1::initialiseAll()
 {
     m_context.state.initialiseAll();
-    for (std::string_view window : windowsClosedByInitialiseAll()) {
+    for (std::string_view window : windowsClosedByInitialiseAll(m_context.calculators)) {
         if (QMdiSubWindow* frame = frameOf(qText(window))) {
             frame->close();
         }

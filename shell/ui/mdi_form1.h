@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/ui/window_registry.h"
 #include "shell/main_menu.h"
 #include "shell/startup_sequence.h"
-#include "shell/ui/calculator_registry.h"
 #include "shell/ui/shell_context.h"
 
 #include <QMainWindow>
@@ -30,11 +30,9 @@ public:
     /// Runs a modal dialog and returns its result (QDialog::exec by default).
     using DialogRunner = std::function<int(QDialog&)>;
 
-    /// `context` and `calculators` must outlive the window. The menu is built here: a calculator
-    /// command is enabled when `calculators` holds its window by then, and stays disabled
-    /// otherwise.
-    MDIForm1(const ShellContext& context, const CalculatorRegistry& calculators,
-             QWidget* parent = nullptr);
+    /// `context` and `windows` must outlive the window. The menu is built here: a calculator
+    /// command is enabled when `windows` holds its window by then, and stays disabled otherwise.
+    MDIForm1(const ShellContext& context, const WindowRegistry& windows, QWidget* parent = nullptr);
     ~MDIForm1() override;
 
     /// Start-up: background picture, caption, showing the window, the shared state's defaults,
@@ -68,7 +66,8 @@ private:
 
     void buildMenuBar();
     void run(const MenuItem& item);
-    QWidget* openWindow(const MenuItem& item, const WindowFactory& factory);
+    QWidget* openWindow(const MenuItem& item,
+                        const std::function<std::unique_ptr<QWidget>()>& make);
     QMdiSubWindow* frameOf(const QString& name) const;
     void initialiseAll();
     void printerSetup();
@@ -76,8 +75,8 @@ private:
     void enableMenusAfterAbout();
 
     const ShellContext& m_context;
-    const CalculatorRegistry& m_calculators;
-    WindowFactory m_helpFactory;
+    const WindowContext m_windowContext;
+    const WindowRegistry& m_windows;
     BackgroundMdiArea* m_area = nullptr;
     QPointer<frmAbout> m_about;
     DialogRunner m_runDialog;

@@ -7,13 +7,18 @@
 #include "core/settings_store.h"
 #include "core/startup_store.h"
 #include "core/ui/printer_choice.h"
+#include "core/ui/report_printer.h"
 #include "core/ui/report_viewer.h"
+#include "core/ui/window_context.h"
 #include "shell/app_state.h"
 
 namespace grovan {
 
+class CalculatorCatalogue;
+
 /// What the program's windows share for the whole run. main() owns every object referred to
-/// here and lends them to the main window, which hands the context to each window it creates.
+/// here and lends them to the main window, which lends each calculator window its part
+/// (`windowContext()`).
 struct ShellContext
 {
     AppPaths paths;                ///< the asset folder and the database folder
@@ -25,6 +30,13 @@ struct ShellContext
     StartupStateDatabase& startup; ///< "bcdv.mdb"
     PrintDatabase& printDatabase;  ///< "Crysprin.mdb", the tables the printouts fill
     ReportViewer& reports;         ///< renders a printout's template to the preview or printer
+    const ReportPrinter& reportPrinter;     ///< writes a printout and hands it to `reports`
+    const CalculatorCatalogue& calculators; ///< every calculator of the program
+
+    WindowContext windowContext() const
+    {
+        return {messages, settings, reportPrinter, state.taxableIncome};
+    }
 };
 
 } // namespace grovan

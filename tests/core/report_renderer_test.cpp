@@ -1,6 +1,8 @@
 #include "core/print_database.h"
+#include "core/report_file.h"
 #include "core/report_renderer.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +15,7 @@ using testing::TempFolder;
 
 ReportTemplate templateFrom(const std::string& text)
 {
-    auto result = ReportTemplate::parse(text, "t.rpt", PrintDatabase::schema());
+    auto result = ReportTemplate::parse(text, "t.rpt", testing::reportTestSchema());
     if (const auto* error = std::get_if<TemplateError>(&result)) {
         ADD_FAILURE() << error->text();
         return {};
@@ -210,7 +212,7 @@ TEST(ReportRendererTest, AFaultyTemplateFileIsToldWithItsPlace)
 {
     TempFolder folder;
     RecordingSink sink;
-    const PrintDatabase database(folder / "Crysprin.mdb", sink);
+    const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
     ASSERT_TRUE(database.prepare());
     sink.messages.clear();
     TempFolder::writeFile(folder / "Bad.rpt", "report \"Bad\"\ntable IRP5Ann\nheading {Nope}\n");

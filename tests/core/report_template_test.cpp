@@ -1,5 +1,7 @@
 #include "core/print_database.h"
+#include "core/report_file.h"
 #include "core/report_template.h"
+#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +13,7 @@ using testing::TempFolder;
 
 std::variant<ReportTemplate, TemplateError> parse(const std::string& text)
 {
-    return ReportTemplate::parse(text, "t.rpt", PrintDatabase::schema());
+    return ReportTemplate::parse(text, "t.rpt", testing::reportTestSchema());
 }
 
 struct BadTemplate
@@ -217,7 +219,7 @@ TEST(ReportTemplateTest, GridAndRepeatBlocksReadTheirLineTableFirst)
 TEST(ReportTemplateTest, AMissingFileIsAnErrorNamingIt)
 {
     TempFolder folder;
-    const auto result = ReportTemplate::load(folder / "Nowhere.rpt", PrintDatabase::schema());
+    const auto result = ReportTemplate::load(folder / "Nowhere.rpt", testing::reportTestSchema());
     ASSERT_TRUE(std::holds_alternative<TemplateError>(result));
     EXPECT_EQ(std::get<TemplateError>(result).text(),
               (folder / "Nowhere.rpt").string() + ": the report template cannot be read");

@@ -1,9 +1,12 @@
+#include "core/calculator_catalogue.h"
 #include "core/print_database.h"
+#include "core/report_file.h"
 #include "package/quick_tax_printout.h"
 #include "paye/annual_printout.h"
 #include "paye/daily_printout.h"
 #include "paye/monthly_printout.h"
 #include "paye/work_period_printout.h"
+#include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/temp_folder.h"
 
@@ -91,7 +94,7 @@ Row quickTaxRow(double income)
     s.Age = 66;
     TaxableIncomeRecord record;
     NEWCALC(s, record);
-    return rapellPrintRow(s);
+    return quickTaxPrintRow(s);
 }
 
 constexpr PrintLanguage kEn = PrintLanguage::English;
@@ -161,7 +164,7 @@ TEST_P(PrintRowInTheDatabase, IsWrittenAndReadBack)
 {
     TempFolder folder;
     RecordingSink sink;
-    const PrintDatabase database(folder / "Crysprin.mdb", sink);
+    const PrintDatabase database(folder / "Crysprin.mdb", programCalculators().printSchema(), sink);
     ASSERT_TRUE(database.prepare());
     sink.messages.clear();
 
@@ -196,7 +199,7 @@ TEST(PrintRowTables, TotalWrittenTwiceKeepsTheLastValue)
     // credit of 166.
     TempFolder folder;
     RecordingSink sink;
-    const PrintDatabase database(folder / "Crysprin.mdb", sink);
+    const PrintDatabase database(folder / "Crysprin.mdb", programCalculators().printSchema(), sink);
     const Row row = workPeriodRow(kWeek, kEn, 10000);
     const FieldValue* first = findField(row, "TotalNum");
     ASSERT_TRUE(database.writeRow(kWorkPeriodPrintTable, row));

@@ -48,7 +48,7 @@ struct MainButtons
 struct PrintRequest
 {
     QString button;
-    int language;
+    grovan::PrintLanguage language;
     QString name;
     bool busy;
     bool operator==(const PrintRequest&) const = default;
@@ -104,7 +104,7 @@ void PanelsTest::printPanelHandsOverLanguageAndName()
     auto* panel = new PrintPanel(&window);
     QList<PrintRequest> requests;
     const auto record = [&](const QString& which) {
-        return [&, which](int language, const QString& employeeName) {
+        return [&, which](grovan::PrintLanguage language, const QString& employeeName) {
             const QCursor* cursor = QApplication::overrideCursor();
             requests.append({which, language, employeeName,
                              cursor != nullptr && cursor->shape() == Qt::WaitCursor});
@@ -126,13 +126,17 @@ void PanelsTest::printPanelHandsOverLanguageAndName()
     QTest::keyClicks(panel->nameField(), name);
     QTest::mouseClick(panel->findChild<QPushButton*>(button), Qt::LeftButton);
 
-    QCOMPARE(requests, (QList<PrintRequest>{{button, afrikaans ? 1 : 0, name, true}}));
+    QCOMPARE(requests, (QList<PrintRequest>{{button,
+                                             afrikaans ? grovan::PrintLanguage::Afrikaans
+                                                       : grovan::PrintLanguage::English,
+                                             name, true}}));
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QCOMPARE(panel->isVisible(), keepOpen);
 
     // The choice and the name stay for the next printout while the window is open.
     panel->showAt(1650);
-    QCOMPARE(panel->language(), afrikaans ? PrintPanel::Afrikaans : PrintPanel::English);
+    QCOMPARE(panel->language(),
+             afrikaans ? grovan::PrintLanguage::Afrikaans : grovan::PrintLanguage::English);
     QCOMPARE(panel->employeeName(), name);
 }
 
@@ -172,7 +176,7 @@ void PanelsTest::printPanelWithoutLanguageOrName()
     panel->showAt(1200);
     QTest::mouseClick(panel->viewReportButton(), Qt::LeftButton);
     QCOMPARE(view.count(), 1);
-    QCOMPARE(view.at(0).at(0).toInt(), PrintPanel::English);
+    QCOMPARE(view.at(0).at(0).value<grovan::PrintLanguage>(), grovan::PrintLanguage::English);
     QCOMPARE(view.at(0).at(1).toString(), QString());
 }
 

@@ -1,9 +1,11 @@
 #include "core/print_database.h"
+#include "core/report_file.h"
 #include "core/ui/printer_choice.h"
 #include "core/ui/report_page_painter.h"
 #include "core/ui/report_pdf.h"
 #include "core/ui/report_viewer.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <QAction>
@@ -101,7 +103,8 @@ private slots:
     {
         m_folder = std::make_unique<TempFolder>();
         m_sink = std::make_unique<RecordingSink>();
-        m_database = std::make_unique<PrintDatabase>(path("Crysprin.mdb"), *m_sink);
+        m_database = std::make_unique<PrintDatabase>(path("Crysprin.mdb"),
+                                                     testing::reportTestSchema(), *m_sink);
         QVERIFY(m_database->prepare());
         m_sink->messages.clear();
         QVERIFY(m_database->writeRow("IRP5Ann", annualRow(false)));
@@ -293,7 +296,7 @@ private slots:
     {
         // A folder where the database file should be: it can be neither read nor made.
         std::filesystem::create_directories(path("Locked.mdb"));
-        const PrintDatabase locked(path("Locked.mdb"), *m_sink);
+        const PrintDatabase locked(path("Locked.mdb"), testing::reportTestSchema(), *m_sink);
         ReportViewer viewer(locked, *m_printers, *m_sink, nullptr);
         viewer.setTemplateFile(shipped("Annual.rpt"));
         QVERIFY(!viewer.start());

@@ -8,6 +8,7 @@
 #include "paye/ui/work_period_window.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/mdi_form1.h"
+#include "shell/ui/program_windows.h"
 #include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QAction>
@@ -40,18 +41,13 @@ struct QuickTaxFixture : CalculatorWindowFixture
 {
     QuickTaxFixture() : CalculatorWindowFixture({"rapelltep.rpt", "Annual.rpt", "FortNightly.rpt"})
     {
-        calculators.add("Rapell", [](const ShellContext& shared) {
-            return std::make_unique<frmRapell>(shared);
-        });
-        calculators.add("mnuAnnual", [](const ShellContext& shared) {
-            return std::make_unique<frmAnnual>(shared);
-        });
-        calculators.add("mnuFortNight", [](const ShellContext& shared) {
-            return std::make_unique<WorkPeriodWindow>(WorkPeriodKind::Fortnightly, shared);
-        });
+        addProgramWindows(calculators, state);
     }
 
-    std::unique_ptr<frmRapell> open() { return CalculatorWindowFixture::open<frmRapell>(); }
+    std::unique_ptr<frmRapell> open()
+    {
+        return CalculatorWindowFixture::open<frmRapell>(state.taxSummary);
+    }
 };
 
 // The main window, shown and active, with the quick tax, annual and fortnightly calculators.

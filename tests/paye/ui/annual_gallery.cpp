@@ -21,9 +21,7 @@ int main(int argc, char* argv[])
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     InstalledShell shell({"Annual.rpt"});
-    shell.calculators.add("mnuAnnual", [](const ShellContext& context) {
-        return std::make_unique<frmAnnual>(context);
-    });
+    addProgramWindows(shell.calculators, shell.state);
     MDIForm1 main(shell.context, shell.calculators);
     showMain(main, shell);
     QWidget* annual = openFromMenu(main, "mnuAnnual", "frmAnnual");

@@ -13,6 +13,7 @@
 #include "paye/ui/frm_annual.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/mdi_form1.h"
+#include "shell/ui/program_windows.h"
 #include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QAction>
@@ -546,7 +547,7 @@ void AnnualWindowTest::setupOkSavesTheFiveFieldsAndRecalculates()
         QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
     }
     // 300 000 + 20 % of 100 000 = 320 000: 38 916 + (320 000 - 216 200) x 26 % - 15 714.
-    QCOMPARE(shown(*window, "numMAns"), QStringLiteral("50 190.00"));
+    QTRY_COMPARE(shown(*window, "numMAns"), QStringLiteral("50 190.00"));
     SetupValues expected = stored;
     expected.TAIncRate8020 = 0.2;
     expected.EmployeeUIF = 1.5;
@@ -602,7 +603,7 @@ void AnnualWindowTest::aStoredRateThatIsNeitherOptionIsUsedAsItStands()
     QTest::mouseClick(window->settingsButton(), Qt::LeftButton);
     QTest::mouseClick(window->setupPanel()->option("optTAIncRate80"), Qt::LeftButton);
     QTest::mouseClick(window->setupPanel()->okButton(), Qt::LeftButton);
-    QCOMPARE(shown(*window, "numMAns"), QStringLiteral("67 900.00"));
+    QTRY_COMPARE(shown(*window, "numMAns"), QStringLiteral("67 900.00"));
 }
 
 void AnnualWindowTest::informationPanel()
@@ -795,9 +796,7 @@ void AnnualWindowTest::accessKeysReachTheButtons()
     QFETCH(QString, opens);
     QFETCH(int, closeKey);
     AnnualFixture shell;
-    QVERIFY(shell.calculators.add("mnuAnnual", [](const ShellContext& context) {
-        return std::make_unique<frmAnnual>(context);
-    }));
+    addProgramWindows(shell.calculators, shell.state);
     MDIForm1 main(shell.context, shell.calculators);
     main.show();
     main.activateWindow();
@@ -836,9 +835,7 @@ void AnnualWindowTest::accessKeysReachTheButtons()
 void AnnualWindowTest::theMenuOpensOneWindowAndInitialiseAllClosesIt()
 {
     AnnualFixture shell;
-    QVERIFY(shell.calculators.add("mnuAnnual", [](const ShellContext& context) {
-        return std::make_unique<frmAnnual>(context);
-    }));
+    addProgramWindows(shell.calculators, shell.state);
     MDIForm1 main(shell.context, shell.calculators);
     main.show();
     auto* annualCommand = main.findChild<QAction*>(QStringLiteral("mnuAnnual"));

@@ -53,7 +53,8 @@ struct CalculatorWindowFixture : InstalledShell
     template <typename Window, typename... Arguments>
     std::unique_ptr<Window> open(Arguments&&... arguments)
     {
-        auto window = std::make_unique<Window>(std::forward<Arguments>(arguments)..., context);
+        auto window =
+            std::make_unique<Window>(std::forward<Arguments>(arguments)..., windowContext);
         window->show();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get())) {

@@ -435,7 +435,7 @@ void MonthlyWindowTest::setupOkSavesAndRecalculates()
     QTest::mouseClick(panel->okButton(), Qt::LeftButton);
 
     // 10 000 + 20 % of 5 000 = 11 000 below the new limit: 2 % and 1 % of it.
-    QCOMPARE(shown(*window, "numMTAAns"), QStringLiteral("1 000"));
+    QTRY_COMPARE(shown(*window, "numMTAAns"), QStringLiteral("1 000"));
     QCOMPARE(shown(*window, "numMAns1"), QStringLiteral("220.00"));
     QCOMPARE(shown(*window, "numMAns2"), QStringLiteral("110.00"));
     const SetupValues saved = shell.settings.load();

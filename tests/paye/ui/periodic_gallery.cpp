@@ -39,12 +39,7 @@ int main(int argc, char* argv[])
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     InstalledShell shell({"Monthly.rpt", "Daily.rpt"});
-    shell.calculators.add("mnuMonthly", [](const ShellContext& context) {
-        return std::make_unique<frmMonthly>(context);
-    });
-    shell.calculators.add("mnuDaily", [](const ShellContext& context) {
-        return std::make_unique<frmDaily>(context);
-    });
+    addProgramWindows(shell.calculators, shell.state);
     MDIForm1 main(shell.context, shell.calculators);
     showMain(main, shell);
 

@@ -6,6 +6,7 @@
 #include "paye/ui/frm_monthly.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/mdi_form1.h"
+#include "shell/ui/program_windows.h"
 #include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QAction>
@@ -56,14 +57,9 @@ void PeriodicWindowsTest::anOpenWindowKeepsItsSetupUntilReopened()
 void PeriodicWindowsTest::theMenuOpensThemAndInitialiseAllClosesThem()
 {
     CalculatorWindowFixture shell;
-    QVERIFY(shell.calculators.add("mnuMonthly", [](const ShellContext& context) {
-        return std::make_unique<frmMonthly>(context);
-    }));
-    QVERIFY(shell.calculators.add("mnuDaily", [](const ShellContext& context) {
-        return std::make_unique<frmDaily>(context);
-    }));
+    addProgramWindows(shell.calculators, shell.state);
     // The fortnightly calculator stays open through "&Initialise All"; a stand-in shows it.
-    QVERIFY(shell.calculators.add("mnuFortNight", dummyFactory()));
+    shell.calculators.add("frmFortNight", dummyFactory());
     MDIForm1 main(shell.context, shell.calculators);
     main.show();
     main.activateWindow();

@@ -63,17 +63,7 @@ int main(int argc, char* argv[])
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     InstalledShell shell({"FortNightly.rpt", "Weekly.rpt", "rapelltep.rpt", "Annual.rpt"});
-    shell.calculators.add("mnuFortNight", [](const ShellContext& context) {
-        return std::make_unique<WorkPeriodWindow>(WorkPeriodKind::Fortnightly, context);
-    });
-    shell.calculators.add("mnuWeekly", [](const ShellContext& context) {
-        return std::make_unique<WorkPeriodWindow>(WorkPeriodKind::Weekly, context);
-    });
-    shell.calculators.add(
-        "Rapell", [](const ShellContext& context) { return std::make_unique<frmRapell>(context); });
-    shell.calculators.add("mnuAnnual", [](const ShellContext& context) {
-        return std::make_unique<frmAnnual>(context);
-    });
+    addProgramWindows(shell.calculators, shell.state);
     MDIForm1 main(shell.context, shell.calculators);
     showMain(main, shell);
 

@@ -5,6 +5,7 @@
 #include "core/ui/report_preview_window.h"
 #include "core/ui/text_field.h"
 #include "shell/ui/mdi_form1.h"
+#include "shell/ui/program_windows.h"
 #include "tests/paye/ui/calculator_window_fixture.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,7 @@
 #include "core/income_tax.h"
 #include "core/ui/qt_text.h"
 #include "core/ui/twips.h"
+#include "shell/calculators.h"
 #include "shell/initialise_all.h"
 #include "shell/main_menu.h"
 #include "shell/ui/background_mdi_area.h"
@@ -29,15 +30,15 @@ QAction* command(const MDIForm1& window, std::string_view name)
     return window.findChild<QAction*>(qText(name));
 }
 
-void registerEveryCalculator(CalculatorRegistry& calculators)
+void registerEveryCalculator(WindowRegistry& windows)
 {
     for (const TopMenu& top : mainMenuBar()) {
         if (top.title.action == MenuAction::OpenCalculator) {
-            QVERIFY(calculators.add(top.title.name, dummyFactory()));
+            windows.add(top.title.window, dummyFactory());
         }
         for (const MenuItem& item : top.items) {
             if (item.action == MenuAction::OpenCalculator) {
-                QVERIFY(calculators.add(item.name, dummyFactory()));
+                windows.add(item.window, dummyFactory());
             }
         }
     }
@@ -56,7 +57,6 @@ class MainWindowTest : public QObject
 
 private slots:
     void menuBarFollowsTheMenuTable();
-    void onlyCalculatorCommandsCanBeRegistered();
     void registeredCalculatorIsEnabled();
     void choosingACalculatorTwiceShowsTheOneWindow();
     void calculatorClosedByItsOwnButtonOpensAfresh();
@@ -109,33 +109,11 @@ void MainWindowTest::menuBarFollowsTheMenuTable()
     }
 }
 
-void MainWindowTest::onlyCalculatorCommandsCanBeRegistered()
-{
-    struct Case
-    {
-        const char* name;
-        bool accepted;
-    };
-    const Case cases[] = {
-        {"mnuAnnual", true},    {"Rapell", true},     {"mnuCompCar", true},
-        {"mnuContents", false}, {"mnuExit", false},   {"mnuMSCalculator", false},
-        {"mnuTaxCalc", false},  {"frmAnnual", false}, {"", false},
-    };
-    for (const Case& c : cases) {
-        CalculatorRegistry calculators;
-        QVERIFY2(calculators.add(c.name, dummyFactory()) == c.accepted, c.name);
-        QVERIFY2((calculators.find(c.name) != nullptr) == c.accepted, c.name);
-    }
-    CalculatorRegistry calculators;
-    QVERIFY(!calculators.add("mnuAnnual", WindowFactory()));
-    QVERIFY(calculators.find("mnuAnnual") == nullptr);
-}
-
 void MainWindowTest::registeredCalculatorIsEnabled()
 {
     ShellFixture shell;
-    QVERIFY(shell.calculators.add("mnuAnnual", dummyFactory()));
-    QVERIFY(shell.calculators.add("Rapell", dummyFactory()));
+    shell.calculators.add("frmAnnual", dummyFactory());
+    shell.calculators.add("frmRapell", dummyFactory());
     MDIForm1 window(shell.context, shell.calculators);
 
     QVERIFY(command(window, "mnuAnnual")->isEnabled());
@@ -148,11 +126,11 @@ void MainWindowTest::choosingACalculatorTwiceShowsTheOneWindow()
     ShellFixture shell;
     int made = 0;
     bool busyWhileMade = false;
-    QVERIFY(shell.calculators.add("mnuAnnual", [&](const ShellContext& context) {
+    shell.calculators.add("frmAnnual", [&](const WindowContext& context) {
         const QCursor* pointer = QApplication::overrideCursor();
         busyWhileMade = pointer != nullptr && pointer->shape() == Qt::WaitCursor;
         return dummyFactory(&made)(context);
-    }));
+    });
     MDIForm1 window(shell.context, shell.calculators);
     window.show();
 
@@ -177,7 +155,7 @@ void MainWindowTest::calculatorClosedByItsOwnButtonOpensAfresh()
 {
     ShellFixture shell;
     int made = 0;
-    QVERIFY(shell.calculators.add("mnuLoans", dummyFactory(&made)));
+    shell.calculators.add("frmLoans", dummyFactory(&made));
     MDIForm1 window(shell.context, shell.calculators);
     window.show();
 
@@ -222,11 +200,11 @@ void MainWindowTest::initialiseAllClosesTheListedWindowsInOrder()
     command(window, "mnuNew")->trigger();
 
     QStringList expected;
-    for (std::string_view name : windowsClosedByInitialiseAll()) {
+    for (std::string_view name : windowsClosedByInitialiseAll(programCalculators())) {
         expected << qText(name);
     }
     QCOMPARE(log.closed, expected);
-    QTRY_COMPARE(window.mdiArea()->subWindowList().size(), 2);
+    QTRY_COMPARE(window.mdiArea()->subWindowList().size(), 18 - expected.size());
     QCOMPARE(text1(window.childWindow("frmFortNight"))->text(), QString("12000"));
     QCOMPARE(text1(window.childWindow("frmRapell"))->text(), QString("8000"));
     QVERIFY(window.childWindow("frmAnnual") == nullptr);
@@ -250,7 +228,7 @@ void MainWindowTest::companyCarSetsTheWidthOfANormalWindowOnly()
     QFETCH(bool, maximised);
     QFETCH(bool, widthSet);
     ShellFixture shell;
-    QVERIFY(shell.calculators.add("mnuCompCar", dummyFactory()));
+    shell.calculators.add("frmCompCar", dummyFactory());
     MDIForm1 window(shell.context, shell.calculators);
     window.setGeometry(10, 10, 600, 450);
     if (maximised) {
@@ -334,8 +312,8 @@ void MainWindowTest::printerSetupEditsTheSharedPrinter()
 void MainWindowTest::exitClosesChildWindowsThenHelp()
 {
     ShellFixture shell;
-    QVERIFY(shell.calculators.add("mnuAnnual", dummyFactory()));
-    QVERIFY(shell.calculators.add("mnuLoans", dummyFactory()));
+    shell.calculators.add("frmAnnual", dummyFactory());
+    shell.calculators.add("frmLoans", dummyFactory());
     MDIForm1 window(shell.context, shell.calculators);
     window.show();
     command(window, "mnuAnnual")->trigger();

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "core/app_paths.h"
+#include "core/calculator_catalogue.h"
 #include "core/print_database.h"
 #include "core/program_version.h"
 #include "core/settings_store.h"
 #include "core/startup_store.h"
 #include "core/ui/printer_choice.h"
+#include "core/ui/report_printer.h"
 #include "core/ui/report_viewer.h"
+#include "core/ui/window_registry.h"
 #include "shell/app_state.h"
-#include "shell/ui/calculator_registry.h"
+#include "shell/calculators.h"
 #include "shell/ui/shell_context.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/temp_folder.h"
@@ -41,11 +44,24 @@ struct ShellFixture
     PrinterChoice printer;
     SettingsDatabase settings{paths.settingsDatabase(), sink};
     StartupStateDatabase startup{paths.startupDatabase(), sink};
-    PrintDatabase printDatabase{paths.printDatabase(), sink};
+    PrintDatabase printDatabase{paths.printDatabase(), programCalculators().printSchema(), sink};
     ReportViewer reports{printDatabase, printer, sink, nullptr};
-    CalculatorRegistry calculators;
-    ShellContext context{paths,   ProgramVersion{2, 0, 5}, sink,   state, printer, settings,
-                         startup, printDatabase,           reports};
+    ReportPrinter reportPrinter{printDatabase, reports, paths.assetDir};
+    /// The calculator windows the main window is to open.
+    WindowRegistry calculators;
+    ShellContext context{paths,
+                         ProgramVersion{2, 0, 5},
+                         sink,
+                         state,
+                         printer,
+                         settings,
+                         startup,
+                         printDatabase,
+                         reports,
+                         reportPrinter,
+                         programCalculators()};
+    /// What a calculator window is lent.
+    WindowContext windowContext = context.windowContext();
 };
 
 /// Records, in order, the name of every "frm" window that handles a close event.
@@ -87,7 +103,7 @@ public:
 /// A factory of stand-in calculator windows that counts the windows it made.
 inline WindowFactory dummyFactory(int* made = nullptr)
 {
-    return [made](const ShellContext&) {
+    return [made](const WindowContext&) {
         if (made != nullptr) {
             ++*made;
         }

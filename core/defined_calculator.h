@@ -1,0 +1,291 @@
+#pragma once
+
+#include "core/calculator.h"
+#include "core/calculator_definition.h"
+#include "core/field_reader.h"
+
+#include <algorithm>
+#include <optional>
+#include <span>
+
+namespace grovan {
+
+/// Runs a calculator from its definition, with inputs as raw values (JSON, KEY=VALUE text, CSV
+/// cells): unknown keys are refused; each given input is read for its field in the window's order
+/// (the first refusal ends the case, in the window's words where it has them); inputs not given
+/// keep the window's defaults, set-up values not given come from the settings database; then the
+/// window's checks, the calculation and the printout.
+template <typename Inputs, typename Results> class DefinedCalculator : public Calculator
+{
+public:
+    /// `definition` must outlive the object.
+    explicit DefinedCalculator(const CalculatorDefinition<Inputs, Results>& definition)
+        : m_def(definition)
+    {}
+
+    std::string_view name() const override { return m_def.name; }
+    std::string_view title() const override { return m_def.title; }
+    std::string_view windowName() const override { return m_def.windowName; }
+    std::vector<std::string_view> printTemplates() const override { return m_def.printTemplates; }
+    PrintLanguages printLanguages() const override { return m_def.printLanguages; }
+    std::vector<TableSchema> printTables() const override
+    {
+        return m_def.printTables ? m_def.printTables() : std::vector<TableSchema>{};
+    }
+    bool closedByInitialiseAll() const override { return m_def.closedByInitialiseAll; }
+
+    std::vector<FieldGroup> fields() const override
+    {
+        std::vector<FieldGroup> groups{{FieldRole::Input, {}}};
+        for (const auto& binding : m_def.inputs) {
+            groups.back().fields.push_back(binding.field);
+        }
+        if (!m_def.setup.empty()) {
+            groups.push_back({FieldRole::Setup, {}});
+            for (const auto& binding : m_def.setup) {
+                groups.back().fields.push_back(binding.field);
+            }
+        }
+        groups.push_back({FieldRole::Result, {}});
+        for (const auto& binding : m_def.results) {
+            groups.back().fields.push_back(binding.field);
+        }
+        return groups;
+    }
+
+    std::variant<CalculationOutput, InputError> run(const RawInput& input,
+                                                    const RunOptions& options) const override
+    {
+        for (const auto& [key, raw] : input.values) {
+            if (!knows(key)) {
+                return notAnInput(key);
+            }
+        }
+        CalculationOutput out;
+        const auto given = [&input](const FieldDescription& field, std::size_t) {
+            return input.find(field.key);
+        };
+        if (auto error = runCase(given, options, out)) {
+            return *error;
+        }
+        return out;
+    }
+
+    std::variant<std::unique_ptr<ColumnCases>, InputError>
+    columnCases(std::span<const std::string> keys) const override
+    {
+        for (std::size_t column = 0; column < keys.size(); ++column) {
+            if (!knows(keys[column])) {
+                return notAnInput(keys[column]);
+            }
+            if (std::find(keys.begin(), keys.begin() + column, keys[column]) !=
+                keys.begin() + column) {
+                return InputError{keys[column], "is given twice"};
+            }
+        }
+        return std::make_unique<Columns>(*this, keys);
+    }
+
+private:
+    // Cases read from cells: each input and set-up field (a slot, inputs first) knows its column.
+    class Columns : public ColumnCases
+    {
+    public:
+        Columns(const DefinedCalculator& calculator, std::span<const std::string> keys)
+            : m_calculator(calculator), m_columns(keys.size())
+        {
+            const auto columnOf = [keys](std::string_view key) {
+                const auto found = std::find(keys.begin(), keys.end(), key);
+                return found == keys.end() ? kNoColumn
+                                           : static_cast<std::size_t>(found - keys.begin());
+            };
+            for (const auto& binding : calculator.m_def.inputs) {
+                m_columnOfSlot.push_back(columnOf(binding.field->key));
+            }
+            for (const auto& binding : calculator.m_def.setup) {
+                m_columnOfSlot.push_back(columnOf(binding.field->key));
+            }
+            m_values.resize(m_columnOfSlot.size());
+            m_given.resize(m_columnOfSlot.size());
+        }
+
+        std::optional<InputError> run(std::span<const std::string_view> cells,
+                                      const RunOptions& options, CalculationOutput& output) override
+        {
+            if (cells.size() != m_columns) {
+                return InputError{{},
+                                  "the row has " + std::to_string(cells.size()) +
+                                      (cells.size() == 1 ? " cell" : " cells") +
+                                      " where the header names " + std::to_string(m_columns)};
+            }
+            for (std::size_t slot = 0; slot < m_columnOfSlot.size(); ++slot) {
+                const std::size_t column = m_columnOfSlot[slot];
+                if (column == kNoColumn || cells[column].empty()) {
+                    m_given[slot] = nullptr;
+                    continue;
+                }
+                m_values[slot].text.assign(cells[column]);
+                m_given[slot] = &m_values[slot];
+            }
+            const auto given = [this](const FieldDescription&, std::size_t slot) {
+                return m_given[slot];
+            };
+            return m_calculator.runCase(given, options, output);
+        }
+
+    private:
+        static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+
+        const DefinedCalculator& m_calculator;
+        std::size_t m_columns;
+        std::vector<std::size_t> m_columnOfSlot;
+        // The cells of the current case, as typed text; kept between cases for their storage.
+        std::vector<RawValue> m_values;
+        std::vector<const RawValue*> m_given;
+    };
+
+    // One case: `given(field, slot)` is the raw value of an input or set-up field, or nothing.
+    template <typename Given>
+    std::optional<InputError> runCase(const Given& given, const RunOptions& options,
+                                      CalculationOutput& out) const
+    {
+        Inputs inputs = m_def.openingInputs();
+        if (auto error = readInputs(given, inputs)) {
+            return error;
+        }
+        SetupValues givenSetup;
+        bool allSetupGiven = true;
+        std::size_t slot = m_def.inputs.size();
+        for (const auto& binding : m_def.setup) {
+            const RawValue* raw = given(*binding.field, slot++);
+            allSetupGiven = allSetupGiven && raw != nullptr;
+            if (auto error = readInto(binding, raw, givenSetup, noOwnMessage)) {
+                return error;
+            }
+        }
+        if (auto problem = m_def.check(inputs)) {
+            return InputError{problem->field ? std::string(problem->field->key) : "",
+                              problem->message.text};
+        }
+
+        // The stored set-up values are read only when some are not given. As in the window, the
+        // values given then change them one by one, as typed into the set-up panel.
+        SetupValues setup = m_def.openingSetup(
+            allSetupGiven || !options.storedSetup ? SetupValues{} : options.storedSetup());
+        slot = m_def.inputs.size();
+        for (const auto& binding : m_def.setup) {
+            if (given(*binding.field, slot++) != nullptr) {
+                binding.set(setup, binding.get(givenSetup));
+            }
+        }
+        TaxableIncomeRecord record;
+        Results results{};
+        if (auto problem = m_def.calculateChecked(inputs, setup, record, results)) {
+            return InputError{problem->field ? std::string(problem->field->key) : "",
+                              problem->message.text};
+        }
+        fillOutput(inputs, setup, results, options, out);
+        return std::nullopt;
+    }
+
+    // Reads the given inputs in the window's order; the calculator words a refusal where its
+    // window has a message, given the inputs read so far (the end date quotes the start date).
+    template <typename Given>
+    std::optional<InputError> readInputs(const Given& given, Inputs& inputs) const
+    {
+        const auto ownMessage = [&](const FieldDescription& field, std::optional<double> value) {
+            return m_def.refusal(field, value, inputs);
+        };
+        std::size_t slot = 0;
+        for (const auto& binding : m_def.inputs) {
+            if (auto error = readInto(binding, given(*binding.field, slot++), inputs, ownMessage)) {
+                return error;
+            }
+        }
+        return std::nullopt;
+    }
+
+    void fillOutput(const Inputs& inputs, const SetupValues& setup, const Results& results,
+                    const RunOptions& options, CalculationOutput& out) const
+    {
+        out.inputs.clear();
+        out.results.clear();
+        if (options.listInputs) {
+            for (const auto& binding : m_def.inputs) {
+                out.inputs.push_back(
+                    {binding.field->key, outputValue(*binding.field, binding.get(inputs))});
+            }
+            for (const auto& binding : m_def.setup) {
+                out.inputs.push_back(
+                    {binding.field->key, outputValue(*binding.field, binding.get(setup))});
+            }
+        }
+        for (const auto& binding : m_def.results) {
+            out.results.push_back(
+                {binding.field->key, outputValue(*binding.field, binding.get(results))});
+        }
+        out.printout = nullptr;
+        out.printRefusal.clear();
+        if (m_def.printout && options.withPrintout) {
+            if (auto refused =
+                    m_def.printRefusal ? m_def.printRefusal(inputs, results) : std::nullopt) {
+                out.printRefusal = refused->text;
+                return;
+            }
+            out.printout = [&def = m_def, inputs, results](PrintLanguage language) {
+                return def.printout(inputs, results, language);
+            };
+        }
+    }
+
+    static std::optional<Message> noOwnMessage(const FieldDescription&, std::optional<double>)
+    {
+        return std::nullopt;
+    }
+
+    bool knows(std::string_view key) const
+    {
+        return knows(m_def.inputs, key) || knows(m_def.setup, key);
+    }
+
+    InputError notAnInput(std::string_view key) const
+    {
+        return InputError{std::string(key), "is not an input of the " + std::string(m_def.name) +
+                                                " calculator (grovan-cli describe " +
+                                                std::string(m_def.name) + " lists them)"};
+    }
+
+    template <typename Bindings> static bool knows(const Bindings& bindings, std::string_view key)
+    {
+        for (const auto& binding : bindings) {
+            if (binding.field->key == key) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    template <typename Target, typename OwnMessage>
+    static std::optional<InputError> readInto(const InputBinding<Target>& binding,
+                                              const RawValue* raw, Target& target,
+                                              OwnMessage ownMessage)
+    {
+        if (raw == nullptr) {
+            return std::nullopt;
+        }
+        auto read = readField(*binding.field, *raw);
+        if (auto* refusal = std::get_if<Refusal>(&read)) {
+            std::optional<Message> own;
+            if (refusal->windowMayWord) {
+                own = ownMessage(*binding.field, refusal->value);
+            }
+            return InputError{std::string(binding.field->key), own ? own->text : refusal->message};
+        }
+        binding.set(target, std::get<InputValue>(read));
+        return std::nullopt;
+    }
+
+    const CalculatorDefinition<Inputs, Results>& m_def;
+};
+
+} // namespace grovan

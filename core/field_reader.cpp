@@ -1,0 +1,166 @@
+#include "core/field_reader.h"
+
+#include "core/number_format.h"
+#include "core/plain_number.h"
+#include "core/rounding.h"
+
+#include <cmath>
+
+namespace grovan {
+
+namespace {
+
+bool isNumeric(FieldKind kind)
+{
+    return kind != FieldKind::Date && kind != FieldKind::Text;
+}
+
+std::string quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+std::string given(const RawValue& raw)
+{
+    switch (raw.type) {
+    case RawType::Number:
+        return plainNumberText(raw.number);
+    case RawType::String:
+    case RawType::Typed:
+        return quoted(raw.text);
+    case RawType::List:
+    case RawType::Other:
+        return raw.text;
+    }
+    return raw.text;
+}
+
+std::string expected(const FieldDescription& field)
+{
+    switch (field.kind) {
+    case FieldKind::Date:
+        return "a date as \"dd/mm/yyyy\" text";
+    case FieldKind::Text:
+        return "text";
+    default:
+        return "a number (" + std::string(field.unit) + ")";
+    }
+}
+
+Refusal wrongType(const FieldDescription& field, const RawValue& raw)
+{
+    return {"must be " + expected(field) + ", not " + given(raw), false, std::nullopt};
+}
+
+std::size_t characters(const std::string& text)
+{
+    std::size_t count = 0;
+    for (const unsigned char c : text) {
+        count += (c & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+std::variant<InputValue, Refusal> readNumber(const FieldDescription& field, const RawValue& raw)
+{
+    std::optional<double> number;
+    if (raw.type == RawType::Number) {
+        number = raw.number;
+    } else if (raw.type == RawType::Typed) {
+        number = parsePlainNumber(raw.text);
+    }
+    if (!number || !std::isfinite(*number)) {
+        return wrongType(field, raw);
+    }
+    double value = *number;
+    // Whole numbers, the usual case, need no decimal digits examined.
+    const bool whole = value == std::floor(value);
+    if (field.kind == FieldKind::WholeNumber) {
+        value = whole ? value : roundHalfEven(value, 0);
+    } else if (!whole && cutToDecimals(value, field.decimals) != value) {
+        const std::string takes =
+            field.decimals == 0 ? "must be whole " + std::string(field.unit)
+                                : "takes at most " + std::to_string(field.decimals) + " decimals";
+        return Refusal{takes + ", not " + plainNumberText(value), false, std::nullopt};
+    }
+    if (value < field.minimum || value > field.maximum) {
+        return Refusal{"must be from " + limitText(field, field.minimum) + " to " +
+                           limitText(field, field.maximum) + " (" + std::string(field.unit) +
+                           "), not " + plainNumberText(*number),
+                       true, value};
+    }
+    return value;
+}
+
+std::variant<InputValue, Refusal> readDate(const FieldDescription& field, const RawValue& raw)
+{
+    if (raw.type != RawType::String && raw.type != RawType::Typed) {
+        return wrongType(field, raw);
+    }
+    const auto date = CalendarDate::parseDisplayOrIso(raw.text);
+    if (!date) {
+        return Refusal{"is not a valid date \"dd/mm/yyyy\": " + quoted(raw.text), true,
+                       std::nullopt};
+    }
+    if (date->dayNumber() < field.minimum || date->dayNumber() > field.maximum) {
+        return Refusal{"must be a date from " + limitText(field, field.minimum) + " to " +
+                           limitText(field, field.maximum) + ", not " + date->text(),
+                       true, date->dayNumber()};
+    }
+    return *date;
+}
+
+std::variant<InputValue, Refusal> readText(const FieldDescription& field, const RawValue& raw)
+{
+    if (raw.type != RawType::String && raw.type != RawType::Typed) {
+        return wrongType(field, raw);
+    }
+    const std::size_t length = characters(raw.text);
+    if (static_cast<double>(length) > field.maximum) {
+        return Refusal{"must be at most " + limitText(field, field.maximum) +
+                           " characters long, not " + std::to_string(length),
+                       false, std::nullopt};
+    }
+    return raw.text;
+}
+
+} // namespace
+
+std::variant<InputValue, Refusal> readField(const FieldDescription& field, const RawValue& raw)
+{
+    if (isNumeric(field.kind)) {
+        return readNumber(field, raw);
+    }
+    if (field.kind == FieldKind::Date) {
+        return readDate(field, raw);
+    }
+    return readText(field, raw);
+}
+
+FieldValue outputValue(const FieldDescription& field, const InputValue& value)
+{
+    if (const auto* date = std::get_if<CalendarDate>(&value)) {
+        return date->text();
+    }
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        return *text;
+    }
+    const double number = std::get<double>(value);
+    if (field.kind == FieldKind::WholeNumber) {
+        return static_cast<std::int64_t>(number);
+    }
+    return number;
+}
+
+std::string limitText(const FieldDescription& field, double value)
+{
+    if (field.kind == FieldKind::Date) {
+        return CalendarDate::fromDayNumber(static_cast<std::int32_t>(value)).text();
+    }
+    if (value == std::floor(value)) {
+        return formatNumber(value, "### ### ### ##0");
+    }
+    return plainNumberText(value);
+}
+
+} // namespace grovan

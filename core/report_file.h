@@ -1,0 +1,26 @@
+#pragma once
+// A printout from its template file and the print database: reading the rows a template prints,
+// then laying them out (core/report_renderer.h).
+
+#include "core/message.h"
+#include "core/report_renderer.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace grovan {
+
+class PrintDatabase;
+
+/// Reads every table `report` prints from the print database; nothing when one cannot be read
+/// (the database has told the user why).
+std::optional<ReportData> readReportData(const ReportTemplate& report,
+                                         const PrintDatabase& database);
+
+/// Reads the template file, then its tables, and lays the report out. A missing or faulty
+/// template, or a database that cannot be read, is told to `messages` and gives nothing.
+std::optional<RenderedReport> renderReportFile(const std::filesystem::path& templateFile,
+                                               const PrintDatabase& database,
+                                               MessageSink& messages);
+
+} // namespace grovan

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace grovan {
+
+/// `text` without the blanks and tabs at either end.
+constexpr std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+} // namespace grovan

@@ -1,0 +1,14 @@
+#include "finance/finance_state.h"
+
+namespace grovan {
+
+void FinanceState::initialiseAll()
+{
+    loan.initialiseAll();
+    loanBuster.initialiseAll();
+    loanComparison.initialiseAll();
+    dailyBalance.initialiseAll();
+    inflation.initialiseAll();
+}
+
+} // namespace grovan

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace grovan {
+
+class WindowRegistry;
+struct TaxSummary;
+
+/// Registers the windows of the salary package subsystem; `quickTax` is the application's quick
+/// tax summary, which outlives them.
+void addPackageWindows(WindowRegistry& windows, TaxSummary& quickTax);
+
+} // namespace grovan

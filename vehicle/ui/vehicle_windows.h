@@ -1,0 +1,12 @@
+#pragma once
+
+namespace grovan {
+
+class WindowRegistry;
+struct VehicleState;
+
+/// Registers the windows of the vehicle subsystem; `state` holds their application-wide values,
+/// which outlive them.
+void addVehicleWindows(WindowRegistry& windows, VehicleState& state);
+
+} // namespace grovan

@@ -1,0 +1,16 @@
+#include "vehicle/vehicle_cost_table.h"
+
+namespace grovan {
+
+const VehicleCostRow& vehicleCostRow(double vehicleValue)
+{
+    for (const VehicleCostRow& row : VehicleCostTable) {
+        if (vehicleValue <= row.upTo) {
+            return row;
+        }
+    }
+    // Only a value that is not a number compares above infinity; it takes the last row.
+    return VehicleCostTable.back();
+}
+
+} // namespace grovan

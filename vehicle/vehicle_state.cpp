@@ -1,0 +1,11 @@
+#include "vehicle/vehicle_state.h"
+
+namespace grovan {
+
+void VehicleState::initialiseAll()
+{
+    carAllowance.initialiseAll();
+    companyCars.initialiseAll();
+}
+
+} // namespace grovan
