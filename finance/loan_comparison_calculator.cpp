@@ -3,6 +3,9 @@
 #include "core/number_format.h"
 #include "finance/annuity.h"
 
+#include <string>
+#include <utility>
+
 namespace grovan {
 
 namespace {
@@ -29,8 +32,12 @@ LoanComparisonResults calculateLoanComparison(const LoanComparisonState& state)
         const int n = kComparedTerms[k];
         ComparisonRow& row = results.rows[k];
         row.months = n;
-        // The blank stands where a negative number's sign would.
-        row.label = " " + std::to_string(n / 12) + " yrs.";
+        // The blank stands where a negative number's sign would. Built up in a string of its own:
+        // GCC 12 at -O3 reports a false -Wrestrict on " " + std::string and on assigning " ".
+        std::string label(1, ' ');
+        label += std::to_string(n / 12);
+        label += " yrs.";
+        row.label = std::move(label);
         row.repayment = BCPayCalc(state, n);
         row.totalInterest = n * row.repayment - state.CompPrincipal;
         row.totalPaid = n * row.repayment;
