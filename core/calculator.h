@@ -31,6 +31,8 @@ struct Printout
     std::vector<TableWrite> writes;
     std::string_view templateFile; ///< a file name in the asset folder, such as "Annual.rpt"
     std::string_view previewTitle; ///< the preview window's title
+    /// The language the labels were written in; the pages' own words ("Page 1 of 2") follow it.
+    PrintLanguage language = PrintLanguage::English;
 };
 
 /// Which languages a calculator's printout comes in.

@@ -71,6 +71,15 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
         return validate ? validate(inputs) : std::nullopt;
     }
 
+    /// The printout of `inputs` and `results` in `language`, which the printout carries to its
+    /// pages.
+    Printout printoutIn(const Inputs& inputs, const Results& results, PrintLanguage language) const
+    {
+        Printout made = printout(inputs, results, language);
+        made.language = language;
+        return made;
+    }
+
     /// Calculates from inputs that passed `check`. When the outcome stands, `results` takes it
     /// and the inputs take what the calculation changes in them; otherwise both stay as they were
     /// and the problem is returned.

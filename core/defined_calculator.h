@@ -226,7 +226,7 @@ private:
         out.printout = nullptr;
         if (m_def.printout && options.withPrintout) {
             out.printout = [&def = m_def, inputs, results](PrintLanguage language) {
-                return def.printout(inputs, results, language);
+                return def.printoutIn(inputs, results, language);
             };
         }
     }
