@@ -12,6 +12,24 @@
 
 namespace grovan {
 
+/// Sets every field of `bindings` in `target` to the largest value the field takes: a number to
+/// its maximum, a date to its latest day (a date without limits, and a text, keep theirs).
+template <typename Target>
+void setToLargest(std::span<const InputBinding<Target>> bindings, Target& target)
+{
+    for (const InputBinding<Target>& binding : bindings) {
+        const FieldDescription& field = *binding.field;
+        if (field.kind == FieldKind::Date) {
+            if (field.maximum != 0.0) {
+                binding.set(target,
+                            CalendarDate::fromDayNumber(static_cast<std::int32_t>(field.maximum)));
+            }
+        } else if (field.kind != FieldKind::Text) {
+            binding.set(target, field.maximum);
+        }
+    }
+}
+
 /// One calculator, defined once in the engine: its fields, its checks, its calculation and its
 /// printout. The calculator's window, grovan-cli and the tests all drive this definition; none of
 /// them restates its sequence (`calculate` below).
@@ -98,6 +116,23 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
             afterCalculation(inputs, results);
         }
         return std::nullopt;
+    }
+
+    /// The results of every input and set-up value at the largest value its field takes (a
+    /// date at its latest day; texts as they open), which a window sizes its result fields for.
+    /// Nothing when the calculation refuses that case.
+    std::optional<Results> largestResults() const
+    {
+        Inputs inputs = openingInputs();
+        setToLargest(this->inputs, inputs);
+        SetupValues setupValues;
+        setToLargest(setup, setupValues);
+        TaxableIncomeRecord record;
+        Results results{};
+        if (calculateChecked(inputs, setupValues, record, results)) {
+            return std::nullopt;
+        }
+        return results;
     }
 
     /// "&Calculate": `check`, then, when the inputs pass, `calculateChecked`. A refused case

@@ -1,0 +1,147 @@
+// Every calculator window of the program, opened as the main window opens it, with each input and
+// set-up value at the largest value its field takes: after "&Calculate" every result field shows
+// its whole figure. A field too narrow hides the first digits ("R? 204 749 705.61").
+
+#include "core/calculator_catalogue.h"
+#include "core/ui/field_access.h"
+#include "core/ui/numeric_field.h"
+#include "core/ui/qt_text.h"
+#include "core/ui/window_registry.h"
+#include "shell/calculators.h"
+#include "shell/ui/program_windows.h"
+#include "tests/paye/ui/calculator_window_fixture.h"
+
+#include <QPushButton>
+#include <QStyleOptionFrame>
+#include <QtTest>
+
+namespace grovan {
+
+using testing::CalculatorWindowFixture;
+
+namespace {
+
+// The largest value a field takes, as the window holds it; nothing for a text or an open date.
+std::optional<InputValue> largestValue(const FieldDescription& field)
+{
+    if (field.kind == FieldKind::Text) {
+        return std::nullopt;
+    }
+    if (field.kind == FieldKind::Date) {
+        if (field.maximum == 0.0) {
+            return std::nullopt;
+        }
+        return CalendarDate::fromDayNumber(static_cast<std::int32_t>(field.maximum));
+    }
+    return field.maximum;
+}
+
+// Puts the largest value into each field of `group` that the window shows as a number or date.
+void setLargest(const QWidget& window, const FieldGroup& group)
+{
+    for (const FieldDescription* field : group.fields) {
+        auto* widget = window.findChild<QWidget*>(qText(field->controlName));
+        const std::optional<InputValue> value = largestValue(*field);
+        if (widget != nullptr && value && !widget->inherits("QAbstractButton")) {
+            showInputValue(widget, *value);
+        }
+    }
+}
+
+// The width the field's text has inside its frame, sign and margins.
+int textRoom(const NumericField& field)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.lineWidth =
+        field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field)
+                         : 0;
+    const QRect contents =
+        field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);
+    const QMargins margins = field.textMargins();
+    constexpr int kLineEditMargin = 2; // QLineEdit's own space on either side of its text
+    return contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin;
+}
+
+} // namespace
+
+class ResultWidthTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyResultShowsItsLargestFigureWhole_data()
+    {
+        QTest::addColumn<QString>("calculator");
+        CalculatorWindowFixture shell;
+        addProgramWindows(shell.calculators, shell.state);
+        for (const Calculator* calculator : programCalculators().calculators()) {
+            if (shell.calculators.find(calculator->windowName()) != nullptr) {
+                const QString name = qText(calculator->name());
+                QTest::newRow(qPrintable(name)) << name;
+            }
+        }
+    }
+
+    void everyResultShowsItsLargestFigureWhole()
+    {
+        QFETCH(QString, calculator);
+        const Calculator* calc = programCalculators().find(calculator.toStdString());
+        QVERIFY(calc != nullptr);
+        CalculatorWindowFixture shell;
+        addProgramWindows(shell.calculators, shell.state);
+        std::unique_ptr<QWidget> window =
+            (*shell.calculators.find(calc->windowName()))(shell.windowContext);
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+        for (const FieldGroup& group : calc->fields()) {
+            if (group.role == FieldRole::Input) {
+                setLargest(*window, group);
+            }
+        }
+        if (auto* settings = window->findChild<QPushButton*>(QStringLiteral("cmdSettings"))) {
+            QTest::mouseClick(settings, Qt::LeftButton);
+            for (const FieldGroup& group : calc->fields()) {
+                if (group.role == FieldRole::Setup) {
+                    setLargest(*window, group);
+                }
+            }
+            QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdSetupOK")),
+                              Qt::LeftButton);
+        }
+        if (auto* calculate = window->findChild<QPushButton*>(QStringLiteral("cmdCalculate"))) {
+            QTRY_VERIFY(calculate->isEnabled());
+            QTest::mouseClick(calculate, Qt::LeftButton);
+        }
+        QVERIFY2(shell.sink.messages.empty(), shell.sink.messages.front().text.c_str());
+
+        bool someFigure = false;
+        for (const FieldGroup& group : calc->fields()) {
+            if (group.role != FieldRole::Result) {
+                continue;
+            }
+            for (const FieldDescription* result : group.fields) {
+                const QString name = qText(result->controlName);
+                auto* field = name.isEmpty() ? nullptr : window->findChild<NumericField*>(name);
+                if (field == nullptr) {
+                    continue;
+                }
+                someFigure = someFigure || field->value() != 0.0;
+                const int needed = field->fontMetrics().horizontalAdvance(field->text());
+                QVERIFY2(needed <= textRoom(*field),
+                         qPrintable(QStringLiteral("%1 shows \"%2\" (%3 pixels) in %4 pixels")
+                                        .arg(name, field->text())
+                                        .arg(needed)
+                                        .arg(textRoom(*field))));
+            }
+        }
+        QVERIFY2(someFigure, "no result shows a figure: the largest inputs did not arrive");
+    }
+};
+
+} // namespace grovan
+
+QTEST_MAIN(grovan::ResultWidthTest)
+#include "result_width_test.moc"
