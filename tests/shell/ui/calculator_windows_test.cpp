@@ -1,6 +1,9 @@
-// Every calculator window of the program, opened as the main window opens it, with each input and
-// set-up value at the largest value its field takes: after "&Calculate" every result field shows
-// its whole figure. A field too narrow hides the first digits ("R? 204 749 705.61").
+// Every calculator window of the program, opened as the main window opens it:
+// - with each input and set-up value at the largest value its field takes, after "&Calculate"
+//   every result field shows its whole figure (a field too narrow hides the first digits,
+//   "R? 204 749 705.61");
+// - made larger, as maximising it does, the window keeps its form as it was: every field and
+//   button keeps its size and its place.
 
 #include "core/calculator_catalogue.h"
 #include "core/ui/field_access.h"
@@ -14,6 +17,8 @@
 #include <QPushButton>
 #include <QStyleOptionFrame>
 #include <QtTest>
+
+#include <map>
 
 namespace grovan {
 
@@ -63,25 +68,57 @@ int textRoom(const NumericField& field)
     return contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin;
 }
 
+// Opens the calculator's window as the main window does, shown and active; nullptr when it never
+// became active.
+std::unique_ptr<QWidget> openWindow(CalculatorWindowFixture& shell, const Calculator& calculator)
+{
+    addProgramWindows(shell.calculators, shell.state);
+    std::unique_ptr<QWidget> window =
+        (*shell.calculators.find(calculator.windowName()))(shell.windowContext);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get())) {
+        return nullptr;
+    }
+    return window;
+}
+
+// One row for each calculator whose window the program registers.
+void addWindowRows()
+{
+    QTest::addColumn<QString>("calculator");
+    CalculatorWindowFixture shell;
+    addProgramWindows(shell.calculators, shell.state);
+    for (const Calculator* calculator : programCalculators().calculators()) {
+        if (shell.calculators.find(calculator->windowName()) != nullptr) {
+            const QString name = qText(calculator->name());
+            QTest::newRow(qPrintable(name)) << name;
+        }
+    }
+}
+
+// The window's fields and buttons where they stand inside it.
+std::map<QWidget*, QRect> controlPlaces(QWidget& window)
+{
+    std::map<QWidget*, QRect> places;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if ((qobject_cast<QLineEdit*>(widget) != nullptr ||
+             qobject_cast<QPushButton*>(widget) != nullptr) &&
+            widget->isVisible()) {
+            places[widget] = QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+        }
+    }
+    return places;
+}
+
 } // namespace
 
-class ResultWidthTest : public QObject
+class CalculatorWindowsTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void everyResultShowsItsLargestFigureWhole_data()
-    {
-        QTest::addColumn<QString>("calculator");
-        CalculatorWindowFixture shell;
-        addProgramWindows(shell.calculators, shell.state);
-        for (const Calculator* calculator : programCalculators().calculators()) {
-            if (shell.calculators.find(calculator->windowName()) != nullptr) {
-                const QString name = qText(calculator->name());
-                QTest::newRow(qPrintable(name)) << name;
-            }
-        }
-    }
+    void everyResultShowsItsLargestFigureWhole_data() { addWindowRows(); }
 
     void everyResultShowsItsLargestFigureWhole()
     {
@@ -89,12 +126,8 @@ private slots:
         const Calculator* calc = programCalculators().find(calculator.toStdString());
         QVERIFY(calc != nullptr);
         CalculatorWindowFixture shell;
-        addProgramWindows(shell.calculators, shell.state);
-        std::unique_ptr<QWidget> window =
-            (*shell.calculators.find(calc->windowName()))(shell.windowContext);
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        std::unique_ptr<QWidget> window = openWindow(shell, *calc);
+        QVERIFY(window);
 
         for (const FieldGroup& group : calc->fields()) {
             if (group.role == FieldRole::Input) {
@@ -139,9 +172,37 @@ private slots:
         }
         QVERIFY2(someFigure, "no result shows a figure: the largest inputs did not arrive");
     }
+
+    void aLargerWindowKeepsItsFormAsItIs_data() { addWindowRows(); }
+
+    void aLargerWindowKeepsItsFormAsItIs()
+    {
+        QFETCH(QString, calculator);
+        const Calculator* calc = programCalculators().find(calculator.toStdString());
+        QVERIFY(calc != nullptr);
+        CalculatorWindowFixture shell;
+        std::unique_ptr<QWidget> window = openWindow(shell, *calc);
+        QVERIFY(window);
+        const std::map<QWidget*, QRect> before = controlPlaces(*window);
+        QVERIFY(!before.empty());
+
+        // As maximising the window inside the main window makes it.
+        const QSize larger = window->size() * 8 / 5;
+        window->resize(larger);
+        QTRY_COMPARE(window->size(), larger);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+
+        for (const auto& [widget, place] : controlPlaces(*window)) {
+            const QString name = widget->objectName().isEmpty()
+                                     ? QString::fromLatin1(widget->metaObject()->className())
+                                     : widget->objectName();
+            QVERIFY2(before.contains(widget), qPrintable(name + " appeared"));
+            QVERIFY2(place == before.at(widget), qPrintable(name + " moved or changed its size"));
+        }
+    }
 };
 
 } // namespace grovan
 
-QTEST_MAIN(grovan::ResultWidthTest)
-#include "result_width_test.moc"
+QTEST_MAIN(grovan::CalculatorWindowsTest)
+#include "calculator_windows_test.moc"
