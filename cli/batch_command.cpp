@@ -298,6 +298,13 @@ void run(const BatchArguments& arguments, CliContext& context,
     if (calculator == nullptr) {
         return;
     }
+    if (!calculator->runsInColumns()) {
+        context.refuse("the " + arguments.calculator +
+                       " calculator takes lists of records that a CSV row cannot hold: run each "
+                       "case with grovan-cli calc " +
+                       arguments.calculator + " and a JSON object");
+        return;
+    }
     if (arguments.language == "af" && calculator->printLanguages() == PrintLanguages::EnglishOnly) {
         context.refuse("--lang af: the " + arguments.calculator +
                        " calculator's printout is in English only");
@@ -402,7 +409,9 @@ void run(const BatchArguments& arguments, CliContext& context,
                 writer.cell({});
             }
         }
-        if (calculated && prepared->printAssets) {
+        if (calculated && prepared->printAssets && !output.printRefusal.empty()) {
+            error = "printout: not written: " + output.printRefusal;
+        } else if (calculated && prepared->printAssets) {
             const std::string_view name = static_cast<std::size_t>(nameColumn) < columns
                                               ? record.cells[nameColumn]
                                               : std::string_view{};

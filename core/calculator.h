@@ -24,13 +24,22 @@ struct NamedValue
     FieldValue value;
 };
 
+/// A list of records under its key, such as a register's vehicles: each record's values in
+/// order.
+struct NamedList
+{
+    std::string_view key;
+    std::vector<std::vector<NamedValue>> items;
+};
+
 /// What one printout writes into the print database and which template prints it.
 struct Printout
 {
     /// The writes in order: the edits of single-row tables, the lines of line tables.
     std::vector<TableWrite> writes;
     std::string_view templateFile; ///< a file name in the asset folder, such as "Annual.rpt"
-    std::string_view previewTitle; ///< the preview window's title
+    /// The preview window's title; empty leaves the title the last preview had.
+    std::string_view previewTitle;
     /// The language the labels were written in; the pages' own words ("Page 1 of 2") follow it.
     PrintLanguage language = PrintLanguage::English;
 };
@@ -49,8 +58,16 @@ struct CalculationOutput
 {
     std::vector<NamedValue> inputs;
     std::vector<NamedValue> results;
-    /// Empty for a calculator without a printout, or when the printout was not asked for.
+    /// The inputs and results that come as lists of records (a register's vehicles), after the
+    /// values above; empty for a calculator whose inputs are a flat list.
+    std::vector<NamedList> inputLists;
+    std::vector<NamedList> resultLists;
+    /// Empty for a calculator without a printout, or when the printout was not asked for or
+    /// cannot be made.
     std::function<Printout(PrintLanguage)> printout;
+    /// Why the window would not print these results (such as R/Fund contributions above the
+    /// allowable deduction); empty when it would.
+    std::string printRefusal;
 };
 
 /// Why a case was not calculated: the key of the input at fault (empty when no one input is)
@@ -100,6 +117,9 @@ struct FieldGroup
 {
     FieldRole role;
     std::vector<const FieldDescription*> fields;
+    /// The key of the list whose every record holds these fields (a register's "vehicles"); empty
+    /// for fields of the case itself.
+    std::string_view list = {};
 };
 
 /// One calculator of the program, whatever its inputs and results: grovan-cli's `calc` and
@@ -134,6 +154,8 @@ public:
     virtual std::vector<TableSchema> printTables() const = 0;
     /// Whether "&Initialise All" closes the calculator's window.
     virtual bool closedByInitialiseAll() const = 0;
+    /// Whether its cases can come in columns (a CSV batch): not where they hold lists of records.
+    virtual bool runsInColumns() const { return true; }
 };
 
 } // namespace grovan
