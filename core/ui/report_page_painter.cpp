@@ -7,8 +7,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextTable>
 
 namespace grovan {
 
@@ -85,13 +87,25 @@ int ReportPagePainter::pageCount() const
     return qMax(1, m_document->pageCount());
 }
 
+namespace {
+
+// Whether `block` stands in the heading row of a grid, which repeats on every page.
+bool isColumnHeading(const QTextBlock& block)
+{
+    const QTextCursor cursor(block);
+    const QTextTable* table = cursor.currentTable();
+    return table != nullptr && table->cellAt(cursor).row() < table->format().headerRowCount();
+}
+
+} // namespace
+
 QStringList ReportPagePainter::overlongTexts() const
 {
     m_document->pageCount(); // lays the whole document out
     QStringList overlong;
     for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
         const QTextLayout* layout = block.layout();
-        if (layout == nullptr || block.text().trimmed().isEmpty()) {
+        if (layout == nullptr || block.text().trimmed().isEmpty() || isColumnHeading(block)) {
             continue;
         }
         const bool wraps = layout->lineCount() > 1;

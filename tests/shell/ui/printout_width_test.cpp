@@ -220,10 +220,6 @@ private slots:
                 QVERIFY2(report.has_value(),
                          sink.messages.empty() ? "" : sink.messages.back().text.c_str());
                 const QStringList overlong = ReportPagePainter(*report).overlongTexts();
-                QEXPECT_FAIL("companycar",
-                             "compcar.rpt's grid of vehicles is wider than its page: its headings "
-                             "and full-length texts wrap",
-                             Abort);
                 QVERIFY2(overlong.isEmpty(),
                          qPrintable(QStringLiteral("%1 (%2) does not fit on one line: \"%3\"")
                                         .arg(QString::fromStdString(templateFile),
