@@ -90,6 +90,11 @@ frmCompCar::frmCompCar(CompanyCarRegister& reg, const WindowContext& context, QW
     m_reg.open();
     showVehicle();
     applyControls();
+    // The word-wrapped labels let the form be laid out a few pixels lower than it asks to be; the
+    // window takes the height it asks for, so that a larger (maximised) window keeps every control
+    // where it stood.
+    ensurePolished();
+    setMinimumSize(sizeHint());
 }
 
 QPushButton* frmCompCar::registerButton(const QString& caption, const QString& name)
