@@ -66,6 +66,84 @@ std::string defaultText(const FieldDescription& field, FieldRole role)
     return role == FieldRole::Setup ? "stored (new: " + value + ")" : value;
 }
 
+std::string joined(const std::vector<std::string>& items, const std::string& last = " and ")
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == items.size() ? last : ", ") + items[i];
+    }
+    return text;
+}
+
+// The fields a printout row writes more than once, each with what it is given in turn where
+// that is a text.
+std::vector<std::string> fieldsWrittenTwice(const Row& row)
+{
+    std::vector<std::string> names;
+    for (const Field& field : row) {
+        const auto count = std::count_if(row.begin(), row.end(),
+                                         [&](const Field& f) { return f.name == field.name; });
+        if (count > 1 && std::find(names.begin(), names.end(), field.name) == names.end()) {
+            names.push_back(field.name);
+        }
+    }
+    std::vector<std::string> described;
+    for (const std::string& name : names) {
+        std::vector<std::string> texts;
+        for (const Field& field : row) {
+            if (const auto* text = std::get_if<std::string>(&field.value);
+                text != nullptr && field.name == name) {
+                texts.push_back("\"" + *text + "\"");
+            }
+        }
+        described.push_back(texts.empty() ? name
+                                          : name + " (first " + joined(texts, ", then ") + ")");
+    }
+    return described;
+}
+
+void writePrintout(std::ostream& out, const Calculator& calculator)
+{
+    if (calculator.printTemplates().empty()) {
+        return;
+    }
+    out << "\nPrintout (calc --only printout lists it, calc --pdf FILE prints it)\n";
+    std::vector<std::string> tables;
+    for (const TableSchema& table : calculator.printTables()) {
+        tables.push_back(table.name);
+    }
+    std::vector<std::string> templates;
+    for (const std::string_view name : calculator.printTemplates()) {
+        templates.emplace_back(name);
+    }
+    writeTable(out, {{"tables", joined(tables)},
+                     {"templates", joined(templates, " or ")},
+                     {"languages", calculator.printLanguages() == PrintLanguages::EnglishOnly
+                                       ? "English only (--lang af is refused)"
+                                       : "English or Afrikaans (--lang en or af)"}});
+    out << "  The printout lists each field once, in the order it is first written, with what the\n"
+           "  table holds once the printout is written.\n";
+    // The default case shows which fields the printout writes twice.
+    RunOptions options;
+    options.storedSetup = [] {
+        return SetupValues{};
+    };
+    const auto output = calculator.run(RawInput{}, options);
+    const auto* calculated = std::get_if<CalculationOutput>(&output);
+    if (calculated == nullptr || !calculated->printout) {
+        return;
+    }
+    for (const TableWrite& write : calculated->printout(PrintLanguage::English).writes) {
+        const auto* row = std::get_if<Row>(&write.contents);
+        const std::vector<std::string> twice =
+            row == nullptr ? std::vector<std::string>{} : fieldsWrittenTwice(*row);
+        if (!twice.empty()) {
+            out << "  Written twice into " << write.table << ": " << joined(twice)
+                << "; the listing shows the second write.\n";
+        }
+    }
+}
+
 void writeText(std::ostream& out, const Calculator& calculator)
 {
     out << calculator.name() << ": " << calculator.title() << "\n";
@@ -102,6 +180,7 @@ void writeText(std::ostream& out, const Calculator& calculator)
         }
         writeTable(out, rows);
     }
+    writePrintout(out, calculator);
 }
 
 void run(const DescribeArguments& arguments, CliContext& context,

@@ -112,7 +112,8 @@ bool writePrintoutPdf(const CalculationOutput& output, PrintLanguage language,
     }
 
     ensureGuiApplication();
-    return renderReportToPdf(assetFolder / printout.templateFile, database, pdfFile, sink);
+    return renderReportToPdf(assetFolder / printout.templateFile, database, pdfFile, sink,
+                             printout.language);
 }
 
 } // namespace grovan::cli

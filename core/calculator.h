@@ -40,6 +40,8 @@ struct Printout
     std::string_view templateFile; ///< a file name in the asset folder, such as "Annual.rpt"
     /// The preview window's title; empty leaves the title the last preview had.
     std::string_view previewTitle;
+    /// The language the labels were written in; the pages' own words ("Page 1 of 2") follow it.
+    PrintLanguage language = PrintLanguage::English;
 };
 
 /// Which languages a calculator's printout comes in.

@@ -12,6 +12,24 @@
 
 namespace grovan {
 
+/// Sets every field of `bindings` in `target` to the largest value the field takes: a number to
+/// its maximum, a date to its latest day (a date without limits, and a text, keep theirs).
+template <typename Target>
+void setToLargest(std::span<const InputBinding<Target>> bindings, Target& target)
+{
+    for (const InputBinding<Target>& binding : bindings) {
+        const FieldDescription& field = *binding.field;
+        if (field.kind == FieldKind::Date) {
+            if (field.maximum != 0.0) {
+                binding.set(target,
+                            CalendarDate::fromDayNumber(static_cast<std::int32_t>(field.maximum)));
+            }
+        } else if (field.kind != FieldKind::Text) {
+            binding.set(target, field.maximum);
+        }
+    }
+}
+
 /// One calculator, defined once in the engine: its fields, its checks, its calculation and its
 /// printout. The calculator's window, grovan-cli and the tests all drive this definition; none of
 /// them restates its sequence (`calculate` below).
@@ -87,6 +105,15 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
         return validate ? validate(inputs) : std::nullopt;
     }
 
+    /// The printout of `inputs` and `results` in `language`, which the printout carries to its
+    /// pages.
+    Printout printoutIn(const Inputs& inputs, const Results& results, PrintLanguage language) const
+    {
+        Printout made = printout(inputs, results, language);
+        made.language = language;
+        return made;
+    }
+
     /// Calculates from inputs that passed `check`. When the outcome stands, `results` takes it
     /// and the inputs take what the calculation changes in them; otherwise both stay as they were
     /// and the problem is returned.
@@ -105,6 +132,23 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
             afterCalculation(inputs, results);
         }
         return std::nullopt;
+    }
+
+    /// The results of every input and set-up value at the largest value its field takes (a
+    /// date at its latest day; texts as they open), which a window sizes its result fields for.
+    /// Nothing when the calculation refuses that case.
+    std::optional<Results> largestResults() const
+    {
+        Inputs inputs = openingInputs();
+        setToLargest(this->inputs, inputs);
+        SetupValues setupValues;
+        setToLargest(setup, setupValues);
+        TaxableIncomeRecord record;
+        Results results{};
+        if (calculateChecked(inputs, setupValues, record, results)) {
+            return std::nullopt;
+        }
+        return results;
     }
 
     /// "&Calculate": `check`, then, when the inputs pass, `calculateChecked`. A refused case

@@ -251,7 +251,7 @@ private:
                 return;
             }
             out.printout = [&def = m_def, inputs, results](PrintLanguage language) {
-                return def.printout(inputs, results, language);
+                return def.printoutIn(inputs, results, language);
             };
         }
     }

@@ -88,6 +88,19 @@ std::string shownText(const ResultBinding<Results>& binding, const Results& resu
     return formatNumber(value, binding.field->displayFormat);
 }
 
+/// How many digits stand before the point in the text a result field shows for `results` (at
+/// least 1): the room the field needs for that value.
+template <typename Results>
+int shownIntegerDigits(const ResultBinding<Results>& binding, const Results& results)
+{
+    const std::string text = shownText(binding, results);
+    int digits = 0;
+    for (const char c : text.substr(0, text.find('.'))) {
+        digits += c >= '0' && c <= '9' ? 1 : 0;
+    }
+    return digits > 0 ? digits : 1;
+}
+
 /// Why a calculator refused its inputs: the field the window returns the focus to, and the
 /// message it shows.
 struct FieldProblem

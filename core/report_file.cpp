@@ -31,7 +31,8 @@ std::optional<ReportData> readReportData(const ReportTemplate& report,
 }
 
 std::optional<RenderedReport> renderReportFile(const std::filesystem::path& templateFile,
-                                               const PrintDatabase& database, MessageSink& messages)
+                                               const PrintDatabase& database, MessageSink& messages,
+                                               PrintLanguage language)
 {
     auto loaded = ReportTemplate::load(templateFile, database.schema());
     if (const auto* error = std::get_if<TemplateError>(&loaded)) {
@@ -46,7 +47,7 @@ std::optional<RenderedReport> renderReportFile(const std::filesystem::path& temp
     if (!data) {
         return std::nullopt;
     }
-    return renderReport(report, *data);
+    return renderReport(report, *data, language);
 }
 
 } // namespace grovan

@@ -17,10 +17,11 @@ class PrintDatabase;
 std::optional<ReportData> readReportData(const ReportTemplate& report,
                                          const PrintDatabase& database);
 
-/// Reads the template file, then its tables, and lays the report out. A missing or faulty
-/// template, or a database that cannot be read, is told to `messages` and gives nothing.
+/// Reads the template file, then its tables, and lays the report out, its pages' own words in
+/// `language`. A missing or faulty template, or a database that cannot be read, is told to
+/// `messages` and gives nothing.
 std::optional<RenderedReport> renderReportFile(const std::filesystem::path& templateFile,
-                                               const PrintDatabase& database,
-                                               MessageSink& messages);
+                                               const PrintDatabase& database, MessageSink& messages,
+                                               PrintLanguage language = PrintLanguage::English);
 
 } // namespace grovan

@@ -408,7 +408,15 @@ std::string htmlEscaped(std::string_view text)
     return out;
 }
 
-RenderedReport renderReport(const ReportTemplate& report, const ReportData& data)
+std::string pageNumberText(int page, int pages, PrintLanguage language)
+{
+    const bool afrikaans = language == PrintLanguage::Afrikaans;
+    return (afrikaans ? "Bladsy " : "Page ") + std::to_string(page) +
+           (afrikaans ? " van " : " of ") + std::to_string(pages);
+}
+
+RenderedReport renderReport(const ReportTemplate& report, const ReportData& data,
+                            PrintLanguage language)
 {
     HtmlWriter writer(data);
     RenderedReport rendered;
@@ -418,6 +426,7 @@ RenderedReport renderReport(const ReportTemplate& report, const ReportData& data
     rendered.fontPoints = report.fontPoints;
     rendered.pageHeader = writer.plain(report.pageHeader);
     rendered.pageFooter = writer.plain(report.pageFooter);
+    rendered.language = language;
     rendered.html = writer.document(report);
     return rendered;
 }

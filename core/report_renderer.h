@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/message.h"
+#include "core/print_language.h"
 #include "core/report_template.h"
 #include "core/schema_database.h"
 
@@ -31,13 +32,21 @@ struct RenderedReport
     double fontPoints = 10.0;
     std::string pageHeader; ///< plain text for the top of every page
     std::string pageFooter; ///< plain text for the bottom of every page, beside "Page i of n"
+    /// The printout's language, which the page numbers are written in.
+    PrintLanguage language = PrintLanguage::English;
     std::string html;
 };
 
 /// Lays `report` out with the values in `data`. Every text that comes from the database is
 /// HTML-escaped; a table or field missing from `data` prints as empty. Numbers are formatted with
-/// formatNumber() and their template's pattern, day numbers as "dd/mm/yyyy".
-RenderedReport renderReport(const ReportTemplate& report, const ReportData& data);
+/// formatNumber() and their template's pattern, day numbers as "dd/mm/yyyy". The pages' own
+/// words are in `language`, the language the printout's labels were written in.
+RenderedReport renderReport(const ReportTemplate& report, const ReportData& data,
+                            PrintLanguage language = PrintLanguage::English);
+
+/// The page number at the foot of page `page` (from 1) of `pages`: "Page 2 of 3", or in an
+/// Afrikaans printout "Bladsy 2 van 3".
+std::string pageNumberText(int page, int pages, PrintLanguage language);
 
 /// `text` with &, <, >, " and ' replaced by entities and line breaks by <br/>.
 std::string htmlEscaped(std::string_view text);

@@ -113,6 +113,8 @@ public:
     bool prepare() const;
 
     const std::filesystem::path& file() const { return m_file; }
+    /// Where the file's problems are told.
+    MessageSink& messages() const { return m_messages; }
 
 private:
     std::optional<SQLite::Database> connect(const std::vector<const TableSchema*>& tables) const;

@@ -59,6 +59,9 @@ public:
 
     static const DatabaseSchema& schema();
 
+    /// Where the store's problems are told, which its set-up panel tells its own to as well.
+    MessageSink& messages() const { return m_database.messages(); }
+
 private:
     SchemaDatabase m_database;
 };

@@ -1,5 +1,7 @@
 #include "core/setup_fields.h"
 
+#include "core/field_reader.h"
+
 #include <array>
 
 namespace grovan {
@@ -63,6 +65,25 @@ constexpr std::array<InputBinding<SetupValues>, 5> kPeriodicSetup{
 std::span<const InputBinding<SetupValues>> periodicSetupBindings()
 {
     return kPeriodicSetup;
+}
+
+Message setupRangeMessage(const FieldDescription& field)
+{
+    const auto limit = [&field](double value) {
+        const std::string number = limitText(field, value);
+        switch (field.sign) {
+        case FieldSign::Percent:
+            return number + "%";
+        case FieldSign::Rand:
+            return "R" + number;
+        case FieldSign::None:
+            break;
+        }
+        return number;
+    };
+    return {"The " + std::string(field.label) + " must be between " + limit(field.minimum) +
+                " and " + limit(field.maximum) + ".",
+            "Incorrect Value!", MessageIcon::Error};
 }
 
 } // namespace grovan

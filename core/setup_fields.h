@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/field_binding.h"
+#include "core/message.h"
 #include "core/settings_store.h"
 
 #include <span>
@@ -29,6 +30,11 @@ constexpr FieldDescription setupPercentField(std::string_view control, std::stri
         .displayFormat = "##0.000",
     };
 }
+
+/// The set-up panel's message for a value typed into `field` outside its range, such as "The
+/// Employee UIF portion must be between 0% and 100%." (title "Incorrect Value!", error icon); the
+/// field keeps its earlier value and takes the focus back.
+Message setupRangeMessage(const FieldDescription& field);
 
 /// The set-up panel of the periodic calculators (annual, monthly, fortnightly, weekly, daily):
 /// "Employee UIF portion", "Employer UIF portion", "UIF monthly limit", "Skills levy" and the

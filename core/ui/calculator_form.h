@@ -62,7 +62,7 @@ public:
     /// The printout of the inputs as they stand and the results of the last calculation.
     Printout printout(PrintLanguage language) const
     {
-        return m_definition.printout(m_inputs, m_results, language);
+        return m_definition.printoutIn(m_inputs, m_results, language);
     }
 
     const CalculatorDefinition<Inputs, Results>& definition() const { return m_definition; }

@@ -6,6 +6,7 @@
 #include "core/ui/setup_panel.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -36,16 +37,21 @@ CalculatorWindow::CalculatorWindow(const QString& caption, QWidget* parent,
       m_print(mainButton(tr("&Print"), options.printControl, this))
 {
     setWindowTitle(caption);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(m_body);
-    layout->addStretch();
+    auto* form = new QVBoxLayout;
+    form->addLayout(m_body);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QWidget* button : mainButtons()) {
         buttons->addWidget(button);
     }
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
+    form->addSpacing(8);
+    form->addLayout(buttons);
+    // The form keeps its size in a larger (maximised) window, at the top left, with its buttons
+    // below it; the room left over stays empty.
+    auto* layout = new QGridLayout(this);
+    layout->addLayout(form, 0, 0);
+    layout->setRowStretch(1, 1);
+    layout->setColumnStretch(1, 1);
 
     new AccessKeyScope(this);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);

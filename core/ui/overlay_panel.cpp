@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
+#include <QLayout>
 #include <QPainter>
 
 #include <algorithm>
@@ -14,6 +15,15 @@ namespace {
 
 constexpr int kSideMargin = 8;
 constexpr int kCaptionPadding = 3;
+
+// The width of the window's form, which a larger (maximised) window keeps at its left: the
+// panels stand over the form.
+int formWidth(const QWidget& window)
+{
+    const QLayout* layout = window.layout();
+    return layout == nullptr ? window.width()
+                             : std::min(window.width(), layout->sizeHint().width());
+}
 
 } // namespace
 
@@ -41,10 +51,11 @@ void OverlayPanel::setTitle(const QString& caption)
 void OverlayPanel::showAt(int topTwips, std::optional<int> leftTwips)
 {
     const QWidget* window = parentWidget();
-    const int available = window ? window->width() - 2 * kSideMargin : sizeHint().width();
+    const int across = window ? formWidth(*window) : sizeHint().width();
+    const int available = window ? across - 2 * kSideMargin : across;
     resize(sizeWithin(std::max(available, minimumSizeHint().width())));
-    const int left = leftTwips ? twipsToPixels(*leftTwips, this)
-                               : std::max(0, ((window ? window->width() : width()) - width()) / 2);
+    const int left =
+        leftTwips ? twipsToPixels(*leftTwips, this) : std::max(0, (across - width()) / 2);
     move(left, twipsToPixels(topTwips, this));
     setVisible(true);
 }

@@ -24,7 +24,8 @@ public:
     void setTitle(const QString& caption);
 
     /// Shows the panel in front with its top edge `topTwips` below the window's top, centred
-    /// across the window or `leftTwips` from its left edge, and puts the focus into it.
+    /// across the window's form (the window, unless it is larger than its layout asks for) or
+    /// `leftTwips` from its left edge, and puts the focus into it.
     void showAt(int topTwips, std::optional<int> leftTwips = std::nullopt);
     /// Hides the panel (as `hide()` does).
     void closePanel() { setVisible(false); }

@@ -6,7 +6,11 @@
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
 
 namespace grovan {
 
@@ -83,6 +87,38 @@ int ReportPagePainter::pageCount() const
     return qMax(1, m_document->pageCount());
 }
 
+namespace {
+
+// Whether `block` stands in the heading row of a grid, which repeats on every page.
+bool isColumnHeading(const QTextBlock& block)
+{
+    const QTextCursor cursor(block);
+    const QTextTable* table = cursor.currentTable();
+    return table != nullptr && table->cellAt(cursor).row() < table->format().headerRowCount();
+}
+
+} // namespace
+
+QStringList ReportPagePainter::overlongTexts() const
+{
+    m_document->pageCount(); // lays the whole document out
+    QStringList overlong;
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        if (layout == nullptr || block.text().trimmed().isEmpty() || isColumnHeading(block)) {
+            continue;
+        }
+        const bool wraps = layout->lineCount() > 1;
+        // A text without a place to break it stays on one line and runs on past its column.
+        const bool runsOver = layout->lineCount() == 1 && layout->lineAt(0).naturalTextWidth() >
+                                                              layout->lineAt(0).width() + 0.5;
+        if (wraps || runsOver) {
+            overlong.append(block.text());
+        }
+    }
+    return overlong;
+}
+
 bool ReportPagePainter::paint(QPagedPaintDevice& device) const
 {
     device.setPageLayout(pageLayout());
@@ -141,8 +177,9 @@ void ReportPagePainter::paintPage(QPainter& painter, int page, double scale) con
     const QRectF footer(0, footerTop + line, m_pageWidth, line);
     painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter,
                      QString::fromStdString(m_report.pageFooter));
-    painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount()));
+    painter.drawText(
+        footer, Qt::AlignRight | Qt::AlignVCenter,
+        QString::fromStdString(pageNumberText(page + 1, pageCount(), m_report.language)));
     painter.restore();
 }
 

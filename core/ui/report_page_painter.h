@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPageLayout>
+#include <QStringList>
 
 #include <memory>
 
@@ -32,6 +33,13 @@ public:
     /// The template's paper, orientation and margins.
     QPageLayout pageLayout() const;
     int pageCount() const;
+
+    /// The texts that do not fit on one line where the pages put them (a table cell or a
+    /// paragraph that wraps, or runs past its column), in the order they stand; empty when every
+    /// line of the report fits. A template is laid out so that each field's largest value fits.
+    /// A grid's column headings may take two lines, as headings over narrow columns do: they are
+    /// not counted.
+    QStringList overlongTexts() const;
 
     /// Gives `device` the template's page layout, then paints every page onto it. False when the
     /// device cannot be painted on (a file that cannot be written, a printer that is not there).

@@ -49,9 +49,10 @@ bool writeReportPdf(const RenderedReport& report, const std::filesystem::path& p
 }
 
 bool renderReportToPdf(const std::filesystem::path& templateFile, const PrintDatabase& database,
-                       const std::filesystem::path& pdfFile, MessageSink& messages)
+                       const std::filesystem::path& pdfFile, MessageSink& messages,
+                       PrintLanguage language)
 {
-    const auto report = renderReportFile(templateFile, database, messages);
+    const auto report = renderReportFile(templateFile, database, messages, language);
     return report && writeReportPdf(*report, pdfFile, messages);
 }
 

@@ -21,10 +21,11 @@ bool writeReportPdf(const RenderedReport& report, const std::filesystem::path& p
 
 /// Renders the template file `templateFile` (a full path, normally AppPaths::asset(name))
 /// against the current contents of its tables in `database` and writes the pages to `pdfFile`,
-/// exactly as the preview shows and the printer prints them. False when the template is
-/// missing or faulty, the database cannot be read or the PDF cannot be written; the user is told
-/// why through `messages`.
+/// exactly as the preview shows and the printer prints them, the pages' own words in `language`.
+/// False when the template is missing or faulty, the database cannot be read or the PDF cannot
+/// be written; the user is told why through `messages`.
 bool renderReportToPdf(const std::filesystem::path& templateFile, const PrintDatabase& database,
-                       const std::filesystem::path& pdfFile, MessageSink& messages);
+                       const std::filesystem::path& pdfFile, MessageSink& messages,
+                       PrintLanguage language = PrintLanguage::English);
 
 } // namespace grovan

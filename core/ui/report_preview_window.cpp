@@ -9,16 +9,19 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace grovan {
 
@@ -123,6 +126,21 @@ QString pdfFileName(const QString& title)
            QStringLiteral(".pdf");
 }
 
+// Where "Export PDF" starts: the user's documents folder, or the home folder when there is
+// none.
+QString documentsOrHome()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
+        return documents;
+    }
+    return QDir::homePath();
+}
+
+// The size the preview asks for, less what its screen cannot hold: a page fitted to the width
+// reads well at 820 by 940 pixels.
+constexpr QSize kPreferredPreviewSize(820, 940);
+
 } // namespace
 
 ReportDialogs ReportDialogs::standard()
@@ -136,6 +154,11 @@ ReportDialogs ReportDialogs::standard()
         QPrintDialog dialog(&printer, parent);
         dialog.setWindowTitle(QObject::tr("Print report"));
         return dialog.exec() == QDialog::Accepted;
+    };
+    dialogs.confirm = [](QWidget* parent, const QString& question) {
+        return QMessageBox::question(parent, QString::fromLatin1(kProgramTitle), question,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
     };
     return dialogs;
 }
@@ -251,7 +274,7 @@ ReportPreviewWindow::ReportPreviewWindow(PrinterChoice& printers, MessageSink& m
     layout->addWidget(toolbar);
     layout->addWidget(m_preview, 1);
     layout->addWidget(m_status);
-    resize(820, 940);
+    resize(kPreferredPreviewSize);
 }
 
 ReportPreviewWindow::~ReportPreviewWindow() = default;
@@ -267,6 +290,39 @@ void ReportPreviewWindow::showReport(RenderedReport report, const QString& title
     m_preview->setCurrentPage(1);
     m_preview->fitToWidth();
     updatePageControls();
+}
+
+void ReportPreviewWindow::showEvent(QShowEvent* event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        fitToScreen();
+    }
+    QWidget::showEvent(event);
+}
+
+void ReportPreviewWindow::fitToScreen()
+{
+    const QWidget* near = parentWidget() != nullptr ? parentWidget()->window() : this;
+    const QScreen* screen = near->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    // The window frame's share: the platform's, once it knows it, else the main window's.
+    QMargins margins = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    if (margins.isNull() && near != this && near->isVisible()) {
+        const QRect outer = near->frameGeometry();
+        const QRect inner = near->geometry();
+        margins = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                           outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QSize size = kPreferredPreviewSize.boundedTo(available.size() - frame);
+    resize(size);
+    const QSize outer = size + frame;
+    move(available.x() + (available.width() - outer.width()) / 2,
+         available.y() + (available.height() - outer.height()) / 2);
 }
 
 int ReportPreviewWindow::pageCount() const
@@ -314,7 +370,7 @@ bool ReportPreviewWindow::exportPdf()
         return false;
     }
     if (m_exportFolder.isEmpty()) {
-        m_exportFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        m_exportFolder = documentsOrHome();
     }
     const QString suggested =
         QDir(m_exportFolder).filePath(pdfFileName(QString::fromStdString(m_pages->report().title)));
@@ -338,7 +394,21 @@ bool ReportPreviewWindow::print()
     if (!m_pages) {
         return false;
     }
-    QPrinter& printer = m_printers.printer();
+    if (!m_dialogPrinter) {
+        // The dialog starts on the printer chosen under "Printer Setup", but what the user
+        // chooses in it (another printer, a file) stays the preview's: printing directly goes on
+        // to the printer chosen under "Printer Setup".
+        const QPrinter& chosen = m_printers.printer();
+        m_dialogPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (!chosen.outputFileName().isEmpty()) {
+            m_dialogPrinter->setOutputFileName(chosen.outputFileName());
+        } else if (!chosen.printerName().isEmpty()) {
+            m_dialogPrinter->setPrinterName(chosen.printerName());
+        }
+        m_dialogPrinter->setColorMode(chosen.colorMode());
+        m_dialogPrinter->setDuplex(chosen.duplex());
+    }
+    QPrinter& printer = *m_dialogPrinter;
     printer.setPageLayout(m_pages->pageLayout());
     printer.setDocName(QString::fromStdString(m_pages->report().title));
     if (!m_dialogs.print(printer, this)) {

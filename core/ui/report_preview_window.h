@@ -26,6 +26,11 @@ struct ReportDialogs
     std::function<QString(QWidget* parent, const QString& suggested)> saveFile;
     /// The platform's print dialog on `printer`; true when the user chose to print.
     std::function<bool(QPrinter& printer, QWidget* parent)> print;
+    /// Asks `question` with Yes and No; true for Yes. Without a dialog the answer is No.
+    std::function<bool(QWidget* parent, const QString& question)> confirm = [](QWidget*,
+                                                                               const QString&) {
+        return false;
+    };
 
     /// The platform's own dialogs.
     static ReportDialogs standard();
@@ -36,9 +41,10 @@ struct ReportDialogs
 bool printPages(const ReportPagePainter& pages, QPrinter& printer, MessageSink& messages);
 
 /// The preview window: the report's pages as they will print, with page navigation, zoom, fit,
-/// Print (through the print dialog, on the printer chosen under "Printer Setup") and Export (a
-/// PDF file saved where the user chooses, named after the report). A window of its own, in
-/// front of the main window.
+/// Print (through the print dialog, which starts on the printer chosen under "Printer Setup";
+/// what is chosen there stays the preview's and never changes that printer) and Export (a PDF
+/// file saved where the user chooses, named after the report). A window of its own, in front of
+/// the main window, sized to fit the screen it opens on.
 class ReportPreviewWindow : public QWidget
 {
     Q_OBJECT
@@ -61,7 +67,11 @@ public:
     /// Opens the print dialog and prints the pages; false when cancelled or not printed.
     bool print();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void fitToScreen();
     void paintPages(QPrinter* printer);
     void updatePageControls();
     void goToPage(int page);
@@ -71,6 +81,7 @@ private:
     const ReportDialogs& m_dialogs;
     std::unique_ptr<ReportPagePainter> m_pages;
     QPrinter m_previewPrinter;
+    std::unique_ptr<QPrinter> m_dialogPrinter; // the print dialog's, once it has been opened
     QPrintPreviewWidget* m_preview = nullptr;
     QSpinBox* m_pageNumber = nullptr;
     QLabel* m_pageTotal = nullptr;
@@ -80,6 +91,7 @@ private:
     QAction* m_next = nullptr;
     QAction* m_last = nullptr;
     QString m_exportFolder;
+    bool m_placed = false; // placed on its screen when first shown; the user's from then on
 };
 
 } // namespace grovan

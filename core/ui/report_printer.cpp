@@ -21,7 +21,9 @@ bool ReportPrinter::print(const Printout& printout, PrintDestination destination
     if (destination == PrintDestination::Window && !printout.previewTitle.empty()) {
         m_viewer.setWindowTitle(qText(printout.previewTitle));
     }
+    m_viewer.setOwnPreviewTitle(qText(printout.previewTitle));
     m_viewer.setDestination(destination);
+    m_viewer.setLanguage(printout.language);
     return m_viewer.start();
 }
 

@@ -5,6 +5,8 @@
 #include "core/ui/printer_choice.h"
 #include "core/ui/report_page_painter.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -38,7 +40,7 @@ bool ReportViewer::printerIsReady(QPrinter& printer)
 
 bool ReportViewer::start()
 {
-    auto report = renderReportFile(m_templateFile, m_database, m_messages);
+    auto report = renderReportFile(m_templateFile, m_database, m_messages, m_language);
     if (!report) {
         return false;
     }
@@ -53,11 +55,22 @@ bool ReportViewer::start()
             "It is shown in the preview window instead, from where it can be exported to a PDF "
             "file, or printed once a printer has been set up.",
             kProgramTitle, MessageIcon::Information});
-        // The viewer's title belongs to the last preview a calculator asked for; this one is
-        // named after the report itself.
-        const QString title = QString::fromStdString(report->title);
+        // Titled as the printout's own preview; the viewer's title stays the last preview's.
+        QString title = m_ownPreviewTitle.isEmpty() ? m_windowTitle : m_ownPreviewTitle;
+        if (title.isEmpty()) {
+            title = QString::fromStdString(report->title);
+        }
         preview(std::move(*report), title);
         return true;
+    }
+    const QString file = printer.outputFileName();
+    if (!file.isEmpty() && QFileInfo::exists(file) &&
+        !m_dialogs.confirm(m_window,
+                           QStringLiteral("The printer chosen under \u201cPrinter Setup\u201d "
+                                          "prints into the file \u201c%1\u201d, which already "
+                                          "exists.\n\nReplace it with this report?")
+                               .arg(QDir::toNativeSeparators(file)))) {
+        return false;
     }
     const ReportPagePainter pages(std::move(*report));
     return printPages(pages, printer, m_messages);

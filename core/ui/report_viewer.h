@@ -2,6 +2,7 @@
 
 #include "core/message.h"
 #include "core/print_destination.h"
+#include "core/print_language.h"
 #include "core/ui/report_preview_window.h"
 
 #include <QObject>
@@ -51,15 +52,25 @@ public:
     void setWindowTitle(const QString& title) { m_windowTitle = title; }
     const QString& windowTitle() const { return m_windowTitle; }
 
+    /// The preview title of the printout about to start, for the preview shown in place of the
+    /// printer when none is set up: it carries the printout's title as a preview asked for would,
+    /// while the window title stays as the last preview set it. Empty: the window title.
+    void setOwnPreviewTitle(const QString& title) { m_ownPreviewTitle = title; }
+
     void setDestination(PrintDestination destination) { m_destination = destination; }
     PrintDestination destination() const { return m_destination; }
+
+    /// The language of the printout's labels, which the pages' own words ("Page 1 of 1") follow.
+    void setLanguage(PrintLanguage language) { m_language = language; }
+    PrintLanguage language() const { return m_language; }
 
     /// Renders the template against the current contents of its tables and shows the pages in
     /// the preview window or sends them to the printer chosen under "Printer Setup" (the default
     /// printer until one is chosen), without a dialog. With no printer at all the user is told
-    /// and the preview is shown instead. True when the pages were shown or printed; false when a
-    /// missing or faulty template, an unreadable database or a printer that refuses the pages
-    /// stopped them (the user is told which).
+    /// and the preview is shown instead. When the printer chosen prints into a file that exists,
+    /// the user is asked first whether to replace it; declining prints nothing. True when the pages
+    /// were shown or printed; false when a missing or faulty template, an unreadable database or a
+    /// printer that refuses the pages stopped them (the user is told which).
     bool start();
 
     /// Replaces the file and print dialogs (tests use this so that nothing modal opens).
@@ -82,7 +93,9 @@ private:
     QPointer<ReportPreviewWindow> m_preview;
     std::filesystem::path m_templateFile;
     QString m_windowTitle;
+    QString m_ownPreviewTitle;
     PrintDestination m_destination = PrintDestination::Window;
+    PrintLanguage m_language = PrintLanguage::English;
 };
 
 } // namespace grovan

@@ -142,6 +142,12 @@ void SetupPanel::addField(FormBuilder& form, const FieldDescription& description
     m_numbers.append({field, value});
     connect(field, &NumericField::valueChanged, this,
             [this, value](double changed) { m_values.*value = changed; });
+    // A value outside the range is told, and the field, back at its earlier value, takes the
+    // focus again, as in the calculator's own fields.
+    connect(field, &NumericField::outOfRange, this, [this, field, &description] {
+        m_store.messages().show(setupRangeMessage(description));
+        field->returnFocus();
+    });
 }
 
 SetupPanel::Choice SetupPanel::addChoice(FormBuilder& form, const QString& label,

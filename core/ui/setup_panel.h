@@ -26,6 +26,9 @@ class NumericField;
 /// (`optCompCarFBRate80` / `optCompCarFBRate20`) and "Company car has maintenance plan "
 /// (`optCompCarMPYes` / `optCompCarMPNo`).
 ///
+/// A rate typed outside 0 to 100 is told (`setupRangeMessage`, through the store's message sink)
+/// and the field, back at its earlier value, takes the focus again.
+///
 /// The panel works on the window's `SetupValues`: it shows them (an inclusion rate selects "80%"
 /// only for exactly 0.8 and "20%" only for exactly 0.2, `inclusionOptionFor`; any other rate
 /// selects neither and stays in use) and writes every change into them at once. "O&K" emits

@@ -25,6 +25,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace grovan {
 
 namespace {
@@ -135,6 +137,8 @@ void frmLoans::buildFields()
         }
         auto* total = qobject_cast<NumericField*>(form.addRow(description));
         total->setDigitLimits(13, 2);
+        // The row took the width of the field's own range; the totals run to 13 digits.
+        total->setMinimumWidth(std::max(total->minimumWidth(), total->sizeHint().width()));
         (description.controlName == "numAns1" ? m_totalInterest : m_totalRepayments) = total;
         m_totals << total << form.label(qText(description.controlName));
     }

@@ -72,15 +72,19 @@ void frmRapell::buildFields()
     grid->setColumnStretch(kAfterColumn + 1, 1);
     const QFont font = figureFont(this->font());
     int row = 0;
+    // Each result has room for the figure it shows at the fields' maxima.
+    const std::optional<TaxSummary> largest = quickTaxCalculator().largestResults();
 
     const auto addField = [&](const FieldDescription& description, int column) {
         auto* field = qobject_cast<NumericField*>(FormBuilder::createField(description, fields));
         field->setFont(font);
-        if (description.readOnly) {
-            // Room for the largest figures; the display format keeps the decimals.
-            field->setDigitLimits(column == kRateColumn ? 2 : 10, description.decimals);
-        }
         grid->addWidget(field, row, column);
+        return field;
+    };
+    const auto addResult = [&](const ResultBinding<TaxSummary>& binding, int column) {
+        NumericField* field = addField(*binding.field, column);
+        field->setDigitLimits(largest ? shownIntegerDigits(binding, *largest) : 10,
+                              binding.field->decimals);
         return field;
     };
     const auto addLabel = [&](const QString& text, int column, QWidget* buddy) {
@@ -99,17 +103,17 @@ void frmRapell::buildFields()
         if (description.controlName == "sidbEdit1(3)") {
             // "+ Portion @ M/Rate (" rate "%) R" portion: the marginal rate and the tax on the
             // excess share one row; the row's own "R" stands before the portion.
-            addLabel(qText(description.label), kLabelColumn, addField(description, kRateColumn));
+            addLabel(qText(description.label), kLabelColumn, addResult(binding, kRateColumn));
             continue;
         }
         if (description.controlName == "sidbEdit1(4)") {
-            NumericField* portion = addField(description, kAmountColumn);
+            NumericField* portion = addResult(binding, kAmountColumn);
             portion->setSign(FieldSign::None);
             addLabel(qText(description.label), kBetweenColumn, portion);
             ++row;
             continue;
         }
-        NumericField* field = addField(description, kAmountColumn);
+        NumericField* field = addResult(binding, kAmountColumn);
         addLabel(qText(description.label), kLabelColumn, field);
         if (description.kind == FieldKind::Percent) {
             addLabel(QStringLiteral("%"), kAfterColumn, field);

@@ -106,7 +106,7 @@ QList<QWidget*> frmAnnual::buildFields()
     monthGrid->addWidget(duplicate, 2, 0, 1, static_cast<int>(monthOrder.size()), Qt::AlignLeft);
     dates->addStretch();
 
-    form.addResults(annualResultBindings());
+    form.addResults(annualCalculator());
     // PAYE, like the total, is an amount the employer deducts.
     form.emphasise(QStringLiteral("numAns(1)"));
 

@@ -27,7 +27,7 @@ frmDaily::frmDaily(const WindowContext& context, QWidget* parent)
     setObjectName(qText(dailyCalculator().windowName));
     PeriodForm form(this, bodyLayout());
     const QList<QWidget*> tabOrder = form.addInputs(dailyCalculator().inputs);
-    form.addResults(dailyCalculator().results);
+    form.addResults(dailyCalculator());
     m_form.bind(this);
 
     for (const InputBinding<DailyInputs>& binding : dailyCalculator().inputs) {

@@ -26,8 +26,9 @@ frmMonthly::frmMonthly(const WindowContext& context, QWidget* parent)
     setObjectName(qText(monthlyCalculator().windowName));
     PeriodForm form(this, bodyLayout());
     const QList<QWidget*> tabOrder = form.addInputs(monthlyInputBindings());
-    form.addResultBeside(monthlyTaxableTravelField(), monthlyTravelAllowanceField());
-    form.addResults(monthlyResultBindings());
+    form.addResultBeside(monthlyCalculator(), monthlyTaxableTravelField(),
+                         monthlyTravelAllowanceField());
+    form.addResults(monthlyCalculator());
     m_form.bind(this);
     setFieldOrder(tabOrder);
     calculate();

@@ -41,9 +41,9 @@ QWidget* PeriodForm::addInput(const FieldDescription& field)
     return m_inputs.addRow(field);
 }
 
-NumericField* PeriodForm::addResult(const FieldDescription& field)
+NumericField* PeriodForm::addResult(const FieldDescription& field, int digits)
 {
-    NumericField* result = resultField(field, m_resultColumn);
+    NumericField* result = resultField(field, digits, m_resultColumn);
     m_results.addRow(qText(field.label), result);
     if (&field == &kPeriodTotalTaxDeduction) {
         emphasise(result->objectName());
@@ -60,9 +60,9 @@ void PeriodForm::emphasise(const QString& controlName)
 }
 
 NumericField* PeriodForm::addResultBeside(const FieldDescription& result,
-                                          const FieldDescription& input)
+                                          const FieldDescription& input, int digits)
 {
-    NumericField* field = resultField(result, m_inputColumn);
+    NumericField* field = resultField(result, digits, m_inputColumn);
     field->setToolTip(qText(result.meaning));
     int row = 0;
     int column = 0;
@@ -75,11 +75,10 @@ NumericField* PeriodForm::addResultBeside(const FieldDescription& result,
     return field;
 }
 
-NumericField* PeriodForm::resultField(const FieldDescription& field, QWidget* parent)
+NumericField* PeriodForm::resultField(const FieldDescription& field, int digits, QWidget* parent)
 {
     auto* result = new NumericField(field, parent);
-    // Room for the largest tax the amounts can give.
-    result->setDigitLimits(9, 2);
+    result->setDigitLimits(digits, field.decimals);
     m_placed.append(&field);
     return result;
 }

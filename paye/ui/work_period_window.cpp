@@ -37,7 +37,7 @@ QList<QWidget*> WorkPeriodWindow::buildFields()
 {
     PeriodForm form(this, bodyLayout());
     const QList<QWidget*> tabOrder = form.addInputs(m_form.definition().inputs);
-    form.addResults(m_form.definition().results);
+    form.addResults(m_form.definition());
     return tabOrder;
 }
 

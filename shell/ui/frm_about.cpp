@@ -73,6 +73,7 @@ frmAbout::frmAbout(const StartupStateDatabase& store, const ProgramVersion& vers
     auto* command1 = new QPushButton(QStringLiteral("&OK"), this);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setDefault(true);
+    command1->setFocus(Qt::OtherFocusReason);
     connect(command1, &QPushButton::clicked, this, [this] {
         emit okChosen();
         accept();

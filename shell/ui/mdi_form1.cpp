@@ -108,6 +108,12 @@ bool MDIForm1::startUp()
         close();
         return false;
     }
+    // The About window opened before the disclaimer; once the disclaimer has gone it takes the
+    // keyboard again, as when it opened.
+    if (m_about != nullptr && m_about->isVisible()) {
+        m_about->raise();
+        m_about->activateWindow();
+    }
     return true;
 }
 
@@ -186,8 +192,10 @@ QWidget* MDIForm1::openWindow(const MenuItem& item,
         frame = m_area->addSubWindow(window.release());
         frame->setAttribute(Qt::WA_DeleteOnClose);
         if (item.action == MenuAction::ShowHelp) {
-            frame->resize(m_area->width() * 3 / 4, m_area->height() * 9 / 10);
+            const QSize room = m_area->viewport()->size();
+            frame->resize(room.width() * 3 / 4, room.height() * 9 / 10);
         }
+        placeNewChildWindow(*m_area, *frame);
     }
     if (frame->isMinimized()) {
         frame->showNormal();

@@ -1,6 +1,10 @@
 #include "shell/ui/window_placement.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -23,6 +27,38 @@ void placeOverMainWindow(QWidget& window, const QWidget& mainWindow)
                               std::min(topLeft.y(), available.bottom() + 1 - size.height())));
     }
     window.move(topLeft);
+}
+
+void placeNewChildWindow(QMdiArea& area, QMdiSubWindow& window)
+{
+    QStyleOptionTitleBar option;
+    option.initFrom(&window);
+    const int step =
+        std::max(8, window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &window));
+    const QRect room = area.viewport()->rect();
+    const auto taken = [&](QPoint corner) {
+        for (const QMdiSubWindow* other : area.subWindowList()) {
+            if (other != &window && other->isVisible() && other->pos() == corner) {
+                return true;
+            }
+        }
+        return false;
+    };
+    // A step the window would run past the area's right or bottom edge from is moved back in
+    // far enough for the whole window to show, where it is small enough.
+    const auto inside = [&](QPoint corner) {
+        return QPoint(std::max(0, std::min(corner.x(), room.width() - window.width())),
+                      std::max(0, std::min(corner.y(), room.height() - window.height())));
+    };
+    const int windows = static_cast<int>(area.subWindowList().size());
+    for (int k = 0; k <= windows; ++k) {
+        const QPoint corner = inside(QPoint(k * step, k * step));
+        if (!taken(corner)) {
+            window.move(corner);
+            return;
+        }
+    }
+    window.move(0, 0);
 }
 
 } // namespace grovan

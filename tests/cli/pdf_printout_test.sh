@@ -21,7 +21,8 @@ long_name=$(printf 'N%.0s' {1..51})
 # 111 045 - 7 968 = 103 077.
 cases=$(cat <<CASES
 english|0|age=40 salary=500000 employerMedical=12000 $months --name 'Thandiwe Nkosi'|en.pdf|Annual Check;For : Thandiwe Nkosi;Age :;Remuneration/salary;500 000.00;Employer's med aid contrib.;12 000.00;Tax liability;111 045.00;7 968.00;PAYE;Total tax deduction;103 077.00;(E.& O.E.);Page 1 of 1
-afrikaans|0|age=40 salary=500000 employerMedical=12000 $months --lang af --name 'Jan du Plessis'|af.pdf|Jaarlikse Inkomste;Vir : Jan du Plessis;Ouderdom :;Besoldiging;500 000.00;Werkgewer se bydrae aan mediesefonds;12 000.00;Belasting verpligting;111 045.00;7 968.00;LBS;Totaal;103 077.00;(B.& F.W.)
+afrikaans|0|age=40 salary=500000 employerMedical=12000 $months --lang af --name 'Jan du Plessis'|af.pdf|Jaarlikse Inkomste;Vir : Jan du Plessis;Ouderdom :;Besoldiging;500 000.00;Werkgewer se bydrae aan mediesefonds;12 000.00;Belasting verpligting;111 045.00;7 968.00;LBS;Totaal;103 077.00;(B.& F.W.);Bladsy 1 van 1
+amounts from a thousand million stay on one line|0|age=40 salary=999999999 bonus=999999999 commissions=999999999|large.pdf|Remuneration/salary;999 999 999.00;Tax liability;1 349 826 407.00;Total tax deduction;1 349 826 407.00
 no name|0|salary=1|none.pdf|For :;Annual Check
 name is text, not a path or markup|0|salary=1 --name '../<b>x</b> & Seuns'|odd.pdf|For : ../<b>x</b> & Seuns
 name longer than 50 characters|2|salary=1 --name $long_name|-|--name: must be at most 50

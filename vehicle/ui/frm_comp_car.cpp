@@ -90,6 +90,11 @@ frmCompCar::frmCompCar(CompanyCarRegister& reg, const WindowContext& context, QW
     m_reg.open();
     showVehicle();
     applyControls();
+    // The word-wrapped labels let the form be laid out a few pixels lower than it asks to be; the
+    // window takes the height it asks for, so that a larger (maximised) window keeps every control
+    // where it stood.
+    ensurePolished();
+    setMinimumSize(sizeHint());
 }
 
 QPushButton* frmCompCar::registerButton(const QString& caption, const QString& name)
@@ -104,8 +109,12 @@ QList<QWidget*> frmCompCar::buildFields()
 {
     QList<QWidget*> order;
     auto* columns = new QHBoxLayout;
-    // Room for the largest amount, 99 999 999.00, beside its sign.
-    const int fieldWidth = fontMetrics().horizontalAdvance(QStringLiteral("R 99 999 999.00")) + 16;
+    // Room for the largest figure beside its sign: an input's 99 999 999.00, a vehicle's
+    // additional expenses of up to 299 999 997.00, an adjustment or a total below -100 000 000.
+    const int fieldWidth =
+        fontMetrics().horizontalAdvance(QStringLiteral("R -999 999 999.00")) + 16;
+    // A periodic fringe benefit reaches 2 800 000.00 (a month at 80 % of the largest price).
+    const int benefitWidth = fontMetrics().horizontalAdvance(QStringLiteral("R 9 999 999.00")) + 16;
     const auto addColumn = [&](const std::vector<const FieldDescription*>& fields) {
         auto* grid = new QGridLayout;
         // Close rows, so that the whole window stands in a main window on a 768-pixel screen.
@@ -165,7 +174,7 @@ QList<QWidget*> frmCompCar::buildFields()
         QWidget* first = nullptr;
         for (const FieldDescription* field : {at80, at20}) {
             auto* number = qobject_cast<NumericField*>(FormBuilder::createField(*field, this));
-            number->setFixedWidth(fieldWidth * 3 / 4);
+            number->setFixedWidth(benefitWidth);
             pair->addWidget(number);
             m_vehicleWidgets << number;
             first = first == nullptr ? number : first;

@@ -74,6 +74,8 @@ private slots:
     void setupPanelDisablesTheMainButtonsWhileOpen();
     void setupPanelFailedSaveIsToldAndKeepsTheValues();
     void setupPanelForThePackageCalculatorsSavesAllFields();
+    void setupPanelTellsARateOutOfRangeAndReturnsTheFocus_data();
+    void setupPanelTellsARateOutOfRangeAndReturnsTheFocus();
 };
 
 void PanelsTest::printPanelHandsOverLanguageAndName_data()
@@ -434,6 +436,61 @@ void PanelsTest::setupPanelForThePackageCalculatorsSavesAllFields()
     QCOMPARE(saved.EmployerPenCont, 10.0);
     QCOMPARE(saved.CompCarFBRate8020, 0.2);
     QCOMPARE(saved.CompCarMPYesNo, true);
+}
+
+void PanelsTest::setupPanelTellsARateOutOfRangeAndReturnsTheFocus_data()
+{
+    QTest::addColumn<bool>("package");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("Employee UIF portion 150")
+        << false << "numEmpEUIF"
+        << "150"
+        << "The Employee UIF portion must be between 0% and 100%.";
+    QTest::newRow("Skills levy 100.5") << false << "numSkillPercent"
+                                       << "100.5"
+                                       << "The Skills levy must be between 0% and 100%.";
+    QTest::newRow("package: Employer R/Fund contributions 101")
+        << true << "numPenPercentage"
+        << "101"
+        << "The Employer R/Fund contributions must be between 0% and 100%.";
+}
+
+void PanelsTest::setupPanelTellsARateOutOfRangeAndReturnsTheFocus()
+{
+    QFETCH(bool, package);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, told);
+    TempFolder folder;
+    RecordingSink sink;
+    TestWindow window;
+    SetupValues values;
+    values.EmployeeUIF = 1.0;
+    values.SkillLevy = 1.0;
+    values.EmployerPenCont = 7.5;
+    auto* panel = new SetupPanel(values, SettingsDatabase(folder / "Settings.mdb", sink), &window,
+                                 package ? SetupFields::Package : SetupFields::Periodic);
+    QVERIFY(window.showActive());
+    panel->showAt(960);
+    NumericField* numeric = panel->field(field);
+    const QString before = numeric->text();
+    const double earlier = numeric->value();
+
+    TestWindow::typeInto(numeric, typed);
+    window.leave();
+
+    QTRY_COMPARE(sink.messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(sink.messages[0].text), told);
+    QCOMPARE(sink.messages[0].title, std::string("Incorrect Value!"));
+    QCOMPARE(sink.messages[0].icon, grovan::MessageIcon::Error);
+    QCOMPARE(window.focusWidget(), numeric);
+    QCOMPARE(numeric->text(), before);
+    QCOMPARE(numeric->value(), earlier);
+    QCOMPARE(values.EmployeeUIF, 1.0);
+    QCOMPARE(values.SkillLevy, 1.0);
+    QCOMPARE(values.EmployerPenCont, 7.5);
 }
 
 QTEST_MAIN(PanelsTest)

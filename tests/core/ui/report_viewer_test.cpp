@@ -177,13 +177,15 @@ private slots:
                                         "Tax liability",       "61 700.00",
                                         "Total tax deduction", "(E.& O.E.)",
                                         "Page 1 of 1",         "Grovan 2022"};
+        // The pages' own words follow the labels' language.
         QTest::newRow("Afrikaans") << true << QStringList{"Jaarlikse Inkomste",
                                                           "Vir : A. Clerk & Seuns",
                                                           "Besoldiging",
                                                           "360 000.00",
                                                           "Totaal",
                                                           "61 700.00",
-                                                          "(B.& F.W.)"};
+                                                          "(B.& F.W.)",
+                                                          "Bladsy 1 van 1"};
     }
 
     void exportWritesThePagesToTheChosenPdf()
@@ -191,6 +193,7 @@ private slots:
         QFETCH(bool, afrikaans);
         QFETCH(QStringList, expected);
         QVERIFY(m_database->writeRow("IRP5Ann", annualRow(afrikaans)));
+        m_viewer->setLanguage(afrikaans ? PrintLanguage::Afrikaans : PrintLanguage::English);
         previewAnnual();
         m_saveAnswer = QString::fromStdString(path("annual").string());
         QAction* exportAction =
@@ -204,7 +207,55 @@ private slots:
         for (const QString& line : expected) {
             QVERIFY2(text.contains(line), qPrintable(line + QStringLiteral("\n") + text));
         }
+        QCOMPARE(text.contains(QStringLiteral("Page")), !afrikaans);
         QVERIFY(m_sink->messages.empty());
+    }
+
+    void exportStartsInTheDocumentsOrTheHomeFolder_data()
+    {
+        QTest::addColumn<bool>("documents"); // whether the home folder has a Documents folder
+        QTest::newRow("Documents") << true;
+        QTest::newRow("no Documents: the home folder") << false;
+    }
+
+    void exportStartsInTheDocumentsOrTheHomeFolder()
+    {
+        QFETCH(bool, documents);
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", home);
+            qputenv("XDG_CONFIG_HOME", config);
+        });
+        std::filesystem::create_directories(path("home/.config"));
+        if (documents) {
+            std::filesystem::create_directories(path("home/Documents"));
+        }
+        qputenv("HOME", QByteArray::fromStdString(path("home").string()));
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(path("home/.config").string()));
+        previewAnnual();
+        QVERIFY(!m_viewer->previewWindow()->exportPdf()); // cancelled
+        const QString folder =
+            QString::fromStdString(path(documents ? "home/Documents" : "home").string());
+        QCOMPARE(QFileInfo(m_suggested).absolutePath(), folder);
+        QCOMPARE(QFileInfo(m_suggested).fileName(), QStringLiteral("Annual.pdf"));
+    }
+
+    void thePreviewFitsTheScreenItOpensOn()
+    {
+        previewAnnual();
+        ReportPreviewWindow* window = m_viewer->previewWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QRect available = window->screen()->availableGeometry();
+        QVERIFY2(available.contains(window->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(window->frameGeometry().x())
+                                .arg(window->frameGeometry().y())
+                                .arg(window->frameGeometry().width())
+                                .arg(window->frameGeometry().height())));
+        // As large as the screen lets it be, up to the size a page reads well at.
+        const int frame = window->frameGeometry().height() - window->height();
+        QCOMPARE(window->height(), qMin(940, available.height() - frame));
     }
 
     void aCancelledExportWritesNothing()
@@ -241,6 +292,60 @@ private slots:
         QVERIFY(pdfText(path("dialog.pdf")).contains(QStringLiteral("Remuneration/salary")));
     }
 
+    void aFileChosenInThePreviewsPrintDialogIsNeverWherePrintingDirectlyGoes()
+    {
+        previewAnnual();
+        QVERIFY(m_viewer->previewWindow()->print()); // into dialog.pdf, chosen in the dialog
+        QVERIFY(std::filesystem::exists(path("dialog.pdf")));
+        std::filesystem::remove(path("dialog.pdf"));
+        QVERIFY(m_printers->printer().outputFileName().isEmpty());
+
+        if (!QPrinterInfo::availablePrinters().isEmpty()) {
+            QSKIP("this machine has a printer, where printing directly would go");
+        }
+        m_viewer->setDestination(PrintDestination::Printer);
+        QVERIFY(m_viewer->start()); // no printer: told, and shown the preview
+        QVERIFY(!std::filesystem::exists(path("dialog.pdf")));
+        // The preview's dialog starts again where the user left it.
+        QVERIFY(m_viewer->previewWindow()->print());
+        QCOMPARE(m_printDialogs, 2);
+    }
+
+    void printingDirectlyIntoAnExistingFileAsksFirst_data()
+    {
+        QTest::addColumn<bool>("replace"); // the user's answer
+        QTest::newRow("replaced") << true;
+        QTest::newRow("kept") << false;
+    }
+
+    void printingDirectlyIntoAnExistingFileAsksFirst()
+    {
+        QFETCH(bool, replace);
+        TempFolder::writeFile(path("printer.pdf"), "an earlier file");
+        QString asked;
+        ReportDialogs dialogs;
+        dialogs.confirm = [&](QWidget*, const QString& question) {
+            asked = question;
+            return replace;
+        };
+        m_viewer->setDialogs(dialogs);
+        // A printer chosen under "Printer Setup" that prints into a file.
+        m_printers->printer().setOutputFileName(
+            QString::fromStdString(path("printer.pdf").string()));
+        m_viewer->setTemplateFile(shipped("Annual.rpt"));
+        m_viewer->setDestination(PrintDestination::Printer);
+
+        QCOMPARE(m_viewer->start(), replace);
+        QVERIFY2(asked.contains(QString::fromStdString(path("printer.pdf").string())),
+                 qPrintable(asked));
+        QVERIFY(asked.contains(QStringLiteral("Printer Setup")));
+        QCOMPARE(pdfText(path("printer.pdf")).contains(QStringLiteral("Annual Check")), replace);
+        if (!replace) {
+            QCOMPARE(TempFolder::readFile(path("printer.pdf")), std::string("an earlier file"));
+        }
+        QVERIFY(m_sink->messages.empty());
+    }
+
     void withoutAPrinterTheUserIsToldAndShownThePreview()
     {
         if (!QPrinterInfo::availablePrinters().isEmpty()) {
@@ -248,6 +353,7 @@ private slots:
         }
         m_viewer->setTemplateFile(shipped("Annual.rpt"));
         m_viewer->setWindowTitle(QStringLiteral("Monthly - an earlier preview"));
+        m_viewer->setOwnPreviewTitle(QString::fromLatin1(kAnnualTitle));
         m_viewer->setDestination(PrintDestination::Printer);
         QVERIFY(m_viewer->start());
 
@@ -255,7 +361,8 @@ private slots:
         QVERIFY(m_sink->messages[0].text.find("No printer is set up") != std::string::npos);
         ReportPreviewWindow* window = m_viewer->previewWindow();
         QVERIFY(window != nullptr && window->isVisible());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Annual"));
+        // Titled as the printout's own preview, while the viewer keeps the last preview's title.
+        QCOMPARE(window->windowTitle(), QString::fromLatin1(kAnnualTitle));
         QCOMPARE(m_viewer->windowTitle(), QStringLiteral("Monthly - an earlier preview"));
     }
 

@@ -207,6 +207,8 @@ private slots:
     void printingDirectlyWithoutAPrinterShowsThePreview();
     void aMissingPrintDatabaseIsMadeAnewAndTheUserTold();
     void printingDirectlyToAPrinterKeepsThePreviewsTitle();
+    void thePagesWordsFollowThePrintLanguage_data();
+    void thePagesWordsFollowThePrintLanguage();
     void accessKeysReachTheButtons_data();
     void accessKeysReachTheButtons();
     void theMenuOpensOneWindowAndInitialiseAllClosesIt();
@@ -721,6 +723,8 @@ void AnnualWindowTest::printingDirectlyWithoutAPrinterShowsThePreview()
     QVERIFY(shell.sink.messages[0].text.starts_with("No printer is set up on this computer"));
     QVERIFY(shell.reports.previewWindow() != nullptr);
     QVERIFY(shell.reports.previewWindow()->isVisible());
+    // Titled as the preview the window offers.
+    QCOMPARE(shell.reports.previewWindow()->windowTitle(), QString::fromLatin1(kPreviewTitle));
     QVERIFY(!window->printPanel()->isVisible());
     // No name typed: the label alone.
     const auto row = shell.printDatabase.readRow("IRP5Ann");
@@ -770,6 +774,37 @@ void AnnualWindowTest::printingDirectlyToAPrinterKeepsThePreviewsTitle()
     const QString text = pdfText(printed);
     QVERIFY2(text.contains(QStringLiteral("Annual Check")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("106 725.00")));
+}
+
+void AnnualWindowTest::thePagesWordsFollowThePrintLanguage_data()
+{
+    QTest::addColumn<bool>("afrikaans");
+    QTest::addColumn<QString>("footer");
+    QTest::newRow("English") << false << QStringLiteral("Page 1 of 1");
+    QTest::newRow("Afrikaans") << true << QStringLiteral("Bladsy 1 van 1");
+}
+
+void AnnualWindowTest::thePagesWordsFollowThePrintLanguage()
+{
+    QFETCH(bool, afrikaans);
+    QFETCH(QString, footer);
+    AnnualFixture shell;
+    auto window = shell.open();
+    QVERIFY(window);
+    const std::filesystem::path printed = shell.folder / "printed.pdf";
+    shell.printer.printer().setOutputFileName(QString::fromStdString(printed.string()));
+    QTest::mouseClick(window->printButton(), Qt::LeftButton);
+    PrintPanel* panel = window->printPanel();
+    QTest::mouseClick(afrikaans ? panel->afrikaansOption() : panel->englishOption(),
+                      Qt::LeftButton);
+    QTest::mouseClick(panel->printDirectlyButton(), Qt::LeftButton);
+
+    const QString text = pdfText(printed);
+    QVERIFY2(text.contains(afrikaans ? QStringLiteral("Jaarlikse Inkomste")
+                                     : QStringLiteral("Annual Check")),
+             qPrintable(text));
+    QVERIFY2(text.contains(footer), qPrintable(text));
+    QCOMPARE(text.contains(QStringLiteral("Page")), !afrikaans);
 }
 
 void AnnualWindowTest::accessKeysReachTheButtons_data()

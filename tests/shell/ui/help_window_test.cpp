@@ -4,10 +4,16 @@
 #include "shell/ui/mdi_form1.h"
 #include "tests/shell/ui/shell_fixture.h"
 
+#include <QListView>
 #include <QMdiSubWindow>
+#include <QPdfBookmarkModel>
 #include <QPdfDocument>
+#include <QPdfPageNavigator>
+#include <QPdfSearchModel>
 #include <QPdfSelection>
 #include <QPdfView>
+#include <QSplitter>
+#include <QTreeView>
 #include <QtTest>
 
 namespace grovan {
@@ -32,7 +38,9 @@ class HelpWindowTest : public QObject
 
 private slots:
     void showsTheHelpDocumentFromTheAssetFolder();
-    void browserFollowsTheWindowSize();
+    void panesFollowTheWindowSize();
+    void theOutlineTakesThePagesToAChapterOrSection();
+    void theSearchBoxListsTheHitsAndGoesToThem();
     void missingDocumentLeavesTheViewEmpty();
     void opensOnce();
     void builtHelpDocumentDescribesTheMenus();
@@ -60,7 +68,7 @@ void HelpWindowTest::showsTheHelpDocumentFromTheAssetFolder()
     QVERIFY(shell.sink.messages.empty());
 }
 
-void HelpWindowTest::browserFollowsTheWindowSize()
+void HelpWindowTest::panesFollowTheWindowSize()
 {
     ShellFixture shell;
     MDIForm1 window(shell.context, shell.calculators);
@@ -68,14 +76,92 @@ void HelpWindowTest::browserFollowsTheWindowSize()
     window.show();
     frmHelpBrowser* help = openHelp(window);
     QVERIFY(help != nullptr);
+    auto* panes = help->findChild<QSplitter*>("helpPanes");
     auto* browser = help->findChild<QPdfView*>("brwWebBrowser");
     const int margin = twipsToPixels(100, help);
     QVERIFY(margin > 0);
 
     for (const QSize frameSize : {QSize(500, 400), QSize(640, 300)}) {
         qobject_cast<QMdiSubWindow*>(help->parentWidget())->resize(frameSize);
-        QTRY_COMPARE(browser->size(), help->size() - QSize(margin, margin));
+        QTRY_COMPARE(panes->size(), help->size() - QSize(margin, margin));
+        // The pages beside the outline, as high as the panes.
+        QCOMPARE(browser->height(), panes->height());
+        QVERIFY(browser->x() > help->outline()->x());
     }
+}
+
+void HelpWindowTest::theOutlineTakesThePagesToAChapterOrSection()
+{
+    ShellFixture shell;
+    std::filesystem::copy_file(kBuiltAssets / "Grovan2022Help.pdf",
+                               shell.paths.asset("Grovan2022Help.pdf"));
+    MDIForm1 window(shell.context, shell.calculators);
+    window.resize(1092, 614);
+    window.show();
+    frmHelpBrowser* help = openHelp(window);
+    QVERIFY(help != nullptr);
+    QTRY_COMPARE(help->document()->status(), QPdfDocument::Status::Ready);
+    QAbstractItemModel* outline = help->outline()->model();
+    QTRY_VERIFY(outline->rowCount() > 1);
+
+    // A chapter, then one of its sections, on a page after the first.
+    const QModelIndex chapter = outline
+                                    ->match(outline->index(0, 0), Qt::DisplayRole,
+                                            QStringLiteral("The File menu"), 1, Qt::MatchExactly)
+                                    .value(0);
+    QVERIFY(chapter.isValid());
+    const QModelIndex section = outline->index(1, 0, chapter); // "Printer Setup"
+    QCOMPARE(section.data().toString(), QStringLiteral("Printer Setup"));
+    for (const QModelIndex& entry : {chapter, section}) {
+        const int page = entry.data(int(QPdfBookmarkModel::Role::Page)).toInt();
+        QVERIFY(page > 0);
+        QVERIFY2(help->document()->getAllText(page).text().contains(entry.data().toString()),
+                 qPrintable(entry.data().toString()));
+        help->pages()->pageNavigator()->jump(0, {}, 0);
+        help->outline()->scrollTo(entry);
+        QTest::mouseClick(help->outline()->viewport(), Qt::LeftButton, {},
+                          help->outline()->visualRect(entry).center());
+        QTRY_COMPARE(help->pages()->pageNavigator()->currentPage(), page);
+    }
+}
+
+void HelpWindowTest::theSearchBoxListsTheHitsAndGoesToThem()
+{
+    ShellFixture shell;
+    std::filesystem::copy_file(kBuiltAssets / "Grovan2022Help.pdf",
+                               shell.paths.asset("Grovan2022Help.pdf"));
+    MDIForm1 window(shell.context, shell.calculators);
+    window.show();
+    frmHelpBrowser* help = openHelp(window);
+    QVERIFY(help != nullptr);
+    QTRY_COMPARE(help->document()->status(), QPdfDocument::Status::Ready);
+    QVERIFY(!help->searchResults()->isVisible());
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    help->pages()->setFocus();
+    QTest::keyClick(help->pages(), Qt::Key_F, Qt::ControlModifier);
+    QTRY_COMPARE(help->focusWidget(), static_cast<QWidget*>(help->searchBox()));
+    QTest::keyClicks(help->searchBox(), QStringLiteral("Printer Setup"));
+    QVERIFY(help->searchResults()->isVisible());
+    QAbstractItemModel* hits = help->searchResults()->model();
+    QTRY_VERIFY(hits->rowCount() > 1);
+    const QModelIndex last = hits->index(hits->rowCount() - 1, 0);
+    const int page = last.data(int(QPdfSearchModel::Role::Page)).toInt();
+    QVERIFY(last.data().toString().startsWith(QStringLiteral("Page %1: ").arg(page + 1)));
+    QVERIFY(last.data().toString().contains(QStringLiteral("Printer Setup")));
+    QVERIFY(help->document()->getAllText(page).text().contains(QStringLiteral("Printer Setup")));
+
+    QTest::mouseClick(help->searchResults()->viewport(), Qt::LeftButton, {},
+                      help->searchResults()->visualRect(last).center());
+    QTRY_COMPARE(help->pages()->pageNavigator()->currentPage(), page);
+    // Enter goes to the first hit.
+    QTest::keyClick(help->searchBox(), Qt::Key_Return);
+    QTRY_COMPARE(help->pages()->pageNavigator()->currentPage(),
+                 hits->index(0, 0).data(int(QPdfSearchModel::Role::Page)).toInt());
+
+    help->searchBox()->clear();
+    QVERIFY(!help->searchResults()->isVisible());
 }
 
 void HelpWindowTest::missingDocumentLeavesTheViewEmpty()

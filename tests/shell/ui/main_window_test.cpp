@@ -68,6 +68,8 @@ private slots:
     void printerSetupEditsTheSharedPrinter_data();
     void printerSetupEditsTheSharedPrinter();
     void exitClosesChildWindowsThenHelp();
+    void newWindowsCascadeInsideTheArea_data();
+    void newWindowsCascadeInsideTheArea();
     void aboutOkEnablesTheTopMenus();
 };
 
@@ -326,6 +328,61 @@ void MainWindowTest::exitClosesChildWindowsThenHelp()
     QCOMPARE(log.closed, (QStringList{"frmAnnual", "frmLoans", "frmHelpBrowser"}));
     QVERIFY(!window.isVisible());
     QTRY_COMPARE(window.mdiArea()->subWindowList().size(), 0);
+}
+
+void MainWindowTest::newWindowsCascadeInsideTheArea_data()
+{
+    // The main window's size on a 1366 x 768 and on a 1920 x 1080 screen.
+    QTest::addColumn<QSize>("mainWindow");
+    QTest::newRow("1366x768") << QSize(1092, 614);
+    QTest::newRow("1920x1080") << QSize(1280, 860);
+}
+
+void MainWindowTest::newWindowsCascadeInsideTheArea()
+{
+    QFETCH(QSize, mainWindow);
+    ShellFixture shell;
+    // Windows of a pay-period calculator's size.
+    const auto calculatorSized = [](const WindowContext& context) {
+        std::unique_ptr<QWidget> window = dummyFactory()(context);
+        window->resize(675, 442);
+        return window;
+    };
+    const std::vector<std::string_view> commands = {"mnuFortNight", "mnuDaily",   "mnuAnnual",
+                                                    "mnuWeekly",    "mnuMonthly", "Rapell"};
+    for (const std::string_view name : commands) {
+        shell.calculators.add(findMenuItem(name)->window, calculatorSized);
+    }
+    MDIForm1 window(shell.context, shell.calculators);
+    window.resize(mainWindow);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    for (const std::string_view name : commands) {
+        command(window, name)->trigger();
+    }
+    command(window, "mnuContents")->trigger();
+
+    const QRect area = window.mdiArea()->viewport()->rect();
+    const QList<QMdiSubWindow*> frames = window.mdiArea()->subWindowList();
+    QCOMPARE(frames.size(), qsizetype(commands.size() + 1));
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        const QString name = frames[i]->widget()->objectName();
+        QVERIFY2(area.contains(frames[i]->geometry()), qPrintable(name));
+        for (qsizetype j = 0; j < i; ++j) {
+            QVERIFY2(frames[i]->pos() != frames[j]->pos(),
+                     qPrintable(name + " opened over " + frames[j]->widget()->objectName()));
+        }
+    }
+    // Each calculator a step down and to the right of the one before, while they fit.
+    for (qsizetype i = 1; i < 3; ++i) {
+        QVERIFY(frames[i]->x() > frames[i - 1]->x());
+        QVERIFY(frames[i]->y() > frames[i - 1]->y());
+    }
+    // The help window, large as it is, shows whole, close button and all.
+    QMdiSubWindow* help = frames.back();
+    QCOMPARE(help->widget()->objectName(), QString("frmHelpBrowser"));
+    QVERIFY(help->width() >= area.width() / 2);
 }
 
 void MainWindowTest::aboutOkEnablesTheTopMenus()

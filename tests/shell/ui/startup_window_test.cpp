@@ -153,6 +153,12 @@ void StartupWindowTest::aboutComesFirstAndStandsWhereTheRuleSays()
     window.setDialogRunner([&](QDialog& dialog) {
         aboutOpenDuringDisclaimer =
             window.aboutWindow() != nullptr && window.aboutWindow()->isVisible();
+        // Shown and active in front, as the modal disclaimer is.
+        dialog.show();
+        dialog.activateWindow();
+        if (!QTest::qWaitForWindowActive(&dialog)) {
+            return int(QDialog::Rejected);
+        }
         dialog.findChild<QCheckBox*>("chkDisclaimerYesNo")->setChecked(true);
         QTest::mouseClick(button(dialog, "cmdOk"), Qt::LeftButton);
         return dialog.result();
@@ -165,6 +171,9 @@ void StartupWindowTest::aboutComesFirstAndStandsWhereTheRuleSays()
     QVERIFY(about != nullptr);
     QVERIFY(about->isVisible());
     QVERIFY(!about->isModal());
+    // Once the disclaimer has gone, the About window has the keyboard: Enter chooses its OK.
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
+    QCOMPARE(about->focusWidget(), static_cast<QWidget*>(button(*about, "Command1")));
     QCOMPARE(about->pos(), placedOver(*about, window));
     QVERIFY(!about->findChild<QCheckBox*>("Check1")->isChecked());
     QCOMPARE(about->findChild<QLabel*>("Label1(3)")->text(), QString("Version: 2.00.005"));
