@@ -291,6 +291,22 @@ std::vector<std::string_view> resultKeys(const Calculator& calculator)
     return keys;
 }
 
+// A table of results takes a column a cell, named after the table, the row (from 1) and the
+// column: "terms.1.repayment".
+std::vector<std::string> tableColumnNames(const Calculator& calculator)
+{
+    std::vector<std::string> names;
+    for (const ResultTable& table : calculator.resultTables()) {
+        for (std::size_t row = 1; row <= table.rows; ++row) {
+            for (const FieldDescription* column : table.columns) {
+                names.push_back(std::string(table.table->key) + "." + std::to_string(row) + "." +
+                                std::string(column->key));
+            }
+        }
+    }
+    return names;
+}
+
 void run(const BatchArguments& arguments, CliContext& context,
          const CalculatorCatalogue& calculators)
 {
@@ -346,11 +362,15 @@ void run(const BatchArguments& arguments, CliContext& context,
     CsvWriter writer(sink);
 
     const std::vector<std::string_view> results = resultKeys(*calculator);
+    const std::vector<std::string> tableCells = tableColumnNames(*calculator);
     for (const std::string& key : prepared->keys) {
         writer.cell(key);
     }
     for (const std::string_view key : results) {
         writer.cell(key);
+    }
+    for (const std::string& name : tableCells) {
+        writer.cell(name);
     }
     writer.cell("error");
     writer.endRecord();
@@ -402,7 +422,22 @@ void run(const BatchArguments& arguments, CliContext& context,
                 writer.cell({});
             }
         }
-        if (calculated && prepared->printAssets) {
+        if (calculated) {
+            for (const TableValues& table : output.tables) {
+                for (const std::vector<FieldValue>& values : table.rows) {
+                    for (const FieldValue& value : values) {
+                        writeValue(writer, value);
+                    }
+                }
+            }
+        } else {
+            for (std::size_t i = 0; i < tableCells.size(); ++i) {
+                writer.cell({});
+            }
+        }
+        if (calculated && prepared->printAssets && !output.printout) {
+            error = "printout: " + output.printRefusal;
+        } else if (calculated && prepared->printAssets) {
             const std::string_view name = static_cast<std::size_t>(nameColumn) < columns
                                               ? record.cells[nameColumn]
                                               : std::string_view{};

@@ -138,7 +138,10 @@ void run(const CalcArguments& arguments, CliContext& context,
     }
     const CalculationOutput& calculation = std::get<CalculationOutput>(outcome);
     if (pdf && !calculation.printout) {
-        context.refuse("--pdf: the " + arguments.calculator + " calculator has no printout");
+        context.refuse("--pdf: " +
+                       (calculation.printRefusal.empty()
+                            ? "the " + arguments.calculator + " calculator has no printout"
+                            : calculation.printRefusal));
         return;
     }
     const nlohmann::ordered_json output = outputToJson(calculation, language);
@@ -146,6 +149,9 @@ void run(const CalcArguments& arguments, CliContext& context,
         context.out << output.dump() << '\n';
     } else if (output.contains(arguments.only)) {
         context.out << output[arguments.only].dump() << '\n';
+    } else if (arguments.only == "printout" && !calculation.printRefusal.empty()) {
+        context.refuse(calculation.printRefusal);
+        return;
     } else {
         context.refuse("the " + arguments.calculator + " calculator has no " + arguments.only);
         return;

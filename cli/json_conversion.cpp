@@ -148,6 +148,18 @@ nlohmann::ordered_json outputToJson(const CalculationOutput& output, PrintLangua
     for (const NamedValue& value : output.results) {
         results[std::string(value.key)] = toJson(value.value);
     }
+    // A table of results is a list of objects, one a row.
+    for (const TableValues& table : output.tables) {
+        nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+        for (const std::vector<FieldValue>& values : table.rows) {
+            nlohmann::ordered_json row = nlohmann::ordered_json::object();
+            for (std::size_t column = 0; column < table.columns.size(); ++column) {
+                row[std::string(table.columns[column])] = toJson(values[column]);
+            }
+            rows.push_back(row);
+        }
+        results[std::string(table.key)] = rows;
+    }
     nlohmann::ordered_json out{{"inputs", inputs}, {"results", results}};
     if (output.printout) {
         const Printout printout = output.printout(language);
@@ -202,6 +214,21 @@ nlohmann::ordered_json describeToJson(const Calculator& calculator)
             fields.push_back(describeField(*field, group.role));
         }
         out[std::string(roleName(group.role))] = fields;
+    }
+    // A table of results follows the single results: its rows and each row's columns.
+    for (const ResultTable& table : calculator.resultTables()) {
+        nlohmann::ordered_json columns = nlohmann::ordered_json::array();
+        for (const FieldDescription* column : table.columns) {
+            columns.push_back(describeField(*column, FieldRole::Result));
+        }
+        out["results"].push_back({{"key", table.table->key},
+                                  {"label", table.table->label},
+                                  {"control", table.table->controlName},
+                                  {"meaning", table.table->meaning},
+                                  {"unit", table.table->unit},
+                                  {"kind", "list"},
+                                  {"rows", table.rows},
+                                  {"columns", columns}});
     }
     return out;
 }

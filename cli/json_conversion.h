@@ -17,10 +17,13 @@ std::variant<RawInput, std::string> rawInputFromJson(std::string_view text);
 nlohmann::ordered_json toJson(const FieldValue& value);
 
 /// The output of a calculation: {"inputs": {...}, "results": {...}, "printout": {"table": ...,
-/// "language": "en" | "af", "fields": {...}}}, every value unrounded; the printout in `language`.
+/// "language": "en" | "af", "fields": {...}}}, every value unrounded (a table of results as a
+/// list of objects under its key among the results); the printout in `language`, left out when
+/// there is none.
 nlohmann::ordered_json outputToJson(const CalculationOutput& output, PrintLanguage language);
 
-/// Every field of a calculator with its meaning, unit, range and default.
+/// Every field of a calculator with its meaning, unit, range and default; a table of results
+/// with its rows and its columns.
 nlohmann::ordered_json describeToJson(const Calculator& calculator);
 
 /// "en" or "af".

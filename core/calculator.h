@@ -6,6 +6,7 @@
 #include "core/schema_database.h"
 #include "core/settings_store.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -40,6 +41,15 @@ enum class PrintLanguages
     EnglishOnly,
 };
 
+/// The rows of one table of results (see `ResultTable`), each row's values in the columns'
+/// order.
+struct TableValues
+{
+    std::string_view key;
+    std::vector<std::string_view> columns;
+    std::vector<std::vector<FieldValue>> rows;
+};
+
 /// Everything one calculation gives: the inputs as the window holds them after the calculation
 /// (defaults and set-up values filled in), every result unrounded, and the printout the window
 /// would write, made only when asked for.
@@ -47,8 +57,14 @@ struct CalculationOutput
 {
     std::vector<NamedValue> inputs;
     std::vector<NamedValue> results;
-    /// Empty for a calculator without a printout, or when the printout was not asked for.
+    /// The result tables, in the order `Calculator::resultTables()` lists them.
+    std::vector<TableValues> tables;
+    /// Empty for a calculator without a printout, when the printout was not asked for, or when
+    /// the window makes none of this case (`printRefusal` then says why).
     std::function<Printout(PrintLanguage)> printout;
+    /// Why the window makes no printout of this case (such as a loan without a principal); empty
+    /// when it does or when the calculator has no printout.
+    std::string printRefusal;
 };
 
 /// Why a case was not calculated: the key of the input at fault (empty when no one input is)
@@ -100,6 +116,16 @@ struct FieldGroup
     std::vector<const FieldDescription*> fields;
 };
 
+/// Results a window shows as a table of like rows (the loan comparison's six terms): `table`
+/// names the whole (its key is the list's in the output, its control the window's grid), the
+/// columns describe each row's figures.
+struct ResultTable
+{
+    const FieldDescription* table;
+    std::vector<const FieldDescription*> columns;
+    std::size_t rows;
+};
+
 /// One calculator of the program, whatever its inputs and results: grovan-cli's `calc` and
 /// `batch` run cases through it and `describe` lists its fields; the catalogue of calculators
 /// gives the print database its tables and "&Initialise All" its windows. Each is a
@@ -117,6 +143,8 @@ public:
     virtual std::string_view windowName() const = 0;
     /// The inputs, the set-up values and the results, each in the window's order.
     virtual std::vector<FieldGroup> fields() const = 0;
+    /// The tables among the results, after the single results; none for most calculators.
+    virtual std::vector<ResultTable> resultTables() const { return {}; }
     /// Reads one case, checks it as the window would, and calculates it.
     virtual std::variant<CalculationOutput, InputError> run(const RawInput& input,
                                                             const RunOptions& options) const = 0;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +30,8 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
     std::span<const InputBinding<Inputs>> inputs = {};
     std::span<const InputBinding<SetupValues>> setup = {};
     std::span<const ResultBinding<Results>> results = {};
+    /// Results the window shows as tables of like rows, after the single results.
+    std::span<const ResultTableBinding<Results>> resultTables = {};
     /// The window's own message for a value a field refuses as typed: `rejected` lies outside
     /// the field's range, or (nothing) a date field's text is no date; `current` holds the
     /// inputs as they stand. Nothing where the window only beeps.
@@ -48,6 +51,9 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
     std::function<void(Inputs&, const Results&)> afterCalculation = {};
     /// The printout of the inputs as they stand and the last results, in a language.
     std::function<Printout(const Inputs&, const Results&, PrintLanguage)> printout = {};
+    /// Why the window makes no printout of these inputs and results ("&Print" then only moves
+    /// the focus), in the command line's words; nothing when it prints. Unset: it always prints.
+    std::function<std::optional<std::string>(const Inputs&, const Results&)> printRefusal = {};
     /// Every template file the printout may use.
     std::vector<std::string_view> printTemplates = {};
     PrintLanguages printLanguages = PrintLanguages::EnglishAndAfrikaans;
@@ -63,6 +69,12 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
                                    const Inputs& current) const
     {
         return refusalMessage ? refusalMessage(field, rejected, current) : std::nullopt;
+    }
+
+    /// Why the window would not print `inputs` and `results` (see `printRefusal`), or nothing.
+    std::optional<std::string> refusedPrintout(const Inputs& inputs, const Results& results) const
+    {
+        return printRefusal ? printRefusal(inputs, results) : std::nullopt;
     }
 
     /// The window's checks of `inputs` before it calculates; nothing when they pass.

@@ -122,45 +122,6 @@ inline TableSchema amort()
              printAmount("Required")}};
 }
 
-inline TableSchema bondBust()
-{
-    return {"BondBust",
-            TableKind::SingleRow,
-            {printAmount("PAmt"), printWhole("Period"), printAmount("IntRate"),
-             printAmount("MonRep"), printAmount("TotIntPaid"), printAmount("TotRep"),
-             printAmount("XtraPay"), printWhole("Xper"), printAmount("XMonRep"),
-             printAmount("XTotIntPaid"), printAmount("XTotRep"), printAmount("XTotSavings")}};
-}
-
-inline TableSchema bondComp()
-{
-    std::vector<ColumnSchema> c{printAmount("PAmt"), printAmount("IntRate")};
-    // One repayment, interest and total for each term of 5, 10, ... 30 years.
-    for (int k = 1; k <= 6; ++k) {
-        const std::string n = std::to_string(k);
-        c.insert(c.end(),
-                 {printAmount("MonRep" + n), printAmount("IntPaid" + n), printAmount("Total" + n)});
-    }
-    return {"BondComp", TableKind::SingleRow, std::move(c)};
-}
-
-inline TableSchema dailyBal()
-{
-    // The two dates are day numbers (days since 30/12/1899); the template prints them as dates.
-    return {"DailyBal",
-            TableKind::SingleRow,
-            {printAmount("CapAmount"), printWhole("StartDate"), printWhole("EndDate"),
-             printAmount("IntRate"), printAmount("ANS1"), printWhole("ANS2")}};
-}
-
-inline TableSchema inflation()
-{
-    return {"Inflation",
-            TableKind::SingleRow,
-            {printAmount("PresCost"), printAmount("Period"), printAmount("InflaRate"),
-             printAmount("Ans1"), printAmount("ANS2")}};
-}
-
 } // namespace fixture_tables
 
 /// The program's print tables and the fixture tables it does not have itself.
@@ -170,8 +131,7 @@ inline const DatabaseSchema& reportTestSchema()
         DatabaseSchema all = programCalculators().printSchema();
         using namespace fixture_tables;
         for (const TableSchema& table :
-             {salPackage(), compcar(), travelDeduction(), loans(), amort(), bondBust(), bondComp(),
-              dailyBal(), inflation()}) {
+             {salPackage(), compcar(), travelDeduction(), loans(), amort()}) {
             if (all.table(table.name) == nullptr) {
                 all.tables.push_back(table);
             }
