@@ -314,6 +314,13 @@ void run(const BatchArguments& arguments, CliContext& context,
     if (calculator == nullptr) {
         return;
     }
+    if (!calculator->runsInColumns()) {
+        context.refuse("the " + arguments.calculator +
+                       " calculator takes lists of records that a CSV row cannot hold: run each "
+                       "case with grovan-cli calc " +
+                       arguments.calculator + " and a JSON object");
+        return;
+    }
     if (arguments.language == "af" && calculator->printLanguages() == PrintLanguages::EnglishOnly) {
         context.refuse("--lang af: the " + arguments.calculator +
                        " calculator's printout is in English only");
@@ -363,6 +370,7 @@ void run(const BatchArguments& arguments, CliContext& context,
 
     const std::vector<std::string_view> results = resultKeys(*calculator);
     const std::vector<std::string> tableCells = tableColumnNames(*calculator);
+    const std::size_t tableCount = calculator->resultTables().size();
     for (const std::string& key : prepared->keys) {
         writer.cell(key);
     }
@@ -423,10 +431,11 @@ void run(const BatchArguments& arguments, CliContext& context,
             }
         }
         if (calculated) {
-            for (const TableValues& table : output.tables) {
-                for (const std::vector<FieldValue>& values : table.rows) {
-                    for (const FieldValue& value : values) {
-                        writeValue(writer, value);
+            // The tables of results come first among the lists of results.
+            for (std::size_t t = 0; t < tableCount && t < output.resultLists.size(); ++t) {
+                for (const std::vector<NamedValue>& row : output.resultLists[t].items) {
+                    for (const NamedValue& value : row) {
+                        writeValue(writer, value.value);
                     }
                 }
             }
@@ -435,8 +444,8 @@ void run(const BatchArguments& arguments, CliContext& context,
                 writer.cell({});
             }
         }
-        if (calculated && prepared->printAssets && !output.printout) {
-            error = "printout: " + output.printRefusal;
+        if (calculated && prepared->printAssets && !output.printRefusal.empty()) {
+            error = "printout: not written: " + output.printRefusal;
         } else if (calculated && prepared->printAssets) {
             const std::string_view name = static_cast<std::size_t>(nameColumn) < columns
                                               ? record.cells[nameColumn]

@@ -5,6 +5,7 @@
 #include "cli/describe_command.h"
 #include "cli/manual_command.h"
 #include "cli/projection_command.h"
+#include "cli/schedule_command.h"
 #include "cli/tax_command.h"
 #include "core/calculator_catalogue.h"
 #include "core/program_version.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv)
     addDescribeCommand(app, context, calculators);
     addBatchCommand(app, context, calculators);
     addProjectionCommand(app, context);
+    addScheduleCommand(app, context, calculators);
     addManualCommand(app, context, calculators, versionText);
     addCompletionCommand(app, context, calculators);
 

@@ -118,12 +118,21 @@ void writeCalculator(std::ostream& out, const Calculator& calculator)
     for (const FieldGroup& group : calculator.fields()) {
         switch (group.role) {
         case FieldRole::Input:
+            if (!group.list.empty()) {
+                out << ".PP\nInputs of each record of the JSON array " << literal(group.list)
+                    << "\n(an input not given takes its default):\n";
+                break;
+            }
             out << ".PP\nInputs (an input not given takes its default):\n";
             break;
         case FieldRole::Setup:
             out << ".PP\nSet-up values (the settings database's when not given):\n";
             break;
         case FieldRole::Result:
+            if (!group.list.empty()) {
+                out << ".PP\nResults of each record of " << literal(group.list) << ":\n";
+                break;
+            }
             out << ".PP\nResults:\n";
             break;
         }
@@ -155,6 +164,9 @@ constexpr std::string_view kExamples[][2] = {
      "The printout as a PDF file, in Afrikaans, with the employee's name."},
     {"grovan-cli batch monthly payroll.csv --out results.csv --pdf-dir printouts",
      "A whole payroll from a CSV file, with a printout per employee."},
+    {"grovan-cli schedule loan principal=1000000 periodMonths=240 annualRate=10 --kind annual "
+     "--csv --out schedule.csv",
+     "A loan's repayment solved, and its year-by-year schedule as CSV for a spreadsheet."},
 };
 
 } // namespace

@@ -85,4 +85,23 @@ void ReplacingFile::discard()
     }
 }
 
+std::variant<std::filesystem::path, std::string> replaceableFile(const std::string& file)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    if (std::filesystem::is_directory(status)) {
+        return file + " is a folder, not a file";
+    }
+    const auto named = std::filesystem::absolute(file, error).lexically_normal().string();
+    const bool deviceName = named.starts_with("/dev/") || named.starts_with("/proc/");
+    if (deviceName ||
+        (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))) {
+        return file + " is not an ordinary file";
+    }
+    if (!std::filesystem::exists(status)) {
+        return std::filesystem::path(file);
+    }
+    return std::filesystem::canonical(file, error);
+}
+
 } // namespace grovan::cli

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace grovan::cli {
 
@@ -39,5 +40,12 @@ private:
     int m_descriptor = -1;
     std::string m_error;
 };
+
+/// The file a ReplacingFile may replace for the name `file` as given: the file a link points to
+/// (renaming over the link would replace the link), or the name itself for a file not there yet.
+/// A text saying why not for a folder, a device, /dev/... or /proc/... names (/dev/stdout
+/// whatever it stands for) and anything else that is no ordinary file: renaming over those must
+/// never happen.
+std::variant<std::filesystem::path, std::string> replaceableFile(const std::string& file);
 
 } // namespace grovan::cli

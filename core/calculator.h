@@ -25,13 +25,22 @@ struct NamedValue
     FieldValue value;
 };
 
+/// A list of records under its key, such as a register's vehicles: each record's values in
+/// order.
+struct NamedList
+{
+    std::string_view key;
+    std::vector<std::vector<NamedValue>> items;
+};
+
 /// What one printout writes into the print database and which template prints it.
 struct Printout
 {
     /// The writes in order: the edits of single-row tables, the lines of line tables.
     std::vector<TableWrite> writes;
     std::string_view templateFile; ///< a file name in the asset folder, such as "Annual.rpt"
-    std::string_view previewTitle; ///< the preview window's title
+    /// The preview window's title; empty leaves the title the last preview had.
+    std::string_view previewTitle;
 };
 
 /// Which languages a calculator's printout comes in.
@@ -41,15 +50,6 @@ enum class PrintLanguages
     EnglishOnly,
 };
 
-/// The rows of one table of results (see `ResultTable`), each row's values in the columns'
-/// order.
-struct TableValues
-{
-    std::string_view key;
-    std::vector<std::string_view> columns;
-    std::vector<std::vector<FieldValue>> rows;
-};
-
 /// Everything one calculation gives: the inputs as the window holds them after the calculation
 /// (defaults and set-up values filled in), every result unrounded, and the printout the window
 /// would write, made only when asked for.
@@ -57,13 +57,18 @@ struct CalculationOutput
 {
     std::vector<NamedValue> inputs;
     std::vector<NamedValue> results;
-    /// The result tables, in the order `Calculator::resultTables()` lists them.
-    std::vector<TableValues> tables;
+    /// The inputs and results that come as lists of records (a register's vehicles, the loan
+    /// comparison's terms), after the values above; empty for a calculator whose inputs and
+    /// results are flat lists. A table of results (see `Calculator::resultTables()`) is one of
+    /// `resultLists`, in the order the tables are listed.
+    std::vector<NamedList> inputLists;
+    std::vector<NamedList> resultLists;
     /// Empty for a calculator without a printout, when the printout was not asked for, or when
     /// the window makes none of this case (`printRefusal` then says why).
     std::function<Printout(PrintLanguage)> printout;
-    /// Why the window makes no printout of this case (such as a loan without a principal); empty
-    /// when it does or when the calculator has no printout.
+    /// Why the window makes no printout of this case (such as R/Fund contributions above the
+    /// allowable deduction, or a loan without a principal); empty when it does or when the
+    /// calculator has no printout.
     std::string printRefusal;
 };
 
@@ -114,6 +119,9 @@ struct FieldGroup
 {
     FieldRole role;
     std::vector<const FieldDescription*> fields;
+    /// The key of the list whose every record holds these fields (a register's "vehicles"); empty
+    /// for fields of the case itself.
+    std::string_view list = {};
 };
 
 /// Results a window shows as a table of like rows (the loan comparison's six terms): `table`
@@ -160,6 +168,8 @@ public:
     virtual std::vector<TableSchema> printTables() const = 0;
     /// Whether "&Initialise All" closes the calculator's window.
     virtual bool closedByInitialiseAll() const = 0;
+    /// Whether its cases can come in columns (a CSV batch): not where they hold lists of records.
+    virtual bool runsInColumns() const { return true; }
 };
 
 } // namespace grovan

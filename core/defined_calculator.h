@@ -203,9 +203,10 @@ private:
                               problem->message.text};
         }
 
-        // The stored set-up values are read only when some are not given.
-        SetupValues setup =
-            allSetupGiven || !options.storedSetup ? SetupValues{} : options.storedSetup();
+        // The stored set-up values are read only when some are not given. As in the window, the
+        // values given then change them one by one, as typed into the set-up panel.
+        SetupValues setup = m_def.openingSetup(
+            allSetupGiven || !options.storedSetup ? SetupValues{} : options.storedSetup());
         slot = m_def.inputs.size();
         for (const auto& binding : m_def.setup) {
             if (given(*binding.field, slot++) != nullptr) {
@@ -258,29 +259,28 @@ private:
             out.results.push_back(
                 {binding.field->key, outputValue(*binding.field, binding.get(results))});
         }
-        out.tables.resize(m_def.resultTables.size());
+        // Each table of results is a list of its rows.
+        out.resultLists.resize(m_def.resultTables.size());
         for (std::size_t t = 0; t < m_def.resultTables.size(); ++t) {
             const auto& binding = m_def.resultTables[t];
-            TableValues& table = out.tables[t];
+            NamedList& table = out.resultLists[t];
             table.key = binding.table->key;
-            table.columns.clear();
-            for (const FieldDescription& column : binding.columns) {
-                table.columns.push_back(column.key);
-            }
-            table.rows.resize(binding.rows);
+            table.items.resize(binding.rows);
             for (std::size_t row = 0; row < binding.rows; ++row) {
-                table.rows[row].clear();
+                table.items[row].clear();
                 for (std::size_t column = 0; column < binding.columns.size(); ++column) {
-                    table.rows[row].push_back(
-                        outputValue(binding.columns[column], binding.cell(results, row, column)));
+                    table.items[row].push_back(
+                        {binding.columns[column].key,
+                         outputValue(binding.columns[column], binding.cell(results, row, column))});
                 }
             }
         }
         out.printout = nullptr;
         out.printRefusal.clear();
         if (m_def.printout && options.withPrintout) {
-            if (auto refusal = m_def.refusedPrintout(inputs, results)) {
-                out.printRefusal = std::move(*refusal);
+            if (auto refused =
+                    m_def.printRefusal ? m_def.printRefusal(inputs, results) : std::nullopt) {
+                out.printRefusal = refused->text;
                 return;
             }
             out.printout = [&def = m_def, inputs, results](PrintLanguage language) {

@@ -28,6 +28,7 @@ std::string given(const RawValue& raw)
     case RawType::String:
     case RawType::Typed:
         return quoted(raw.text);
+    case RawType::List:
     case RawType::Other:
         return raw.text;
     }

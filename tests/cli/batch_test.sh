@@ -181,12 +181,24 @@ if [ "$printouts" = yes ]; then
     [[ "$text" == *"Jaarlikse Inkomste"* ]] || fail "the printout is not in Afrikaans: $text"
     [[ "$text" == *"50 190.00"* ]] || fail "the printout lacks the tax of 50 190.00: $text"
 
+    # A package whose R/Fund contributions exceed the allowable deduction is not printed, as the
+    # window would not print it; its results stand.
+    run printouts_of_packages batch takehome-annual "$cases/takehome.csv" \
+        --data-dir "$scratch/data" --pdf-dir "$scratch/pdfs/packages"
+    expect_exit 1
+    expect_only "$scratch/pdfs/packages" 0001-Thandi-Mokoena.pdf
+    [[ "$(cat "$scratch/stdout")" == *"49000,"*"printout: not written: R/Fund contributions exceed allowable limits!"* ]] ||
+        fail "the second row lacks its results or why it was not printed: $(cat "$scratch/stdout")"
+    text=$(pdftotext "$scratch/pdfs/packages/0001-Thandi-Mokoena.pdf" - 2>&1)
+    [[ "$text" == *"Velmora Salary Package Calculation : Annual"* ]] ||
+        fail "the printout is not the package statement: $text"
+
     # A row the window would not print (a rate of 0) is calculated, but gets no printout.
     run printouts_only_of_what_the_window_prints batch loancomparison "$cases/bonds.csv" \
         --pdf-dir "$scratch/pdfs/bonds"
     expect_exit 1
     expect_only "$scratch/pdfs/bonds" 0001.pdf
-    grep -q "printout: the loan comparison prints only with a bond amount and a rate above 0" \
+    grep -q "printout: not written: the loan comparison prints only with a bond amount and a rate above 0" \
         "$scratch/stdout" || fail "the row without a rate does not say why it has no printout"
     text=$(pdftotext -layout "$scratch/pdfs/bonds/0001.pdf" - 2>&1)
     [[ "$text" == *"231 605.19"* ]] || fail "the printout lacks the 20 years' 231 605.19: $text"
