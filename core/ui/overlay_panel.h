@@ -26,6 +26,8 @@ public:
     /// Shows the panel in front with its top edge `topTwips` below the window's top, centred
     /// across the window or `leftTwips` from its left edge, and puts the focus into it.
     void showAt(int topTwips, std::optional<int> leftTwips = std::nullopt);
+    /// The narrowest window the panel fits across without cutting its contents.
+    int windowWidthNeeded() const;
     /// Hides the panel (as `hide()` does).
     void closePanel() { setVisible(false); }
     bool isOpen() const { return !isHidden(); }

@@ -26,6 +26,8 @@ FinanceWindow::FinanceWindow(const QString& caption, const WindowContext& contex
     connect(m_printPanel, &PrintPanel::viewReport, this,
             [this](PrintLanguage language) { print(PrintDestination::Window, language); });
     new ActivationWatch(this, [this] { activated(); });
+    // The narrow windows grow to hold the print panel's buttons side by side.
+    setMinimumWidth(m_printPanel->windowWidthNeeded());
 }
 
 void FinanceWindow::printRequested()

@@ -14,6 +14,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace grovan {
 
 /// The grid's contents: the engine's formatted comparison, its header as the header row.
@@ -122,12 +124,15 @@ void frmLoanComp::sizeGrid()
     const ComparisonGrid& grid = m_model->grid();
     QHeaderView* header = m_grid->horizontalHeader();
     const QFontMetrics metrics(header->font());
-    // Column 0 is 1.2 times its header text; the amount columns have fixed widths.
+    // Column 0 is 1.2 times its header text; the amount columns have fixed widths, widened where
+    // the font would otherwise cut their headers.
     const int padding = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     header->resizeSection(0,
                           qRound(1.2 * metrics.horizontalAdvance(qText(grid.header[0]))) + padding);
     for (std::size_t c = 0; c < grid.columnTwips.size(); ++c) {
-        header->resizeSection(static_cast<int>(c + 1), twipsToPixels(grid.columnTwips[c], this));
+        const int headerWidth = metrics.horizontalAdvance(qText(grid.header[c + 1])) + 2 * padding;
+        header->resizeSection(static_cast<int>(c + 1),
+                              std::max(twipsToPixels(grid.columnTwips[c], this), headerWidth));
     }
     int width = twipsToPixels(grid.extraWidthTwips, this) + 2 * m_grid->frameWidth();
     for (int c = 0; c < m_model->columnCount(); ++c) {

@@ -2,6 +2,7 @@
 // opened from their menu commands, calculated again whenever they become the active window, and
 // closed and reset by "&Initialise All".
 
+#include "core/ui/print_panel.h"
 #include "finance/daily_balance_calculator.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/mdi_form1.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QMdiSubWindow>
+#include <QPushButton>
 
 namespace grovan {
 
@@ -100,6 +102,8 @@ class FinanceWindowsTest : public QObject
 private slots:
     void becomingActiveCalculatesAgain_data() { addCaseRows(kWindows); }
     void becomingActiveCalculatesAgain();
+    void thePrintPanelFitsAcrossTheWindow_data() { addCaseRows(kWindows); }
+    void thePrintPanelFitsAcrossTheWindow();
     void initialiseAllClosesThemAndResetsTheirValues();
 };
 
@@ -128,6 +132,29 @@ void FinanceWindowsTest::becomingActiveCalculatesAgain()
     main.activate(window);
     QCOMPARE(result(), QString::fromLatin1(c.calculated));
     QVERIFY(shell.sink.messages.empty());
+}
+
+void FinanceWindowsTest::thePrintPanelFitsAcrossTheWindow()
+{
+    QFETCH(int, index);
+    const WindowCase& c = kWindows[static_cast<std::size_t>(index)];
+    FinanceFixture shell;
+    MainWindow main(shell);
+    QVERIFY(QTest::qWaitForWindowActive(&main.main));
+    QWidget* window = main.open(c.command, c.window);
+    QVERIFY(window != nullptr);
+    typeEntries(*window, c.typed);
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdCalculate")),
+                      Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+    const PrintPanel* panel = window->findChild<PrintPanel*>();
+    QVERIFY(panel != nullptr && panel->isVisible());
+    // The narrowest windows are widened so that no button of the panel is cut off.
+    for (const QPushButton* button :
+         {panel->printDirectlyButton(), panel->viewReportButton(), panel->cancelButton()}) {
+        const QRect shownAt(button->mapTo(window, QPoint(0, 0)), button->size());
+        QVERIFY2(window->rect().contains(shownAt), qPrintable(button->text()));
+    }
 }
 
 void FinanceWindowsTest::initialiseAllClosesThemAndResetsTheirValues()
