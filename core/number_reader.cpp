@@ -107,7 +107,9 @@ NumberText collect(std::string_view input)
         if (parsed.ec == std::errc::result_out_of_range) {
             exponentValue = exponent.front() == '-' ? -100000 : 100000;
         }
-        out.text += "e" + std::to_string(exponentValue);
+        // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict on "e" + std::string.
+        out.text += 'e';
+        out.text += std::to_string(exponentValue);
     }
     const long long magnitude =
         (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponentValue;
