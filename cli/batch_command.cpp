@@ -287,6 +287,9 @@ struct RowSettings
 {
     std::size_t columns = 0;
     std::size_t resultCount = 0;
+    /// The tables of results, the first of the output's lists, and their cells together.
+    std::size_t tableCount = 0;
+    std::size_t tableCellCount = 0;
     const RunOptions* options = nullptr;
 };
 
@@ -315,6 +318,19 @@ bool writeRow(const CsvRecord& record, const RowSettings& settings, ColumnCases&
         if (calculated) {
             writeValue(writer, output.results[i].value);
         } else {
+            writer.cell({});
+        }
+    }
+    if (calculated) {
+        for (std::size_t t = 0; t < settings.tableCount && t < output.resultLists.size(); ++t) {
+            for (const std::vector<NamedValue>& row : output.resultLists[t].items) {
+                for (const NamedValue& value : row) {
+                    writeValue(writer, value.value);
+                }
+            }
+        }
+    } else {
+        for (std::size_t i = 0; i < settings.tableCellCount; ++i) {
             writer.cell({});
         }
     }
@@ -528,6 +544,22 @@ std::vector<std::string_view> resultKeys(const Calculator& calculator)
     return keys;
 }
 
+// A table of results takes a column a cell, named after the table, the row (from 1) and the
+// column: "terms.1.repayment".
+std::vector<std::string> tableColumnNames(const Calculator& calculator)
+{
+    std::vector<std::string> names;
+    for (const ResultTable& table : calculator.resultTables()) {
+        for (std::size_t row = 1; row <= table.rows; ++row) {
+            for (const FieldDescription* column : table.columns) {
+                names.push_back(std::string(table.table->key) + "." + std::to_string(row) + "." +
+                                std::string(column->key));
+            }
+        }
+    }
+    return names;
+}
+
 void run(const BatchArguments& arguments, CliContext& context,
          const CalculatorCatalogue& calculators)
 {
@@ -590,11 +622,15 @@ void run(const BatchArguments& arguments, CliContext& context,
     CsvWriter writer(sink);
 
     const std::vector<std::string_view> results = resultKeys(*calculator);
+    const std::vector<std::string> tableCells = tableColumnNames(*calculator);
     for (const std::string& key : prepared->keys) {
         writer.cell(key);
     }
     for (const std::string_view key : results) {
         writer.cell(key);
+    }
+    for (const std::string& name : tableCells) {
+        writer.cell(name);
     }
     writer.cell("error");
     writer.endRecord();
@@ -620,6 +656,8 @@ void run(const BatchArguments& arguments, CliContext& context,
     RowSettings settings;
     settings.columns = prepared->keys.size();
     settings.resultCount = results.size();
+    settings.tableCount = calculator->resultTables().size();
+    settings.tableCellCount = tableCells.size();
     settings.options = &options;
 
     std::size_t rows = 0;

@@ -162,6 +162,18 @@ void writeText(std::ostream& out, const Calculator& calculator)
                      field->controlName.empty() ? "(not shown)" : std::string(field->label),
                      std::string(field->meaning)});
             }
+            // A table's columns, each under the table's key: "terms[].repayment".
+            for (const ResultTable& table : calculator.resultTables()) {
+                rows.push_back({std::string(table.table->key),
+                                std::to_string(table.rows) + " " + std::string(table.table->unit),
+                                "(a list)", std::string(table.table->meaning)});
+                for (const FieldDescription* column : table.columns) {
+                    rows.push_back(
+                        {std::string(table.table->key) + "[]." + std::string(column->key),
+                         std::string(column->unit), std::string(column->label),
+                         std::string(column->meaning)});
+                }
+            }
         } else {
             if (!list.empty()) {
                 out << "\nInputs of each record of \"" + list +

@@ -239,6 +239,21 @@ nlohmann::ordered_json describeToJson(const Calculator& calculator)
             fields.push_back(describeField(*field, group.role, group.list));
         }
     }
+    // A table of results follows the single results: its rows and each row's columns.
+    for (const ResultTable& table : calculator.resultTables()) {
+        nlohmann::ordered_json columns = nlohmann::ordered_json::array();
+        for (const FieldDescription* column : table.columns) {
+            columns.push_back(describeField(*column, FieldRole::Result, {}));
+        }
+        out["results"].push_back({{"key", table.table->key},
+                                  {"label", table.table->label},
+                                  {"control", table.table->controlName},
+                                  {"meaning", table.table->meaning},
+                                  {"unit", table.table->unit},
+                                  {"kind", "list"},
+                                  {"rows", table.rows},
+                                  {"columns", columns}});
+    }
     return out;
 }
 

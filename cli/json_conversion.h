@@ -18,12 +18,14 @@ std::variant<RawInput, std::string> rawInputFromJson(std::string_view text);
 nlohmann::ordered_json toJson(const FieldValue& value);
 
 /// The output of a calculation: {"inputs": {...}, "results": {...}, "printout": {"table": ...,
-/// "language": "en" | "af", "fields": {...}}}, every value unrounded; the printout in `language`.
-/// Lists of records follow the values of "inputs" and "results" as arrays of objects.
+/// "language": "en" | "af", "fields": {...}}}, every value unrounded; the printout in `language`,
+/// left out when there is none. Lists of records (a table of results among them) follow the
+/// values of "inputs" and "results" as arrays of objects.
 nlohmann::ordered_json outputToJson(const CalculationOutput& output, PrintLanguage language);
 
 /// Every field of a calculator with its meaning, unit, range and default; a field of a list's
-/// records names the list ("list": "vehicles").
+/// records names the list ("list": "vehicles"); a table of results comes with its rows and its
+/// columns.
 nlohmann::ordered_json describeToJson(const Calculator& calculator);
 
 /// "en" or "af".

@@ -4,6 +4,7 @@
 #include "cli/completion_command.h"
 #include "cli/describe_command.h"
 #include "cli/manual_command.h"
+#include "cli/projection_command.h"
 #include "cli/schedule_command.h"
 #include "cli/tax_command.h"
 #include "core/calculator_catalogue.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
     addCalcCommand(app, context, calculators);
     addDescribeCommand(app, context, calculators);
     addBatchCommand(app, context, calculators);
+    addProjectionCommand(app, context);
     addScheduleCommand(app, context, calculators);
     addManualCommand(app, context, calculators, versionText);
     addCompletionCommand(app, context, calculators);

@@ -6,6 +6,7 @@
 #include "core/schema_database.h"
 #include "core/settings_store.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -58,15 +59,18 @@ struct CalculationOutput
 {
     std::vector<NamedValue> inputs;
     std::vector<NamedValue> results;
-    /// The inputs and results that come as lists of records (a register's vehicles), after the
-    /// values above; empty for a calculator whose inputs are a flat list.
+    /// The inputs and results that come as lists of records (a register's vehicles, the loan
+    /// comparison's terms), after the values above; empty for a calculator whose inputs and
+    /// results are flat lists. A table of results (see `Calculator::resultTables()`) is one of
+    /// `resultLists`, in the order the tables are listed.
     std::vector<NamedList> inputLists;
     std::vector<NamedList> resultLists;
-    /// Empty for a calculator without a printout, or when the printout was not asked for or
-    /// cannot be made.
+    /// Empty for a calculator without a printout, when the printout was not asked for, or when
+    /// the window makes none of this case (`printRefusal` then says why).
     std::function<Printout(PrintLanguage)> printout;
-    /// Why the window would not print these results (such as R/Fund contributions above the
-    /// allowable deduction); empty when it would.
+    /// Why the window makes no printout of this case (such as R/Fund contributions above the
+    /// allowable deduction, or a loan without a principal); empty when it does or when the
+    /// calculator has no printout.
     std::string printRefusal;
 };
 
@@ -122,6 +126,16 @@ struct FieldGroup
     std::string_view list = {};
 };
 
+/// Results a window shows as a table of like rows (the loan comparison's six terms): `table`
+/// names the whole (its key is the list's in the output, its control the window's grid), the
+/// columns describe each row's figures.
+struct ResultTable
+{
+    const FieldDescription* table;
+    std::vector<const FieldDescription*> columns;
+    std::size_t rows;
+};
+
 /// One calculator of the program, whatever its inputs and results: grovan-cli's `calc` and
 /// `batch` run cases through it and `describe` lists its fields; the catalogue of calculators
 /// gives the print database its tables and "&Initialise All" its windows. Each is a
@@ -139,6 +153,8 @@ public:
     virtual std::string_view windowName() const = 0;
     /// The inputs, the set-up values and the results, each in the window's order.
     virtual std::vector<FieldGroup> fields() const = 0;
+    /// The tables among the results, after the single results; none for most calculators.
+    virtual std::vector<ResultTable> resultTables() const { return {}; }
     /// Reads one case, checks it as the window would, and calculates it.
     virtual std::variant<CalculationOutput, InputError> run(const RawInput& input,
                                                             const RunOptions& options) const = 0;

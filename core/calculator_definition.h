@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -47,6 +48,8 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
     std::span<const InputBinding<Inputs>> inputs = {};
     std::span<const InputBinding<SetupValues>> setup = {};
     std::span<const ResultBinding<Results>> results = {};
+    /// Results the window shows as tables of like rows, after the single results.
+    std::span<const ResultTableBinding<Results>> resultTables = {};
     /// The window's own message for a value a field refuses as typed: `rejected` lies outside
     /// the field's range, or (nothing) a date field's text is no date; `current` holds the
     /// inputs as they stand. Nothing where the window only beeps.

@@ -54,6 +54,18 @@ public:
         return groups;
     }
 
+    std::vector<ResultTable> resultTables() const override
+    {
+        std::vector<ResultTable> tables;
+        for (const auto& binding : m_def.resultTables) {
+            ResultTable& table = tables.emplace_back(ResultTable{binding.table, {}, binding.rows});
+            for (const FieldDescription& column : binding.columns) {
+                table.columns.push_back(&column);
+            }
+        }
+        return tables;
+    }
+
     std::variant<CalculationOutput, InputError> run(const RawInput& input,
                                                     const RunOptions& options) const override
     {
@@ -70,6 +82,29 @@ public:
             return *error;
         }
         return out;
+    }
+
+    /// Reads one case's inputs and checks them as `run` does, without calculating: the inputs
+    /// the calculation would start from, or why they are refused. Set-up values are not read.
+    std::variant<Inputs, InputError> checkedInputs(const RawInput& input) const
+    {
+        for (const auto& [key, raw] : input.values) {
+            if (!knows(key)) {
+                return notAnInput(key);
+            }
+        }
+        Inputs inputs = m_def.openingInputs();
+        const auto given = [&input](const FieldDescription& field, std::size_t) {
+            return input.find(field.key);
+        };
+        if (auto error = readInputs(given, inputs)) {
+            return *error;
+        }
+        if (auto problem = m_def.check(inputs)) {
+            return InputError{problem->field ? std::string(problem->field->key) : "",
+                              problem->message.text};
+        }
+        return inputs;
     }
 
     std::variant<std::unique_ptr<ColumnCases>, InputError>
@@ -241,6 +276,22 @@ private:
         for (const auto& binding : m_def.results) {
             out.results.push_back(
                 {binding.field->key, outputValue(*binding.field, binding.get(results))});
+        }
+        // Each table of results is a list of its rows.
+        out.resultLists.resize(m_def.resultTables.size());
+        for (std::size_t t = 0; t < m_def.resultTables.size(); ++t) {
+            const auto& binding = m_def.resultTables[t];
+            NamedList& table = out.resultLists[t];
+            table.key = binding.table->key;
+            table.items.resize(binding.rows);
+            for (std::size_t row = 0; row < binding.rows; ++row) {
+                table.items[row].clear();
+                for (std::size_t column = 0; column < binding.columns.size(); ++column) {
+                    table.items[row].push_back(
+                        {binding.columns[column].key,
+                         outputValue(binding.columns[column], binding.cell(results, row, column))});
+                }
+            }
         }
         out.printout = nullptr;
         out.printRefusal.clear();

@@ -5,6 +5,8 @@
 #include "core/message.h"
 #include "core/number_format.h"
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <type_traits>
 #include <variant>
@@ -79,6 +81,18 @@ constexpr ResultBinding<Results> bindResultMember(const FieldDescription& field,
 {
     return {&field, &memberResult<Results, Member>, shown};
 }
+
+/// Results that a window shows as a table of like rows, such as the loan comparison's six terms:
+/// `table` describes the whole (its key names the list in the output, its control the window's
+/// grid), `columns` the figures of each row in order (their control names say where the window
+/// shows them). `cell` gives the figure of `column` in `row` (both from 0), unrounded.
+template <typename Results> struct ResultTableBinding
+{
+    const FieldDescription* table;
+    std::span<const FieldDescription> columns;
+    std::size_t rows;
+    double (*cell)(const Results&, std::size_t row, std::size_t column);
+};
 
 /// The text a result field shows: the shown value formatted with the field's display format.
 template <typename Results>

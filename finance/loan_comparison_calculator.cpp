@@ -8,12 +8,6 @@
 
 namespace grovan {
 
-namespace {
-
-constexpr std::string_view kGridFormat = "# ### ### ##0.00 ";
-
-} // namespace
-
 void LoanComparisonState::initialiseAll()
 {
     CompPrincipal = 0.0;
@@ -51,9 +45,9 @@ ComparisonGrid loanComparisonGrid(const LoanComparisonResults& results)
     grid.header = {" Period ", "Monthly repayment", "   Total Interest   ", "  Total Paid    "};
     for (std::size_t k = 0; k < results.rows.size(); ++k) {
         const ComparisonRow& row = results.rows[k];
-        grid.rows[k] = {row.label, formatNumber(row.repayment, kGridFormat),
-                        formatNumber(row.totalInterest, kGridFormat),
-                        formatNumber(row.totalPaid, kGridFormat)};
+        grid.rows[k] = {row.label, formatNumber(row.repayment, kComparisonGridFormat),
+                        formatNumber(row.totalInterest, kComparisonGridFormat),
+                        formatNumber(row.totalPaid, kComparisonGridFormat)};
     }
     return grid;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace grovan {
 
@@ -43,6 +44,9 @@ double BCPayCalc(const LoanComparisonState& state, int months);
 /// The table computation ("&Calculate", and every activation): the six terms in increasing
 /// order.
 LoanComparisonResults calculateLoanComparison(const LoanComparisonState& state);
+
+/// The display format of the grid's amounts.
+inline constexpr std::string_view kComparisonGridFormat = "# ### ### ##0.00 ";
 
 /// The grid `grdPayments` as the window shows it: 7 rows of 4 columns.
 struct ComparisonGrid

@@ -19,54 +19,57 @@ constexpr std::array<InputBinding<LoanComparisonState>, 2> kInputs{
     bindMember<LoanComparisonState, &LoanComparisonState::CompRate>(kRate),
 };
 
-// One result a term and a column: the keys and control names spelled out, as describe lists them.
-#define GROVAN_COMPARISON_TERM(row, years)                                                         \
-    financeMoneyResult("grdPayments(" #row ",1)", "Monthly repayment", "repayment" #years "Years", \
-                       "Monthly repayment over " #years " years"),                                 \
-        financeMoneyResult("grdPayments(" #row ",2)", "Total Interest",                            \
-                           "totalInterest" #years "Years",                                         \
-                           #years " years' repayments less the bond amount"),                      \
-        financeMoneyResult("grdPayments(" #row ",3)", "Total Paid", "totalPaid" #years "Years",    \
-                           "The repayments of " #years " years together")
-
-constexpr std::array<FieldDescription, 18> kFigures{
-    GROVAN_COMPARISON_TERM(1, 5),  GROVAN_COMPARISON_TERM(2, 10), GROVAN_COMPARISON_TERM(3, 15),
-    GROVAN_COMPARISON_TERM(4, 20), GROVAN_COMPARISON_TERM(5, 25), GROVAN_COMPARISON_TERM(6, 30),
+// The grid's rows, one a term: the years and the three amounts, in the grid's columns.
+constexpr FieldDescription kTerms{
+    .controlName = "grdPayments",
+    .label = "",
+    .key = "terms",
+    .meaning = "One row a term, 5 to 30 years in increasing order (grid rows 1 to 6)",
+    .unit = "terms",
+    .kind = FieldKind::WholeNumber,
+    .sign = FieldSign::None,
+    .minimum = 0.0,
+    .maximum = 0.0,
+    .integerDigits = 0,
+    .decimals = 0,
+    .defaultValue = 0.0,
+    .displayFormat = "",
+    .readOnly = true,
 };
 
-#undef GROVAN_COMPARISON_TERM
+constexpr std::array<FieldDescription, 4> kTermColumns{
+    resultField("grdPayments(row,0)", "Period", "years",
+                "The term in years (the grid shows \" 5 yrs.\" and so on)", "years",
+                FieldKind::WholeNumber, FieldSign::None, 0, "#0"),
+    financeMoneyResult("grdPayments(row,1)", "Monthly repayment", "repayment",
+                       "The monthly repayment over the term; 0 when the amount or the rate is 0",
+                       kComparisonGridFormat),
+    financeMoneyResult("grdPayments(row,2)", "Total Interest", "totalInterest",
+                       "The term's repayments less the bond amount (not clamped: minus the bond "
+                       "amount at a rate of 0)",
+                       kComparisonGridFormat),
+    financeMoneyResult("grdPayments(row,3)", "Total Paid", "totalPaid",
+                       "The term's repayments together", kComparisonGridFormat),
+};
 
-template <std::size_t Row, double ComparisonRow::*Member>
-double figure(const LoanComparisonResults& results)
+double termCell(const LoanComparisonResults& results, std::size_t row, std::size_t column)
 {
-    return results.rows[Row].*Member;
-}
-
-template <std::size_t Row>
-constexpr std::array<ResultBinding<LoanComparisonResults>, 3> termBindings()
-{
-    return {{
-        {&kFigures[Row * 3], &figure<Row, &ComparisonRow::repayment>},
-        {&kFigures[Row * 3 + 1], &figure<Row, &ComparisonRow::totalInterest>},
-        {&kFigures[Row * 3 + 2], &figure<Row, &ComparisonRow::totalPaid>},
-    }};
-}
-
-template <std::size_t... Rows>
-constexpr std::array<ResultBinding<LoanComparisonResults>, 18>
-allTerms(std::index_sequence<Rows...>)
-{
-    std::array<ResultBinding<LoanComparisonResults>, 18> all{};
-    std::size_t at = 0;
-    for (const auto& terms : {termBindings<Rows>()...}) {
-        for (const auto& binding : terms) {
-            all[at++] = binding;
-        }
+    const ComparisonRow& term = results.rows[row];
+    switch (column) {
+    case 0:
+        return term.months / 12;
+    case 1:
+        return term.repayment;
+    case 2:
+        return term.totalInterest;
+    default:
+        return term.totalPaid;
     }
-    return all;
 }
 
-constexpr auto kResults = allTerms(std::make_index_sequence<6>{});
+constexpr std::array<ResultTableBinding<LoanComparisonResults>, 1> kTables{{
+    {&kTerms, kTermColumns, kComparedTerms.size(), &termCell},
+}};
 
 constexpr std::array<ControlCaption, 6> kCaptions{{
     {"cmdCalculate", "&Calculate"},
@@ -84,9 +87,9 @@ std::span<const InputBinding<LoanComparisonState>> loanComparisonInputBindings()
     return kInputs;
 }
 
-std::span<const ResultBinding<LoanComparisonResults>> loanComparisonResultBindings()
+std::span<const ResultTableBinding<LoanComparisonResults>> loanComparisonResultTables()
 {
-    return kResults;
+    return kTables;
 }
 
 const FieldDescription& loanComparisonAmountField()

@@ -15,9 +15,10 @@ inline constexpr const char* kLoanComparisonCaption = "Loan Comparison";
 /// "Bond amount" (`numBAmt`) and "Interest rate" (`numIntRate`).
 std::span<const InputBinding<LoanComparisonState>> loanComparisonInputBindings();
 
-/// The eighteen figures of the grid, term by term (5 years first): the monthly repayment, the
-/// total interest and the total paid. Control names "grdPayments(row,column)".
-std::span<const ResultBinding<LoanComparisonResults>> loanComparisonResultBindings();
+/// The grid `grdPayments` as results: one table ("terms") of six rows, 5 years first, each with
+/// the years, the monthly repayment, the total interest and the total paid (control names
+/// "grdPayments(row,column)").
+std::span<const ResultTableBinding<LoanComparisonResults>> loanComparisonResultTables();
 
 const FieldDescription& loanComparisonAmountField();
 const FieldDescription& loanComparisonRateField();

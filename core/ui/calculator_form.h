@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 namespace grovan {
 
 /// A calculator window's fields driven by the calculator's definition: the input fields write
@@ -63,6 +65,14 @@ public:
     Printout printout(PrintLanguage language) const
     {
         return m_definition.printoutIn(m_inputs, m_results, language);
+    }
+
+    /// Why the window makes no printout of the inputs as they stand and the last results (its
+    /// "&Print" then only moves the focus), or nothing when it prints.
+    std::optional<Message> printRefusal() const
+    {
+        return m_definition.printRefusal ? m_definition.printRefusal(m_inputs, m_results)
+                                         : std::nullopt;
     }
 
     const CalculatorDefinition<Inputs, Results>& definition() const { return m_definition; }

@@ -35,6 +35,9 @@ DateField::DateField(const FieldDescription& description, QWidget* parent) : Dat
 {
     setObjectName(qText(description.controlName));
     setMayBeEmpty(description.mayBeEmpty);
+    if (description.mayBeEmpty) {
+        setEmptyDate(dateOfDayNumber(description.defaultValue));
+    }
     if (description.minimum != 0.0 || description.maximum != 0.0) {
         setRange(dateOfDayNumber(description.minimum), dateOfDayNumber(description.maximum));
     }
@@ -55,8 +58,19 @@ void DateField::setRange(std::optional<CalendarDate> earliest, std::optional<Cal
     m_latest = latest;
 }
 
+void DateField::setEmptyDate(std::optional<CalendarDate> date)
+{
+    m_emptyDate = date;
+    if (m_accepted && m_accepted == m_emptyDate) {
+        setDate(std::nullopt);
+    }
+}
+
 void DateField::setDate(std::optional<CalendarDate> date)
 {
+    if (date && date == m_emptyDate) {
+        date.reset();
+    }
     m_accepted = date;
     display(date);
 }
@@ -137,6 +151,7 @@ void DateField::commit()
         problem = Problem::TooLate;
     }
     if (problem) {
+        m_rejected = *problem == Problem::NotADate ? std::nullopt : entry.date;
         display(m_accepted);
         QMetaObject::invokeMethod(
             this,

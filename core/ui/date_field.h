@@ -48,6 +48,12 @@ public:
     void setMayBeEmpty(bool mayBeEmpty);
     bool mayBeEmpty() const { return m_mayBeEmpty; }
 
+    /// The date that stands for "no date" among the calculator's values, where a calculator
+    /// keeps one (a field built from a description that may be empty takes its default date):
+    /// `setDate` of it clears the field. Nothing by default.
+    void setEmptyDate(std::optional<CalendarDate> date);
+    std::optional<CalendarDate> emptyDate() const { return m_emptyDate; }
+
     void setEarliest(std::optional<CalendarDate> earliest) { m_earliest = earliest; }
     void setLatest(std::optional<CalendarDate> latest) { m_latest = latest; }
     void setRange(std::optional<CalendarDate> earliest, std::optional<CalendarDate> latest);
@@ -56,8 +62,11 @@ public:
 
     /// The field's date; nothing when it holds no date.
     std::optional<CalendarDate> date() const { return m_date; }
-    /// Shows `date` (or clears the field) and makes it the accepted date.
+    /// Shows `date` (or clears the field, also for the empty date) and makes it the accepted
+    /// date.
     void setDate(std::optional<CalendarDate> date);
+    /// The entry last refused for lying outside the range; nothing when it was no date.
+    std::optional<CalendarDate> rejectedDate() const { return m_rejected; }
 
     /// Puts the focus back into the field with its text selected, after a window's message.
     void returnFocus();
@@ -98,6 +107,8 @@ private:
     void display(std::optional<CalendarDate> date);
 
     bool m_mayBeEmpty = false;
+    std::optional<CalendarDate> m_emptyDate;
+    std::optional<CalendarDate> m_rejected;
     std::optional<CalendarDate> m_earliest;
     std::optional<CalendarDate> m_latest;
     std::optional<CalendarDate> m_date;

@@ -13,8 +13,12 @@ void showInputValue(QWidget* field, const InputValue& value)
             number->setValue(std::get<double>(value));
         }
     } else if (auto* date = qobject_cast<DateField*>(field)) {
-        if (date->date() != std::get<CalendarDate>(value)) {
-            date->setDate(std::get<CalendarDate>(value));
+        std::optional<CalendarDate> wanted = std::get<CalendarDate>(value);
+        if (wanted == date->emptyDate()) {
+            wanted.reset();
+        }
+        if (date->date() != wanted) {
+            date->setDate(wanted);
         }
     } else if (auto* text = qobject_cast<TextField*>(field)) {
         const QString shown = QString::fromStdString(std::get<std::string>(value));
@@ -33,7 +37,10 @@ QMetaObject::Connection onInputEdited(QWidget* field, QObject* context,
     }
     if (auto* date = qobject_cast<DateField*>(field)) {
         return QObject::connect(date, &DateField::dateChanged, context,
-                                [edited](std::optional<CalendarDate> value) {
+                                [edited, date](std::optional<CalendarDate> value) {
+                                    if (!value) {
+                                        value = date->emptyDate();
+                                    }
                                     if (value) {
                                         edited(*value);
                                     }
@@ -54,8 +61,11 @@ QMetaObject::Connection onInputRefused(QWidget* field, QObject* context,
                                 [refused](double rejected) { refused(rejected); });
     }
     if (auto* date = qobject_cast<DateField*>(field)) {
-        return QObject::connect(date, &DateField::invalidDate, context,
-                                [refused](DateField::Problem) { refused(std::nullopt); });
+        return QObject::connect(
+            date, &DateField::invalidDate, context, [refused, date](DateField::Problem) {
+                const auto rejected = date->rejectedDate();
+                refused(rejected ? std::optional<double>(rejected->dayNumber()) : std::nullopt);
+            });
     }
     return {};
 }

@@ -20,13 +20,15 @@ namespace grovan {
 void showInputValue(QWidget* field, const InputValue& value);
 
 /// Calls `edited` with the field's value at every change the user makes (and every change the
-/// program makes). A date field that holds no whole date yet reports nothing.
+/// program makes). A date field that holds no whole date yet reports nothing; one emptied reports
+/// its empty date where it has one (DateField::emptyDate), otherwise nothing.
 QMetaObject::Connection onInputEdited(QWidget* field, QObject* context,
                                       std::function<void(const InputValue&)> edited);
 
 /// Calls `refused` when the field turned down what the user typed on leaving it: with the
-/// rejected number for a numeric field, with nothing for a date that is no date or lies outside
-/// the field's range. The field already shows its last accepted value again.
+/// rejected number for a numeric field, the rejected date's day number for a date outside the
+/// field's range, nothing for a date that is no date. The field already shows its last accepted
+/// value again.
 QMetaObject::Connection onInputRefused(QWidget* field, QObject* context,
                                        std::function<void(std::optional<double> rejected)> refused);
 

@@ -37,8 +37,9 @@ namespace grovan {
 template <typename Inputs> class InputBinder
 {
 public:
-    /// The engine's message for a refused entry in `field` (the rejected number, or nothing for a
-    /// date), given the inputs as they stand; nothing where the calculator has none.
+    /// The engine's message for a refused entry in `field` (the rejected number, the day number
+    /// of a date outside the field's range, or nothing for text that is no date), given the
+    /// inputs as they stand; nothing where the calculator has none.
     using RefusalMessage = std::function<std::optional<Message>(
         const FieldDescription& field, std::optional<double> rejected, const Inputs& current)>;
     using RefusalHandler = std::function<void(std::optional<double> rejected)>;

@@ -48,6 +48,11 @@ void OverlayPanel::setTitle(const QString& caption)
     update();
 }
 
+int OverlayPanel::windowWidthNeeded() const
+{
+    return minimumSizeHint().width() + 2 * kSideMargin;
+}
+
 void OverlayPanel::showAt(int topTwips, std::optional<int> leftTwips)
 {
     const QWidget* window = parentWidget();

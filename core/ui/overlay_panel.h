@@ -27,6 +27,8 @@ public:
     /// across the window's form (the window, unless it is larger than its layout asks for) or
     /// `leftTwips` from its left edge, and puts the focus into it.
     void showAt(int topTwips, std::optional<int> leftTwips = std::nullopt);
+    /// The narrowest window the panel fits across without cutting its contents.
+    int windowWidthNeeded() const;
     /// Hides the panel (as `hide()` does).
     void closePanel() { setVisible(false); }
     bool isOpen() const { return !isHidden(); }

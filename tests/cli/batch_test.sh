@@ -193,6 +193,16 @@ if [ "$printouts" = yes ]; then
     [[ "$text" == *"Velmora Salary Package Calculation : Annual"* ]] ||
         fail "the printout is not the package statement: $text"
 
+    # A row the window would not print (a rate of 0) is calculated, but gets no printout.
+    run printouts_only_of_what_the_window_prints batch loancomparison "$cases/bonds.csv" \
+        --pdf-dir "$scratch/pdfs/bonds"
+    expect_exit 1
+    expect_only "$scratch/pdfs/bonds" 0001.pdf
+    grep -q "printout: not written: the loan comparison prints only with a bond amount and a rate above 0" \
+        "$scratch/stdout" || fail "the row without a rate does not say why it has no printout"
+    text=$(pdftotext -layout "$scratch/pdfs/bonds/0001.pdf" - 2>&1)
+    [[ "$text" == *"231 605.19"* ]] || fail "the printout lacks the 20 years' 231 605.19: $text"
+
     : >"$scratch/pdfs/a-file"
     run printout_folder_is_a_file batch annual "$cases/good.csv" --data-dir "$scratch/data" \
         --pdf-dir "$scratch/pdfs/a-file"

@@ -1,3 +1,4 @@
+#include "core/calculator_catalogue.h"
 #include "core/number_format.h"
 #include "core/print_database.h"
 #include "core/report_renderer.h"
@@ -7,8 +8,8 @@
 #include "finance/daily_balance_printout.h"
 #include "finance/daily_balance_spin.h"
 #include "finance/daily_balance_validation.h"
+#include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
-#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -288,22 +289,14 @@ TEST(DailyBalancePrintoutTest, TheRowPrintsTheDatesAsDates)
 
     testing::TempFolder folder;
     testing::RecordingSink sink;
-    const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
+    const PrintDatabase database(folder / "Crysprin.mdb", programCalculators().printSchema(), sink);
     ASSERT_TRUE(database.writeRow(kDailyBalancePrintTable, row));
     EXPECT_EQ(*database.readRow(kDailyBalancePrintTable), expected);
-    const TableSchema mine = dailyBalancePrintTable();
-    const TableSchema* core = testing::reportTestSchema().table(mine.name);
-    ASSERT_NE(core, nullptr);
-    ASSERT_EQ(core->columns.size(), mine.columns.size());
-    for (std::size_t i = 0; i < mine.columns.size(); ++i) {
-        EXPECT_EQ(core->columns[i].name, mine.columns[i].name);
-        EXPECT_EQ(core->columns[i].type, mine.columns[i].type);
-    }
 
     const auto loaded = ReportTemplate::load(
         std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
             "reports" / kDailyBalanceReportTemplate,
-        testing::reportTestSchema());
+        programCalculators().printSchema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(loaded));
     ReportData data;
     data.rows[kDailyBalancePrintTable] = row;

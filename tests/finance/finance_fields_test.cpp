@@ -73,8 +73,17 @@ TEST(FinanceFieldTables, LoanBuster)
 
 TEST(FinanceFieldTables, LoanComparison)
 {
-    expectFinanceTables(loanComparisonInputBindings(), loanComparisonResultBindings(),
+    expectFinanceTables(loanComparisonInputBindings(),
+                        std::span<const ResultBinding<LoanComparisonResults>>{},
                         LoanComparisonState{});
+    for (const auto& table : loanComparisonResultTables()) {
+        std::set<std::string_view> keys;
+        for (const FieldDescription& column : table.columns) {
+            EXPECT_TRUE(keys.insert(column.key).second) << column.key;
+            EXPECT_TRUE(column.readOnly) << column.key;
+            EXPECT_FALSE(column.displayFormat.empty()) << column.key;
+        }
+    }
 }
 
 TEST(FinanceFieldTables, DailyBalance)

@@ -1,3 +1,4 @@
+#include "core/calculator_catalogue.h"
 #include "core/number_format.h"
 #include "core/print_database.h"
 #include "core/report_renderer.h"
@@ -8,8 +9,8 @@
 #include "finance/loan_comparison_fields.h"
 #include "finance/loan_comparison_printout.h"
 #include "finance/loan_comparison_validation.h"
+#include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
-#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -74,23 +75,33 @@ TEST(LoanComparisonTest, InitialiseAllClearsBoth)
     EXPECT_EQ(state.CompRate, 0.0);
 }
 
-TEST(LoanComparisonFieldsTest, EighteenFiguresTermByTerm)
+TEST(LoanComparisonFieldsTest, SixTermsAsOneTableOfTheGrid)
 {
-    const auto results = loanComparisonResultBindings();
-    ASSERT_EQ(results.size(), 18u);
-    EXPECT_EQ(results[0].field->controlName, "grdPayments(1,1)");
-    EXPECT_EQ(results[0].field->key, "repayment5Years");
-    EXPECT_EQ(results[10].field->controlName, "grdPayments(4,2)");
-    EXPECT_EQ(results[10].field->key, "totalInterest20Years");
-    EXPECT_EQ(results[17].field->key, "totalPaid30Years");
+    const auto tables = loanComparisonResultTables();
+    ASSERT_EQ(tables.size(), 1u);
+    const ResultTableBinding<LoanComparisonResults>& terms = tables[0];
+    EXPECT_EQ(terms.table->key, "terms");
+    EXPECT_EQ(terms.table->controlName, "grdPayments");
+    ASSERT_EQ(terms.rows, 6u);
+    ASSERT_EQ(terms.columns.size(), 4u);
+    const char* keys[] = {"years", "repayment", "totalInterest", "totalPaid"};
+    for (std::size_t c = 0; c < 4; ++c) {
+        EXPECT_EQ(terms.columns[c].key, keys[c]);
+        EXPECT_EQ(terms.columns[c].controlName, "grdPayments(row," + std::to_string(c) + ")");
+        EXPECT_TRUE(terms.columns[c].readOnly);
+    }
 
     LoanComparisonState state;
     loanComparisonInputBindings()[0].set(state, 100000.0);
     loanComparisonInputBindings()[1].set(state, 10.0);
     const LoanComparisonResults r = calculateLoanComparison(state);
-    EXPECT_EQ(shownText(results[9], r), "965.02");
-    EXPECT_EQ(shownText(results[10], r), "131 605.19");
-    EXPECT_EQ(results[17].get(r), r.rows[5].totalPaid);
+    for (std::size_t row = 0; row < 6; ++row) {
+        EXPECT_EQ(terms.cell(r, row, 0), 5.0 * (row + 1));
+        EXPECT_EQ(terms.cell(r, row, 1), r.rows[row].repayment);
+        EXPECT_EQ(terms.cell(r, row, 2), r.rows[row].totalInterest);
+        EXPECT_EQ(terms.cell(r, row, 3), r.rows[row].totalPaid);
+    }
+    EXPECT_EQ(formatNumber(terms.cell(r, 3, 1), terms.columns[1].displayFormat), "965.02 ");
 }
 
 TEST(LoanComparisonValidationTest, RateAbove50)
@@ -127,23 +138,14 @@ TEST(LoanComparisonPrintoutTest, TheRowPrintsEveryTerm)
 
     testing::TempFolder folder;
     testing::RecordingSink sink;
-    const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
+    const PrintDatabase database(folder / "Crysprin.mdb", programCalculators().printSchema(), sink);
     ASSERT_TRUE(database.writeRow(kLoanComparisonPrintTable, row));
     EXPECT_EQ(*database.readRow(kLoanComparisonPrintTable), row);
-
-    const TableSchema mine = loanComparisonPrintTable();
-    const TableSchema* core = testing::reportTestSchema().table(mine.name);
-    ASSERT_NE(core, nullptr);
-    ASSERT_EQ(core->columns.size(), mine.columns.size());
-    for (std::size_t i = 0; i < mine.columns.size(); ++i) {
-        EXPECT_EQ(core->columns[i].name, mine.columns[i].name);
-        EXPECT_EQ(core->columns[i].type, mine.columns[i].type);
-    }
 
     const auto loaded = ReportTemplate::load(
         std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
             "reports" / kLoanComparisonReportTemplate,
-        testing::reportTestSchema());
+        programCalculators().printSchema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(loaded));
     ReportData data;
     data.rows[kLoanComparisonPrintTable] = row;

@@ -1,5 +1,6 @@
 #include "core/tax_year.h"
 #include "core/ui/date_field.h"
+#include "core/ui/field_access.h"
 #include "tests/core/ui/test_window.h"
 
 #include <QSignalSpy>
@@ -46,6 +47,7 @@ private slots:
     void dateIsEmittedOnceWhole();
     void datesSetByTheProgramAreNotChecked();
     void builtFromItsDescription();
+    void anEmptyFieldStandsForTheCalculatorsNoDate();
 };
 
 void DateFieldTest::enteredDateIsJudgedOnLeaving_data()
@@ -54,23 +56,35 @@ void DateFieldTest::enteredDateIsJudgedOnLeaving_data()
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<int>("problem");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("rejected"); // the refused entry, for a date outside the range
 
     const auto noProblem = -1;
     const auto notADate = static_cast<int>(DateField::Problem::NotADate);
     const auto tooEarly = static_cast<int>(DateField::Problem::TooEarly);
     const auto tooLate = static_cast<int>(DateField::Problem::TooLate);
     // The tax year 01/03/2021 to 28/02/2022 is the range; the field held 01/04/2021 before.
-    QTest::newRow("inside") << "15062021" << true << noProblem << "15/06/2021";
-    QTest::newRow("first day") << "01032021" << true << noProblem << "01/03/2021";
-    QTest::newRow("last day") << "28022022" << true << noProblem << "28/02/2022";
-    QTest::newRow("one-digit day and month") << "1/6/2021" << true << noProblem << "01/06/2021";
-    QTest::newRow("day after the range") << "01032022" << false << tooLate << "01/04/2021";
-    QTest::newRow("day before the range") << "28022021" << false << tooEarly << "01/04/2021";
-    QTest::newRow("no 31 February") << "31022022" << false << notADate << "01/04/2021";
-    QTest::newRow("no 29 February in 2022") << "29022022" << false << notADate << "01/04/2021";
-    QTest::newRow("month 13") << "01132021" << false << notADate << "01/04/2021";
-    QTest::newRow("half typed") << "0103" << false << notADate << "01/04/2021";
-    QTest::newRow("emptied where a date is required") << "" << false << notADate << "01/04/2021";
+    QTest::newRow("inside") << "15062021" << true << noProblem << "15/06/2021"
+                            << "";
+    QTest::newRow("first day") << "01032021" << true << noProblem << "01/03/2021"
+                               << "";
+    QTest::newRow("last day") << "28022022" << true << noProblem << "28/02/2022"
+                              << "";
+    QTest::newRow("one-digit day and month") << "1/6/2021" << true << noProblem << "01/06/2021"
+                                             << "";
+    QTest::newRow("day after the range") << "01032022" << false << tooLate << "01/04/2021"
+                                         << "01/03/2022";
+    QTest::newRow("day before the range") << "28022021" << false << tooEarly << "01/04/2021"
+                                          << "28/02/2021";
+    QTest::newRow("no 31 February") << "31022022" << false << notADate << "01/04/2021"
+                                    << "";
+    QTest::newRow("no 29 February in 2022") << "29022022" << false << notADate << "01/04/2021"
+                                            << "";
+    QTest::newRow("month 13") << "01132021" << false << notADate << "01/04/2021"
+                              << "";
+    QTest::newRow("half typed") << "0103" << false << notADate << "01/04/2021"
+                                << "";
+    QTest::newRow("emptied where a date is required") << "" << false << notADate << "01/04/2021"
+                                                      << "";
 }
 
 void DateFieldTest::enteredDateIsJudgedOnLeaving()
@@ -79,6 +93,7 @@ void DateFieldTest::enteredDateIsJudgedOnLeaving()
     QFETCH(bool, accepted);
     QFETCH(int, problem);
     QFETCH(QString, shown);
+    QFETCH(QString, rejected);
     TestWindow window;
     auto* field = window.add(new DateField);
     field->setRange(TaxYearStart, TaxYearEnd);
@@ -101,6 +116,8 @@ void DateFieldTest::enteredDateIsJudgedOnLeaving()
         QTRY_COMPARE(problems, Problems{static_cast<DateField::Problem>(problem)});
         QCOMPARE(committed.count(), 0);
         QCOMPARE(window.focusWidget(), field);
+        // A window's message may quote the date that lay outside the range.
+        QCOMPARE(field->rejectedDate(), CalendarDate::parse(rejected.toStdString()));
     }
 }
 
@@ -228,6 +245,48 @@ void DateFieldTest::builtFromItsDescription()
     QCOMPARE(field.earliest(), OptionalDate{TaxYearStart});
     QCOMPARE(field.latest(), OptionalDate{TaxYearEnd});
     QVERIFY(!field.mayBeEmpty());
+}
+
+void DateFieldTest::anEmptyFieldStandsForTheCalculatorsNoDate()
+{
+    // The daily balance calculator keeps 01/01/1800 for "no date": its field shows that as empty,
+    // and an emptied field hands it back.
+    const CalendarDate noDate = day(1, 1, 1800);
+    grovan::FieldDescription description{
+        .controlName = "dtEndDate",
+        .label = "End date",
+        .key = "endDate",
+        .meaning = "",
+        .unit = "date",
+        .kind = grovan::FieldKind::Date,
+        .sign = grovan::FieldSign::None,
+        .minimum = static_cast<double>(day(1, 1, 1900).dayNumber()),
+        .maximum = static_cast<double>(day(31, 12, 9999).dayNumber()),
+        .integerDigits = 0,
+        .decimals = 0,
+        .defaultValue = static_cast<double>(noDate.dayNumber()),
+        .displayFormat = "",
+        .readOnly = false,
+        .mayBeEmpty = true};
+    TestWindow window;
+    auto* field = window.add(new DateField(description));
+    QCOMPARE(field->emptyDate(), OptionalDate{noDate});
+    QCOMPARE(field->date(), OptionalDate{});
+    QList<CalendarDate> edited;
+    grovan::onInputEdited(field, this, [&edited](const grovan::InputValue& value) {
+        edited.append(std::get<CalendarDate>(value));
+    });
+    QVERIFY(window.showActive());
+    QCOMPARE(field->displayText(), QStringLiteral("__/__/____"));
+
+    grovan::showInputValue(field, TaxYearStart);
+    QCOMPARE(field->text(), QStringLiteral("01/03/2021"));
+    TestWindow::typeInto(field, QString());
+    window.leave();
+    QCOMPARE(field->date(), OptionalDate{});
+    grovan::showInputValue(field, noDate);
+    QCOMPARE(field->displayText(), QStringLiteral("__/__/____"));
+    QCOMPARE(edited, (QList<CalendarDate>{TaxYearStart, noDate}));
 }
 
 QTEST_MAIN(DateFieldTest)
