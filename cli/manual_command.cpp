@@ -150,6 +150,16 @@ void writeCalculator(std::ostream& out, const Calculator& calculator)
         }
         out << ".RE\n";
     }
+    // A table among the results, such as the loan comparison's terms: one record a row.
+    for (const ResultTable& table : calculator.resultTables()) {
+        out << ".PP\nResults of each record of " << literal(table.table->key) << " ("
+            << text(table.table->meaning) << "):\n.RS\n";
+        for (const FieldDescription* column : table.columns) {
+            out << ".TP\n.B " << literal(column->key) << '\n'
+                << text(column->meaning) << " (" << text(column->unit) << ")\n";
+        }
+        out << ".RE\n";
+    }
 }
 
 constexpr std::string_view kExamples[][2] = {
