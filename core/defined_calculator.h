@@ -3,6 +3,7 @@
 #include "core/calculator.h"
 #include "core/calculator_definition.h"
 #include "core/field_reader.h"
+#include "core/text.h"
 
 #include <algorithm>
 #include <optional>
@@ -120,7 +121,7 @@ private:
             }
             for (std::size_t slot = 0; slot < m_columnOfSlot.size(); ++slot) {
                 const std::size_t column = m_columnOfSlot[slot];
-                if (column == kNoColumn || cells[column].empty()) {
+                if (column == kNoColumn || trimmed(cells[column]).empty()) {
                     m_given[slot] = nullptr;
                     continue;
                 }

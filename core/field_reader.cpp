@@ -3,6 +3,7 @@
 #include "core/number_format.h"
 #include "core/plain_number.h"
 #include "core/rounding.h"
+#include "core/text.h"
 
 #include <cmath>
 
@@ -51,7 +52,7 @@ Refusal wrongType(const FieldDescription& field, const RawValue& raw)
     return {"must be " + expected(field) + ", not " + given(raw), false, std::nullopt};
 }
 
-std::size_t characters(const std::string& text)
+std::size_t characters(std::string_view text)
 {
     std::size_t count = 0;
     for (const unsigned char c : text) {
@@ -66,7 +67,7 @@ std::variant<InputValue, Refusal> readNumber(const FieldDescription& field, cons
     if (raw.type == RawType::Number) {
         number = raw.number;
     } else if (raw.type == RawType::Typed) {
-        number = parsePlainNumber(raw.text);
+        number = parseTypedNumber(raw.text);
     }
     if (!number || !std::isfinite(*number)) {
         return wrongType(field, raw);
@@ -114,13 +115,17 @@ std::variant<InputValue, Refusal> readText(const FieldDescription& field, const 
     if (raw.type != RawType::String && raw.type != RawType::Typed) {
         return wrongType(field, raw);
     }
-    const std::size_t length = characters(raw.text);
+    // Typed text loses the blanks around it (a CSV typed with a space after each comma); a JSON
+    // string is taken as it stands.
+    const std::string_view text =
+        raw.type == RawType::Typed ? trimmed(raw.text) : std::string_view(raw.text);
+    const std::size_t length = characters(text);
     if (static_cast<double>(length) > field.maximum) {
         return Refusal{"must be at most " + limitText(field, field.maximum) +
                            " characters long, not " + std::to_string(length),
                        false, std::nullopt};
     }
-    return raw.text;
+    return std::string(text);
 }
 
 } // namespace

@@ -1,9 +1,20 @@
 #include "core/plain_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string>
 
 namespace grovan {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+} // namespace
 
 std::optional<double> parsePlainNumber(std::string_view text)
 {
@@ -18,6 +29,19 @@ std::optional<double> parsePlainNumber(std::string_view text)
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<double> parseTypedNumber(std::string_view text)
+{
+    // Cells without blanks, the usual case, are read where they stand.
+    if (std::none_of(text.begin(), text.end(), isBlank)) {
+        return text.empty() ? std::optional<double>(0.0) : parsePlainNumber(text);
+    }
+    std::string packed;
+    packed.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(packed),
+                 [](char c) { return !isBlank(c); });
+    return packed.empty() ? std::optional<double>(0.0) : parsePlainNumber(packed);
 }
 
 } // namespace grovan

@@ -81,21 +81,32 @@ struct TypeCase
 {
     const char* name;
     RawValue raw;
+    double salary;     ///< the salary read, when accepted
     const char* error; ///< nullptr when accepted
 };
 
 // A JSON text is never read as a number, while typed text (a CSV cell, a KEY=VALUE argument) is
-// read strictly: the whole text must be the number.
+// read as a numeric field reads it, blanks ignored and no text read as 0, but it must be the
+// number as a whole.
 const TypeCase kTypeCases[] = {
-    {"json_number", {RawType::Number, 500000, ""}, nullptr},
-    {"typed_number", {RawType::Typed, 0, "500000"}, nullptr},
-    {"typed_number_with_exponent", {RawType::Typed, 0, "5e5"}, nullptr},
-    {"json_text", {RawType::String, 0, "500000"}, "must be a number (rands), not \"500000\""},
+    {"json_number", {RawType::Number, 500000, ""}, 500000, nullptr},
+    {"typed_number", {RawType::Typed, 0, "500000"}, 500000, nullptr},
+    {"typed_number_with_exponent", {RawType::Typed, 0, "5e5"}, 500000, nullptr},
+    {"typed_with_blank_before", {RawType::Typed, 0, " 500000"}, 500000, nullptr},
+    {"typed_in_groups_of_thousands", {RawType::Typed, 0, "500 000"}, 500000, nullptr},
+    {"typed_with_tab_and_line_break", {RawType::Typed, 0, "\t500000\r\n"}, 500000, nullptr},
+    {"typed_empty_is_0", {RawType::Typed, 0, ""}, 0, nullptr},
+    {"typed_blanks_only_are_0", {RawType::Typed, 0, "   "}, 0, nullptr},
+    {"json_text", {RawType::String, 0, "500000"}, 0, "must be a number (rands), not \"500000\""},
     {"typed_text_with_trailing_letters",
      {RawType::Typed, 0, "500000abc"},
+     0,
      "must be a number (rands), not \"500000abc\""},
-    {"typed_empty", {RawType::Typed, 0, ""}, "must be a number (rands), not \"\""},
-    {"json_boolean", {RawType::Other, 0, "true"}, "must be a number (rands), not true"},
+    {"typed_blanks_do_not_join_a_sign",
+     {RawType::Typed, 0, "5 - 3"},
+     0,
+     "must be a number (rands), not \"5 - 3\""},
+    {"json_boolean", {RawType::Other, 0, "true"}, 0, "must be a number (rands), not true"},
 };
 
 class AnnualInputTypes : public ::testing::TestWithParam<TypeCase>
@@ -109,7 +120,8 @@ TEST_P(AnnualInputTypes, ReadSalary)
     const auto outcome = annual.run(input, RunOptions{});
     if (GetParam().error == nullptr) {
         ASSERT_TRUE(std::holds_alternative<CalculationOutput>(outcome));
-        EXPECT_EQ(std::get<CalculationOutput>(outcome).inputs[1].value, FieldValue{500000.0});
+        EXPECT_EQ(std::get<CalculationOutput>(outcome).inputs[1].value,
+                  FieldValue{GetParam().salary});
     } else {
         ASSERT_TRUE(std::holds_alternative<InputError>(outcome));
         EXPECT_EQ(std::get<InputError>(outcome).message, GetParam().error);
@@ -137,6 +149,8 @@ const ColumnCase kColumnCases[] = {
     {"salary_500000_age_40", {"Jan", "40", "500000", "", "", "", "", ""}},
     {"part_year", {"", "", "250000", "01/09/2021", "", "", "", ""}},
     {"given_inclusion_rate", {"", "", "300000", "", "", "", "100000", "0.2"}},
+    {"typed_with_a_blank_after_each_comma",
+     {" Jan", " 40", " 250 000", " 01/09/2021", " 28/02/2022", " 2", " 100 000", " 0.2"}},
     {"not_a_number", {"", "", "12abc", "", "", "", "", ""}},
     {"out_of_range", {"", "", "-1", "", "", "", "", ""}},
     {"invalid_date", {"", "", "", "31/02/2022", "", "", "", ""}},
@@ -229,11 +243,14 @@ TEST(AnnualColumnsHeader, EmptyCellsKeepTheDefaultsAndRowsOfAnotherLengthAreRefu
         return SetupValues{};
     }};
 
-    // An empty start date is the window's default, 01/03/2021: the whole year of 365 days.
-    const std::vector<std::string_view> defaults = {"", ""};
-    ASSERT_FALSE(columns.run(defaults, options, output).has_value());
-    EXPECT_EQ(output.results[8].key, "days");
-    EXPECT_EQ(output.results[8].value, FieldValue{std::int64_t{365}});
+    // An empty start date is the window's default, 01/03/2021: the whole year of 365 days; so is
+    // one of blanks only, as a CSV typed with a blank after each comma has.
+    for (const std::string_view empty : {"", "  "}) {
+        const std::vector<std::string_view> defaults = {empty, ""};
+        ASSERT_FALSE(columns.run(defaults, options, output).has_value());
+        EXPECT_EQ(output.results[8].key, "days");
+        EXPECT_EQ(output.results[8].value, FieldValue{std::int64_t{365}});
+    }
 
     const std::vector<std::string_view> shortRow = {"01/09/2021"};
     const auto error = columns.run(shortRow, options, output);
