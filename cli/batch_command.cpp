@@ -11,6 +11,7 @@
 #include "core/print_database.h"
 #include "core/report_template.h"
 #include "core/text.h"
+#include "core/utf8_text.h"
 
 #include <CLI/CLI.hpp>
 
@@ -45,7 +46,7 @@ std::string counted(std::size_t count)
 
 std::string errorText(const InputError& error)
 {
-    return error.key.empty() ? error.message : error.key + ": " + error.message;
+    return error.key.empty() ? error.message : escapedText(error.key) + ": " + error.message;
 }
 
 // Progress for long files: a line on standard error at most once a second, none for a file
@@ -223,7 +224,7 @@ std::optional<Preparation> prepare(const Calculator& calculator, const DatabaseS
     }
     auto cases = calculator.columnCases(prepared.keys);
     if (const auto* error = std::get_if<InputError>(&cases)) {
-        context.refuse(arguments.inputFile + ": the column \"" + error->key + "\" " +
+        context.refuse(arguments.inputFile + ": the column " + quotedText(error->key) + " " +
                        error->message);
         return std::nullopt;
     }

@@ -5,6 +5,7 @@
 #include "cli/stored_setup.h"
 #include "cli/stream_sink.h"
 #include "core/calculator_catalogue.h"
+#include "core/utf8_text.h"
 
 #include <CLI/CLI.hpp>
 
@@ -80,8 +81,8 @@ std::optional<RawInput> readInput(const CalcArguments& arguments, CliContext& co
     for (const std::string& assignment : arguments.assignments) {
         const auto equals = assignment.find('=');
         if (equals == std::string::npos || equals == 0) {
-            context.refuse("inputs are given as KEY=VALUE, such as salary=500000, not \"" +
-                           assignment + "\"");
+            context.refuse("inputs are given as KEY=VALUE, such as salary=500000, not " +
+                           quotedText(assignment));
             return std::nullopt;
         }
         input.values.emplace_back(assignment.substr(0, equals),
@@ -131,8 +132,9 @@ void run(const CalcArguments& arguments, CliContext& context,
 
     auto outcome = calculator->run(*input, options);
     if (auto* error = std::get_if<InputError>(&outcome)) {
-        const std::string key =
-            arguments.nameGiven && error->key == kEmployeeNameKey ? "--name" : error->key;
+        const std::string key = arguments.nameGiven && error->key == kEmployeeNameKey
+                                    ? "--name"
+                                    : escapedText(error->key);
         context.refuse(key.empty() ? error->message : key + ": " + error->message);
         return;
     }

@@ -1,6 +1,7 @@
 #include "cli/json_conversion.h"
 
 #include "core/field_reader.h"
+#include "core/utf8_text.h"
 
 namespace grovan::cli {
 
@@ -29,11 +30,12 @@ RawValue rawValue(const nlohmann::json& value)
     return {RawType::Other, 0.0, described(value)};
 }
 
-// nlohmann's messages start with an identifier in brackets that says nothing to a user.
+// nlohmann's messages start with an identifier in brackets that says nothing to a user, and
+// quote what was last read as it stands, which may be no UTF-8 or hold control characters.
 std::string withoutIdentifier(const std::string& what)
 {
     const auto end = what.find("] ");
-    return end == std::string::npos ? what : what.substr(end + 2);
+    return escapedText(end == std::string::npos ? what : what.substr(end + 2), 300);
 }
 
 std::string_view kindName(FieldKind kind)

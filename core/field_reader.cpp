@@ -4,6 +4,7 @@
 #include "core/plain_number.h"
 #include "core/rounding.h"
 #include "core/text.h"
+#include "core/utf8_text.h"
 
 #include <cmath>
 
@@ -16,11 +17,6 @@ bool isNumeric(FieldKind kind)
     return kind != FieldKind::Date && kind != FieldKind::Text;
 }
 
-std::string quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
-
 std::string given(const RawValue& raw)
 {
     switch (raw.type) {
@@ -28,7 +24,7 @@ std::string given(const RawValue& raw)
         return plainNumberText(raw.number);
     case RawType::String:
     case RawType::Typed:
-        return quoted(raw.text);
+        return quotedText(raw.text);
     case RawType::Other:
         return raw.text;
     }
@@ -99,7 +95,7 @@ std::variant<InputValue, Refusal> readDate(const FieldDescription& field, const 
     }
     const auto date = CalendarDate::parseDisplayOrIso(raw.text);
     if (!date) {
-        return Refusal{"is not a valid date \"dd/mm/yyyy\": " + quoted(raw.text), true,
+        return Refusal{"is not a valid date \"dd/mm/yyyy\": " + quotedText(raw.text), true,
                        std::nullopt};
     }
     if (date->dayNumber() < field.minimum || date->dayNumber() > field.maximum) {

@@ -146,6 +146,12 @@ err=$(cat "$scratch/stderr")
 expect_exit 2
 expect_err "cannot write the results to standard output"
 
+# Invisible characters in a header (a NUL, a second byte order mark) are shown escaped.
+printf 'age,\xef\xbb\xbfsal\x00ary\n40,1\n' >"$scratch/invisible.csv"
+run header_with_invisible_characters batch annual "$scratch/invisible.csv" --data-dir "$scratch/data"
+expect_exit 2
+expect_err 'the column "\u{FEFF}sal\0ary" is not an input of the annual calculator'
+
 # --out never overwrites the input, however the input's path is spelt.
 mkdir -p "$scratch/input/sub"
 cp "$cases/mixed.csv" "$scratch/input/payroll.csv"

@@ -258,6 +258,25 @@ TEST(AnnualColumnsHeader, EmptyCellsKeepTheDefaultsAndRowsOfAnotherLengthAreRefu
     EXPECT_EQ(error->message, "the row has 1 cell where the header names 2");
 }
 
+TEST(AnnualColumnsHeader, ARefusedCellIsQuotedByAShortPrefix)
+{
+    // The error column of a batch holds the message: a huge bad cell must not be repeated there.
+    const Calculator& annual = *programCalculators().find("annual");
+    const std::vector<std::string> header = {"salary"};
+    auto prepared = annual.columnCases(header);
+    ColumnCases& columns = *std::get<std::unique_ptr<ColumnCases>>(prepared);
+    const std::string cell = "12abc" + std::string(100'000, '9');
+    const std::vector<std::string_view> row = {cell};
+    CalculationOutput output;
+    const auto error = columns.run(row, RunOptions{}, output);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_LT(error->message.size(), 200u) << error->message.substr(0, 300);
+    EXPECT_TRUE(error->message.starts_with("must be a number (rands), not \"12abc9999"))
+        << error->message.substr(0, 300);
+    EXPECT_TRUE(error->message.ends_with("\u2026\" (100 005 bytes)"))
+        << error->message.substr(0, 300);
+}
+
 TEST(StoredSetup, ReadsTheValuesAWindowSaved)
 {
     TempFolder folder;
