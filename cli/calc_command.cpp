@@ -144,10 +144,13 @@ void run(const CalcArguments& arguments, CliContext& context,
         return;
     }
     const nlohmann::ordered_json output = outputToJson(calculation, language);
+    // Every text of the output was read as UTF-8; should one ever slip through, it is written
+    // with a replacement character rather than end the program.
+    constexpr auto replace = nlohmann::ordered_json::error_handler_t::replace;
     if (arguments.only.empty()) {
-        context.out << output.dump() << '\n';
+        context.out << output.dump(-1, ' ', false, replace) << '\n';
     } else if (output.contains(arguments.only)) {
-        context.out << output[arguments.only].dump() << '\n';
+        context.out << output[arguments.only].dump(-1, ' ', false, replace) << '\n';
     } else {
         context.refuse("the " + arguments.calculator + " calculator has no " + arguments.only);
         return;

@@ -115,6 +115,14 @@ std::variant<InputValue, Refusal> readText(const FieldDescription& field, const 
     // string is taken as it stands.
     const std::string_view text =
         raw.type == RawType::Typed ? trimmed(raw.text) : std::string_view(raw.text);
+    // Text goes on into JSON, printouts and PDF files, which hold UTF-8 only; a text in another
+    // encoding (Latin-1, as some payroll exports are) is refused rather than guessed at.
+    if (const std::size_t valid = validUtf8Length(text); valid < text.size()) {
+        return Refusal{"must be UTF-8 text, not " + quotedText(text) + ": its byte " +
+                           std::to_string(valid + 1) +
+                           " is no UTF-8 (convert text in Latin-1 or another encoding to UTF-8)",
+                       false, std::nullopt};
+    }
     const std::size_t length = characters(text);
     if (static_cast<double>(length) > field.maximum) {
         return Refusal{"must be at most " + limitText(field, field.maximum) +

@@ -25,7 +25,7 @@ struct Refusal
 /// field reads it, blanks ignored and no text read as 0, but nothing else beside the number; a
 /// whole-number field rounds halves to even as the window does; other fields refuse more decimals
 /// than they take), "dd/mm/yyyy" or "yyyy-mm-dd" for dates, text up to the field's length for
-/// texts (typed text without the blanks around it); then checks the field's range.
+/// texts (UTF-8 only; typed text without the blanks around it); then checks the field's range.
 std::variant<InputValue, Refusal> readField(const FieldDescription& field, const RawValue& raw);
 
 /// The output form of a field's value: whole numbers as integers, dates as "dd/mm/yyyy" text,

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# grovan-cli against careless and hostile input, as a user, a damaged disk or a hostile file would
+# give it: text that is no UTF-8, files that are devices, pipes or links, full disks, endless
+# input, interruptions. Every file the cases make is inside the scratch folder; devices are made
+# there with mknod (a copy of /dev/null's numbers) and only ever read outside it.
+# Usage: robustness_test.sh CLI SCRATCH_FOLDER PRINTOUTS   (PRINTOUTS: yes when the CLI can print)
+# Reports every failure and fails when any case failed or none ran.
+set -u
+cli=$(realpath "$1")
+scratch=$2
+printouts=$3
+rm -rf "$scratch"
+mkdir -p "$scratch/data"
+scratch=$(realpath "$scratch")
+data=$scratch/data
+ran=0
+failed=0
+current=""
+case_failed=no
+
+fail() {
+    if [ "$case_failed" = no ]; then
+        failed=$((failed + 1))
+        case_failed=yes
+    fi
+    printf 'FAIL %s: %s\n' "$current" "$*"
+}
+
+# run NAME ARGS...: standard output in $scratch/stdout, standard error in $err, exit code in $code.
+run() {
+    current=$1
+    case_failed=no
+    shift
+    ran=$((ran + 1))
+    "$cli" "$@" >"$scratch/stdout" 2>"$scratch/stderr" </dev/null
+    code=$?
+    err=$(tr -d '\0' <"$scratch/stderr")
+}
+
+expect_exit() {
+    [ "$code" = "$1" ] || fail "exit code $code, expected $1 (stderr: $err)"
+}
+
+expect_err() {
+    [[ "$err" == *"$1"* ]] || fail "standard error lacks \"$1\": $err"
+}
+
+expect_out() {
+    grep -qF -- "$1" "$scratch/stdout" || fail "standard output lacks \"$1\": $(head -c 500 "$scratch/stdout")"
+}
+
+# Whatever went wrong, what the program says is readable UTF-8.
+expect_utf8_messages() {
+    iconv -f UTF-8 -t UTF-8 "$scratch/stderr" >/dev/null 2>&1 || fail "standard error is no UTF-8: $err"
+}
+
+# --- Text that is no UTF-8 (Latin-1, as some payroll exports are) is refused, naming the field.
+run latin1_name_argument calc annual --data-dir "$data" age=40 employeeName=$'M\xfcller'
+expect_exit 2
+expect_err 'employeeName: must be UTF-8 text, not "M\xFCller": its byte 2 is no UTF-8'
+expect_utf8_messages
+
+run cut_off_name_option calc annual --data-dir "$data" salary=1 --name $'Jan\xc3'
+expect_exit 2
+expect_err '--name: must be UTF-8 text, not "Jan\xC3"'
+expect_utf8_messages
+
+printf '{"employeeName": "M\xfcller"}' >"$scratch/latin1.json"
+run latin1_name_in_json calc annual --data-dir "$data" --input "$scratch/latin1.json"
+expect_exit 2
+expect_err 'the input is not valid JSON'
+expect_utf8_messages
+
+# batch agrees with calc: the row is refused with the same message, the other rows go on.
+printf 'employeeName,salary\nM\xfcller,1\nMuller,1\n' >"$scratch/latin1.csv"
+run latin1_name_cell batch annual "$scratch/latin1.csv" --data-dir "$data"
+expect_exit 1
+expect_out 'employeeName: must be UTF-8 text, not ""M\xFCller"": its byte 2 is no UTF-8'
+expect_out 'Muller,1,0,0,0,0,0,0,0,0,365,0,'
+
+if [ "$ran" -eq 0 ]; then
+    echo "no case ran"
+    exit 1
+fi
+echo "$((ran - failed)) passed, $failed failed"
+[ "$failed" -eq 0 ]
