@@ -6,6 +6,7 @@
 #include "cli/manual_command.h"
 #include "cli/tax_command.h"
 #include "core/calculator_catalogue.h"
+#include "core/output_file.h"
 #include "core/program_version.h"
 #include "shell/calculators.h"
 
@@ -16,6 +17,8 @@
 int main(int argc, char** argv)
 {
     using namespace grovan::cli;
+    // An interrupted batch leaves no temporary results or printout behind.
+    grovan::removeTemporaryFilesOnInterrupt();
     CliContext context{std::cout, std::cerr};
     const grovan::ProgramVersion version = grovan::ProgramVersion::current();
 

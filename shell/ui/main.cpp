@@ -1,5 +1,6 @@
 #include "core/app_paths.h"
 #include "core/calculator_catalogue.h"
+#include "core/output_file.h"
 #include "core/print_database.h"
 #include "core/program_version.h"
 #include "core/settings_store.h"
@@ -33,6 +34,8 @@ public:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // An export interrupted half-way leaves no temporary file beside the PDF.
+    grovan::removeTemporaryFilesOnInterrupt();
     QApplication::setApplicationName(QStringLiteral("Grovan 2022"));
     QApplication::setApplicationVersion(
         QString::fromStdString(grovan::ProgramVersion::current().displayText()));

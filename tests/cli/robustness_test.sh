@@ -78,6 +78,72 @@ expect_exit 1
 expect_out 'employeeName: must be UTF-8 text, not ""M\xFCller"": its byte 2 is no UTF-8'
 expect_out 'Muller,1,0,0,0,0,0,0,0,0,365,0,'
 
+# Copies of system devices, made in the scratch folder from their numbers (read from /dev).
+device_copy() {
+    python3 -c 'import os, sys; st = os.stat(sys.argv[1]); os.mknod(sys.argv[2], 0o20666, st.st_rdev)' \
+        "$1" "$2"
+}
+
+# --- Files the program writes: never a device, a pipe or a link, whatever the command.
+if [ "$printouts" = yes ]; then
+    device_copy /dev/null "$scratch/device.pdf"
+    mkfifo "$scratch/pipe.pdf"
+    echo kept >"$scratch/kept.txt"
+    ln -s kept.txt "$scratch/link.pdf"
+    for target in device pipe link; do
+        before=$(stat -c %F "$scratch/$target.pdf")
+        run "pdf_over_a_$target" calc annual --data-dir "$data" salary=1 --pdf "$scratch/$target.pdf"
+        expect_exit 1
+        expect_err "; nothing was written."
+        [ "$(stat -c %F "$scratch/$target.pdf")" = "$before" ] || fail "$target.pdf is now a $(stat -c %F "$scratch/$target.pdf")"
+    done
+    [ "$(cat "$scratch/kept.txt")" = kept ] || fail "the file behind the link was written"
+
+    # A link planted in a printout folder under a name a row will take.
+    mkdir -p "$scratch/pdfs"
+    ln -s ../kept.txt "$scratch/pdfs/0001-A.pdf"
+    printf 'employeeName,salary\nA,1\nB,1\n' >"$scratch/two.csv"
+    run planted_link_in_the_printout_folder batch annual "$scratch/two.csv" --data-dir "$data" \
+        --pdf-dir "$scratch/pdfs"
+    expect_exit 1
+    expect_out "printout: The PDF file"
+    expect_out "0001-A.pdf” is a symbolic link, which is never followed"
+    expect_err "1 of 2 printouts could not be written; the error column says why"
+    [ -L "$scratch/pdfs/0001-A.pdf" ] || fail "the planted link was replaced"
+    [ "$(cat "$scratch/kept.txt")" = kept ] || fail "the file behind the planted link was written"
+    [ -s "$scratch/pdfs/0002-B.pdf" ] || fail "the second row's printout is missing"
+fi
+
+# --- An interrupted batch leaves no temporary results beside --out.
+{
+    echo salary
+    yes 500000 | head -n 3000000
+} >"$scratch/long.csv"
+set -m # background jobs of a script ignore SIGINT unless job control is on
+for signal in INT TERM HUP; do
+    current="interrupted_batch ($signal)"
+    case_failed=no
+    ran=$((ran + 1))
+    rm -rf "$scratch/interrupted"
+    mkdir -p "$scratch/interrupted"
+    echo "earlier results" >"$scratch/interrupted/results.csv"
+    "$cli" batch annual "$scratch/long.csv" --data-dir "$data" \
+        --out "$scratch/interrupted/results.csv" >/dev/null 2>&1 </dev/null &
+    pid=$!
+    for _ in $(seq 200); do
+        compgen -G "$scratch/interrupted/.results.csv.*" >/dev/null && break
+        sleep 0.05
+    done
+    kill -s "$signal" "$pid"
+    wait "$pid"
+    code=$?
+    [ "$code" -gt 128 ] || fail "exit code $code: the batch was not interrupted"
+    listed=$(ls -A "$scratch/interrupted" | tr '\n' ' ')
+    [ "$listed" = "results.csv " ] || fail "left behind: $listed"
+    [ "$(cat "$scratch/interrupted/results.csv")" = "earlier results" ] || fail "the earlier results were touched"
+done
+set +m
+
 if [ "$ran" -eq 0 ]; then
     echo "no case ran"
     exit 1
