@@ -9,10 +9,11 @@
 
 #include <CLI/CLI.hpp>
 
+#include <array>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
+#include <set>
 #include <sstream>
 
 namespace grovan::cli {
@@ -47,19 +48,43 @@ bool hasInput(const Calculator& calculator, std::string_view key)
     return false;
 }
 
+// The longest JSON input taken: far more than any calculator's inputs need, and a bound for
+// input that never ends (--input /dev/zero).
+constexpr std::size_t kLongestInput = std::size_t{1} << 20;
+
+// Reads at most kLongestInput bytes; nothing (the user told why) for more, or when the input
+// cannot be read.
+std::optional<std::string> readLimited(std::istream& in, const std::string& name,
+                                       CliContext& context)
+{
+    std::string text;
+    std::array<char, 65536> buffer;
+    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
+        text.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kLongestInput) {
+            context.refuse(name + " holds more than 1 MiB; the inputs of a calculation are a JSON "
+                                  "object far shorter than that");
+            return std::nullopt;
+        }
+    }
+    if (in.bad()) {
+        context.refuse("cannot read " + name);
+        return std::nullopt;
+    }
+    return text;
+}
+
 std::optional<std::string> readText(const CalcArguments& arguments, CliContext& context)
 {
     if (arguments.inputFile.empty()) {
-        return std::string(std::istreambuf_iterator<char>(std::cin), {});
+        return readLimited(std::cin, "standard input", context);
     }
     std::ifstream file(arguments.inputFile, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
     if (!file) {
         context.refuse("cannot read " + arguments.inputFile);
         return std::nullopt;
     }
-    return text.str();
+    return readLimited(file, arguments.inputFile, context);
 }
 
 // KEY=VALUE arguments are typed text, read by each field's kind as a CSV cell is.
@@ -78,6 +103,8 @@ std::optional<RawInput> readInput(const CalcArguments& arguments, CliContext& co
         }
         input = std::move(std::get<RawInput>(parsed));
     }
+    // The arguments override the object's inputs, but one argument may not contradict another.
+    std::set<std::string> assigned;
     for (const std::string& assignment : arguments.assignments) {
         const auto equals = assignment.find('=');
         if (equals == std::string::npos || equals == 0) {
@@ -85,7 +112,12 @@ std::optional<RawInput> readInput(const CalcArguments& arguments, CliContext& co
                            quotedText(assignment));
             return std::nullopt;
         }
-        input.values.emplace_back(assignment.substr(0, equals),
+        std::string key = assignment.substr(0, equals);
+        if (!assigned.insert(key).second) {
+            context.refuse(escapedText(key) + ": is given twice");
+            return std::nullopt;
+        }
+        input.values.emplace_back(std::move(key),
                                   RawValue{RawType::Typed, 0.0, assignment.substr(equals + 1)});
     }
     return input;

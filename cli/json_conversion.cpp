@@ -3,6 +3,9 @@
 #include "core/field_reader.h"
 #include "core/utf8_text.h"
 
+#include <optional>
+#include <set>
+
 namespace grovan::cli {
 
 namespace {
@@ -109,10 +112,25 @@ std::variant<RawInput, std::string> rawInputFromJson(std::string_view text)
                            "or with --input FILE, or KEY=VALUE arguments");
     }
     nlohmann::json document;
+    // A member given twice would count with its last value, whichever was meant; it is refused,
+    // as a column named twice in a CSV header is.
+    std::set<std::string> keys;
+    std::optional<std::string> twice;
+    const auto noteKeys = [&keys, &twice](int depth, nlohmann::json::parse_event_t event,
+                                          nlohmann::json& parsed) {
+        if (depth == 1 && event == nlohmann::json::parse_event_t::key && !twice &&
+            !keys.insert(parsed.get<std::string>()).second) {
+            twice = parsed.get<std::string>();
+        }
+        return true;
+    };
     try {
-        document = nlohmann::json::parse(text);
+        document = nlohmann::json::parse(text, noteKeys);
     } catch (const nlohmann::json::exception& e) {
         return "the input is not valid JSON: " + withoutIdentifier(e.what());
+    }
+    if (twice && document.is_object()) {
+        return escapedText(*twice) + ": is given twice in the input's JSON object";
     }
     if (!document.is_object()) {
         return std::string("the input must be one JSON object of inputs, such as "

@@ -12,7 +12,31 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
+
+namespace {
+
+// Output that never arrived (a full disk, a closed or broken pipe) is a failure, never a
+// success: whatever a command wrote to standard output is written through here and checked.
+// A command that already failed for its output (batch) has said so.
+int withOutputChecked(int exitCode)
+{
+    errno = 0;
+    std::cout.flush();
+    const bool failed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || !std::cout;
+    if (!failed || exitCode == grovan::cli::kExitBadInput) {
+        return exitCode;
+    }
+    std::cerr << "grovan-cli: cannot write to standard output"
+              << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
+    return std::max(exitCode, grovan::cli::kExitFailed);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -39,17 +63,19 @@ int main(int argc, char** argv)
     addManualCommand(app, context, calculators, versionText);
     addCompletionCommand(app, context, calculators);
 
+    int exitCode = kExitOk;
     try {
         app.parse(argc, argv);
+        exitCode = context.exitCode;
     } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
+        exitCode = app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
-        return app.exit(e);
+        exitCode = app.exit(e);
     } catch (const CLI::CallForVersion& e) {
-        return app.exit(e);
+        exitCode = app.exit(e);
     } catch (const CLI::ParseError& e) {
         app.exit(e);
-        return kExitBadInput;
+        exitCode = kExitBadInput;
     }
-    return context.exitCode;
+    return withOutputChecked(exitCode);
 }

@@ -83,6 +83,35 @@ device_copy() {
     python3 -c 'import os, sys; st = os.stat(sys.argv[1]); os.mknod(sys.argv[2], 0o20666, st.st_rdev)' \
         "$1" "$2"
 }
+device_copy /dev/full "$scratch/full"
+device_copy /dev/zero "$scratch/zero"
+
+# --- Output that cannot be written (a full disk) is a failure, never exit 0.
+for command in "calc annual --data-dir $data salary=1" "describe annual" "describe annual --json" \
+    "tax --income 1 --age 40" "calc annual --data-dir $data salary=1 --only results"; do
+    current="full_disk ($command)"
+    case_failed=no
+    ran=$((ran + 1))
+    # shellcheck disable=SC2086 # the command's words
+    "$cli" $command >"$scratch/full" 2>"$scratch/stderr" </dev/null
+    code=$?
+    err=$(cat "$scratch/stderr")
+    expect_exit 1
+    expect_err "cannot write to standard output: No space left on device"
+done
+
+# --- Input without end is refused after a stated size, not read until memory runs out.
+run endless_input_file calc annual --data-dir "$data" --input "$scratch/zero"
+expect_exit 2
+expect_err "$scratch/zero holds more than 1 MiB"
+current=endless_standard_input
+case_failed=no
+ran=$((ran + 1))
+"$cli" calc annual --data-dir "$data" <"$scratch/zero" >/dev/null 2>"$scratch/stderr"
+code=$?
+err=$(cat "$scratch/stderr")
+expect_exit 2
+expect_err "standard input holds more than 1 MiB"
 
 # --- Files the program writes: never a device, a pipe or a link, whatever the command.
 if [ "$printouts" = yes ]; then
