@@ -150,7 +150,7 @@ nlohmann::ordered_json toJson(const FieldValue& value)
         return *whole;
     }
     if (const auto* number = std::get_if<double>(&value)) {
-        return *number;
+        return *number + 0.0; // never "-0.0"
     }
     if (const auto* text = std::get_if<std::string>(&value)) {
         return *text;

@@ -14,6 +14,7 @@ namespace grovan::cli {
 /// Reads one JSON object of inputs; a text saying what is wrong when the text is not one.
 std::variant<RawInput, std::string> rawInputFromJson(std::string_view text);
 
+/// A value as JSON; a negative zero is written as 0.
 nlohmann::ordered_json toJson(const FieldValue& value);
 
 /// The output of a calculation: {"inputs": {...}, "results": {...}, "printout": {"table": ...,

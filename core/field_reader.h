@@ -29,7 +29,7 @@ struct Refusal
 std::variant<InputValue, Refusal> readField(const FieldDescription& field, const RawValue& raw);
 
 /// The output form of a field's value: whole numbers as integers, dates as "dd/mm/yyyy" text,
-/// texts as text, every other number as a double.
+/// texts as text, every other number as a double; never a negative zero.
 FieldValue outputValue(const FieldDescription& field, const InputValue& value);
 
 /// A limit or value as messages and descriptions show it: whole numbers grouped in thousands

@@ -28,7 +28,7 @@ std::optional<double> parsePlainNumber(std::string_view text)
         !std::isfinite(value)) {
         return std::nullopt;
     }
-    return value;
+    return value + 0.0; // "-0" is 0
 }
 
 std::optional<double> parseTypedNumber(std::string_view text)

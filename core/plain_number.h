@@ -6,7 +6,7 @@
 namespace grovan {
 
 /// Reads a text that must be a number as a whole ("500000", "-12.5", "1e6"); nothing for anything
-/// else ("12abc", "", " 1", "nan", "1e999").
+/// else ("12abc", "", " 1", "nan", "1e999"). "-0" reads as 0, never as a negative zero.
 std::optional<double> parsePlainNumber(std::string_view text);
 
 /// Reads typed text (a command-line argument, a CSV cell) as a number the way a numeric field

@@ -1,11 +1,14 @@
+#include "cli/json_conversion.h"
 #include "cli/stored_setup.h"
 #include "core/calculator_catalogue.h"
+#include "core/field_reader.h"
 #include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 namespace grovan::cli {
@@ -21,6 +24,18 @@ RawInput typed(std::initializer_list<std::pair<const char*, const char*>> values
         input.values.emplace_back(key, RawValue{RawType::Typed, 0.0, text});
     }
     return input;
+}
+
+const FieldDescription* annualSalaryField()
+{
+    for (const FieldGroup& group : programCalculators().find("annual")->fields()) {
+        for (const FieldDescription* field : group.fields) {
+            if (field->key == "salary") {
+                return field;
+            }
+        }
+    }
+    return nullptr;
 }
 
 const FieldValue* resultOf(const CalculationOutput& output, std::string_view key)
@@ -275,6 +290,16 @@ TEST(AnnualColumnsHeader, ARefusedCellIsQuotedByAShortPrefix)
         << error->message.substr(0, 300);
     EXPECT_TRUE(error->message.ends_with("\u2026\" (100 005 bytes)"))
         << error->message.substr(0, 300);
+}
+
+TEST(Output, NeverWritesANegativeZero)
+{
+    // A credit that cancels a tax exactly, or 0 times a rate, leaves -0 in the arithmetic.
+    EXPECT_EQ(toJson(FieldValue{-0.0}).dump(), "0.0");
+    const FieldDescription& salary = *annualSalaryField();
+    const FieldValue shown = outputValue(salary, InputValue{-0.0});
+    ASSERT_TRUE(std::holds_alternative<double>(shown));
+    EXPECT_FALSE(std::signbit(std::get<double>(shown)));
 }
 
 TEST(StoredSetup, ReadsTheValuesAWindowSaved)
