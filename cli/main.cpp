@@ -25,14 +25,18 @@ namespace {
 // A command that already failed for its output (batch) has said so.
 int withOutputChecked(int exitCode)
 {
-    errno = 0;
     std::cout.flush();
     const bool failed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || !std::cout;
     if (!failed || exitCode == grovan::cli::kExitBadInput) {
         return exitCode;
     }
+    // The write that failed may lie further back than the last flush; its error number is named
+    // only when it is one a write gives.
+    const int error = errno;
+    const bool writeError = error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO ||
+                            error == EPIPE || error == EBADF;
     std::cerr << "grovan-cli: cannot write to standard output"
-              << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
+              << (writeError ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
     return std::max(exitCode, grovan::cli::kExitFailed);
 }
 
