@@ -6,6 +6,7 @@
 #include "tests/support/recording_sink.h"
 #include "tests/support/temp_folder.h"
 
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -325,6 +326,22 @@ TEST(StoredSetup, TellsOfADamagedFileAndUsesTheStandardValues)
     std::ostringstream err;
     EXPECT_EQ(loadStoredSetup(folder.path(), err), SetupValues{});
     EXPECT_NE(err.str().find("grovan-cli: "), std::string::npos) << err.str();
+}
+
+TEST(StoredSetup, TellsOfAValueOutsideItsRangeOnStandardError)
+{
+    TempFolder folder;
+    RecordingSink sink;
+    ASSERT_TRUE(
+        SettingsDatabase(folder / "Settings.mdb", sink).save(SetupValues{}, SetupFields::Package));
+    SQLite::Database((folder / "Settings.mdb").string(), SQLite::OPEN_READWRITE)
+        .exec("UPDATE Setup SET EmployeeUIF = 1e308");
+    std::ostringstream err;
+    EXPECT_EQ(loadStoredSetup(folder.path(), err), SetupValues{});
+    EXPECT_NE(err.str().find("grovan-cli: "), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("\u201cEmployeeUIF\u201d (1E+308, outside 0 to 100; now 1)"),
+              std::string::npos)
+        << err.str();
 }
 
 struct PeriodCase
