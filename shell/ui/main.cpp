@@ -53,6 +53,8 @@ int main(int argc, char* argv[])
                 .string()));
     }
     QApplication::setWindowIcon(icon);
+    // Worked out before any database is made: the first start in the user's folder says why.
+    const auto dataFolderNotice = grovan::dataFolderNotice(paths);
     grovan::MessageBoxSink messages;
     grovan::SettingsDatabase settings(paths.settingsDatabase(), messages);
     grovan::StartupStateDatabase startup(paths.startupDatabase(), messages);
@@ -83,6 +85,10 @@ int main(int argc, char* argv[])
     reports.setWindow(&window);
     if (!window.startUp()) {
         return 0;
+    }
+    if (dataFolderNotice) {
+        messages.show(grovan::Message{*dataFolderNotice, grovan::kProgramTitle,
+                                      grovan::MessageIcon::Information});
     }
     return QApplication::exec();
 }
