@@ -576,11 +576,17 @@ SchemaDatabase::connect(const std::vector<const TableSchema*>& tables, Access ac
     if (::stat(m_file.c_str(), &target) != 0) {
         return replaceUnusable("is a link to nothing", access);
     }
+    if (S_ISDIR(target.st_mode)) {
+        // A folder holds what someone put there: it is not moved.
+        tell(MessageIcon::Error, theFile() +
+                                     " is a folder, not a database file, and was left as it is." +
+                                     consequence(access));
+        return std::nullopt;
+    }
     if (!S_ISREG(target.st_mode)) {
         return replaceUnusable(std::string("is not an ordinary file (") +
                                    (S_ISLNK(named.st_mode) ? "a link to " : "") +
-                                   (S_ISDIR(target.st_mode)    ? "a folder"
-                                    : S_ISFIFO(target.st_mode) ? "a named pipe"
+                                   (S_ISFIFO(target.st_mode) ? "a named pipe"
                                     : S_ISCHR(target.st_mode) || S_ISBLK(target.st_mode)
                                         ? "a device"
                                         : "something else") +

@@ -351,8 +351,8 @@ void PanelsTest::setupPanelSavesOnlyChangesOverValuesNeverLoaded()
 
     TestWindow window;
     SetupValues values; // the standard values, in place of the stored ones
-    auto* panel =
-        new SetupPanel(values, store, &window, SetupFields::Periodic, SetupSource::Standard);
+    auto* panel = new SetupPanel(values, store, &window, SetupFields::Periodic,
+                                 grovan::SetupSource::Standard);
     QVERIFY(window.showActive());
     panel->showAt(1470);
     TestWindow::typeInto(panel->field(QStringLiteral("numSkillPercent")), QStringLiteral("2"));
