@@ -284,6 +284,13 @@ void run(const BatchArguments& arguments, CliContext& context,
     if (calculator == nullptr) {
         return;
     }
+    if (!calculator->runsInColumns()) {
+        context.refuse("the " + arguments.calculator +
+                       " calculator takes lists of records that a CSV row cannot hold: run each "
+                       "case with grovan-cli calc " +
+                       arguments.calculator + " and a JSON object");
+        return;
+    }
     if (arguments.language == "af" && calculator->printLanguages() == PrintLanguages::EnglishOnly) {
         context.refuse("--lang af: the " + arguments.calculator +
                        " calculator's printout is in English only");

@@ -214,7 +214,8 @@ void writeBashCompletion(std::ostream& out, const CLI::App& app,
     for (const std::string& name : calculatorNames) {
         std::vector<std::string> keyNames;
         for (const FieldGroup& group : calculators.find(name)->fields()) {
-            if (group.role != FieldRole::Result) {
+            // KEY=VALUE reaches only the case's own inputs, not those of a list's records.
+            if (group.role != FieldRole::Result && group.list.empty()) {
                 for (const FieldDescription* field : group.fields) {
                     keyNames.emplace_back(field->key);
                 }

@@ -71,9 +71,12 @@ void writeText(std::ostream& out, const Calculator& calculator)
     out << calculator.name() << ": " << calculator.title() << "\n";
     for (const FieldGroup& group : calculator.fields()) {
         std::vector<TextRow> rows;
+        const std::string list(group.list);
         if (group.role == FieldRole::Result) {
-            out << "\nResults (unrounded in the output; the window shows them as its label and "
-                   "format say)\n";
+            out << (list.empty() ? "\nResults (unrounded in the output; the window shows them as "
+                                   "its label and format say)\n"
+                                 : "\nResults of each record of \"" + list +
+                                       "\" (unrounded, one object per record)\n");
             rows.push_back({"KEY", "UNIT", "WINDOW", "MEANING"});
             for (const FieldDescription* field : group.fields) {
                 rows.push_back(
@@ -82,9 +85,14 @@ void writeText(std::ostream& out, const Calculator& calculator)
                      std::string(field->meaning)});
             }
         } else {
-            out << (group.role == FieldRole::Input
-                        ? "\nInputs (an input not given takes its default)\n"
-                        : "\nSet-up values (the settings database's when not given)\n");
+            if (!list.empty()) {
+                out << "\nInputs of each record of \"" + list +
+                           "\" (a JSON array of objects; an input not given takes its default)\n";
+            } else {
+                out << (group.role == FieldRole::Input
+                            ? "\nInputs (an input not given takes its default)\n"
+                            : "\nSet-up values (the settings database's when not given)\n");
+            }
             rows.push_back({"KEY", "UNIT", "RANGE", "DEFAULT", "MEANING"});
             for (const FieldDescription* field : group.fields) {
                 rows.push_back({std::string(field->key), std::string(field->unit),

@@ -6,6 +6,8 @@
 #include <optional>
 #include <set>
 
+#include <algorithm>
+
 namespace grovan::cli {
 
 namespace {
@@ -22,15 +24,53 @@ std::string described(const nlohmann::json& value)
     return value.dump();
 }
 
+RawInput rawObject(const nlohmann::json& object);
+
 RawValue rawValue(const nlohmann::json& value)
 {
     if (value.is_number()) {
-        return {RawType::Number, value.get<double>(), {}};
+        return {RawType::Number, value.get<double>(), {}, {}};
     }
     if (value.is_string()) {
-        return {RawType::String, 0.0, value.get<std::string>()};
+        return {RawType::String, 0.0, value.get<std::string>(), {}};
     }
-    return {RawType::Other, 0.0, described(value)};
+    const auto isObject = [](const nlohmann::json& item) {
+        return item.is_object();
+    };
+    if (value.is_array() && std::all_of(value.begin(), value.end(), isObject)) {
+        RawValue list{RawType::List, 0.0, described(value), {}};
+        for (const nlohmann::json& item : value) {
+            list.items.push_back(rawObject(item));
+        }
+        return list;
+    }
+    return {RawType::Other, 0.0, described(value), {}};
+}
+
+RawInput rawObject(const nlohmann::json& object)
+{
+    RawInput input;
+    for (const auto& [key, value] : object.items()) {
+        input.values.emplace_back(key, rawValue(value));
+    }
+    return input;
+}
+
+nlohmann::ordered_json valuesToJson(const std::vector<NamedValue>& values,
+                                    const std::vector<NamedList>& lists)
+{
+    nlohmann::ordered_json out = nlohmann::ordered_json::object();
+    for (const NamedValue& value : values) {
+        out[std::string(value.key)] = toJson(value.value);
+    }
+    for (const NamedList& list : lists) {
+        nlohmann::ordered_json items = nlohmann::ordered_json::array();
+        for (const std::vector<NamedValue>& item : list.items) {
+            items.push_back(valuesToJson(item, {}));
+        }
+        out[std::string(list.key)] = items;
+    }
+    return out;
 }
 
 // nlohmann's messages start with an identifier in brackets that says nothing to a user, and
@@ -81,12 +121,16 @@ nlohmann::ordered_json limit(const FieldDescription& field, double value)
     return value;
 }
 
-nlohmann::ordered_json describeField(const FieldDescription& field, FieldRole role)
+nlohmann::ordered_json describeField(const FieldDescription& field, FieldRole role,
+                                     std::string_view list)
 {
     nlohmann::ordered_json out{
         {"key", field.key},         {"label", field.label}, {"control", field.controlName},
         {"meaning", field.meaning}, {"unit", field.unit},   {"kind", kindName(field.kind)},
     };
+    if (!list.empty()) {
+        out["list"] = list;
+    }
     if (role == FieldRole::Result) {
         out["format"] = field.displayFormat;
         return out;
@@ -137,11 +181,7 @@ std::variant<RawInput, std::string> rawInputFromJson(std::string_view text)
                            "{\"age\": 40, \"salary\": 500000}, not ") +
                described(document);
     }
-    RawInput input;
-    for (const auto& [key, value] : document.items()) {
-        input.values.emplace_back(key, rawValue(value));
-    }
-    return input;
+    return rawObject(document);
 }
 
 nlohmann::ordered_json toJson(const FieldValue& value)
@@ -160,15 +200,8 @@ nlohmann::ordered_json toJson(const FieldValue& value)
 
 nlohmann::ordered_json outputToJson(const CalculationOutput& output, PrintLanguage language)
 {
-    nlohmann::ordered_json inputs = nlohmann::ordered_json::object();
-    for (const NamedValue& value : output.inputs) {
-        inputs[std::string(value.key)] = toJson(value.value);
-    }
-    nlohmann::ordered_json results = nlohmann::ordered_json::object();
-    for (const NamedValue& value : output.results) {
-        results[std::string(value.key)] = toJson(value.value);
-    }
-    nlohmann::ordered_json out{{"inputs", inputs}, {"results", results}};
+    nlohmann::ordered_json out{{"inputs", valuesToJson(output.inputs, output.inputLists)},
+                               {"results", valuesToJson(output.results, output.resultLists)}};
     if (output.printout) {
         const Printout printout = output.printout(language);
         // A field written twice keeps its place and ends with its last value, as in the table.
@@ -216,12 +249,15 @@ nlohmann::ordered_json outputToJson(const CalculationOutput& output, PrintLangua
 nlohmann::ordered_json describeToJson(const Calculator& calculator)
 {
     nlohmann::ordered_json out{{"calculator", calculator.name()}, {"title", calculator.title()}};
+    // Fields of a list's records join their role's fields, each naming its list.
     for (const FieldGroup& group : calculator.fields()) {
-        nlohmann::ordered_json fields = nlohmann::ordered_json::array();
-        for (const FieldDescription* field : group.fields) {
-            fields.push_back(describeField(*field, group.role));
+        nlohmann::ordered_json& fields = out[std::string(roleName(group.role))];
+        if (fields.is_null()) {
+            fields = nlohmann::ordered_json::array();
         }
-        out[std::string(roleName(group.role))] = fields;
+        for (const FieldDescription* field : group.fields) {
+            fields.push_back(describeField(*field, group.role, group.list));
+        }
     }
     return out;
 }

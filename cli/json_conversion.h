@@ -11,7 +11,8 @@
 
 namespace grovan::cli {
 
-/// Reads one JSON object of inputs; a text saying what is wrong when the text is not one.
+/// Reads one JSON object of inputs; a text saying what is wrong when the text is not one. An
+/// array of objects (a register's vehicles) is read as a list of records.
 std::variant<RawInput, std::string> rawInputFromJson(std::string_view text);
 
 /// A value as JSON; a negative zero is written as 0.
@@ -19,9 +20,11 @@ nlohmann::ordered_json toJson(const FieldValue& value);
 
 /// The output of a calculation: {"inputs": {...}, "results": {...}, "printout": {"table": ...,
 /// "language": "en" | "af", "fields": {...}}}, every value unrounded; the printout in `language`.
+/// Lists of records follow the values of "inputs" and "results" as arrays of objects.
 nlohmann::ordered_json outputToJson(const CalculationOutput& output, PrintLanguage language);
 
-/// Every field of a calculator with its meaning, unit, range and default.
+/// Every field of a calculator with its meaning, unit, range and default; a field of a list's
+/// records names the list ("list": "vehicles").
 nlohmann::ordered_json describeToJson(const Calculator& calculator);
 
 /// "en" or "af".

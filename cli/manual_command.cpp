@@ -118,12 +118,21 @@ void writeCalculator(std::ostream& out, const Calculator& calculator)
     for (const FieldGroup& group : calculator.fields()) {
         switch (group.role) {
         case FieldRole::Input:
+            if (!group.list.empty()) {
+                out << ".PP\nInputs of each record of the JSON array " << literal(group.list)
+                    << "\n(an input not given takes its default):\n";
+                break;
+            }
             out << ".PP\nInputs (an input not given takes its default):\n";
             break;
         case FieldRole::Setup:
             out << ".PP\nSet-up values (the settings database's when not given):\n";
             break;
         case FieldRole::Result:
+            if (!group.list.empty()) {
+                out << ".PP\nResults of each record of " << literal(group.list) << ":\n";
+                break;
+            }
             out << ".PP\nResults:\n";
             break;
         }

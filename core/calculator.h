@@ -24,6 +24,14 @@ struct NamedValue
     FieldValue value;
 };
 
+/// A list of records under its key, such as a register's vehicles: each record's values in
+/// order.
+struct NamedList
+{
+    std::string_view key;
+    std::vector<std::vector<NamedValue>> items;
+};
+
 /// What one printout writes into the print database and which template prints it.
 struct Printout
 {
@@ -47,6 +55,10 @@ struct CalculationOutput
 {
     std::vector<NamedValue> inputs;
     std::vector<NamedValue> results;
+    /// The inputs and results that come as lists of records (a register's vehicles), after the
+    /// values above; empty for a calculator whose inputs are a flat list.
+    std::vector<NamedList> inputLists;
+    std::vector<NamedList> resultLists;
     /// Empty for a calculator without a printout, or when the printout was not asked for.
     std::function<Printout(PrintLanguage)> printout;
 };
@@ -98,6 +110,9 @@ struct FieldGroup
 {
     FieldRole role;
     std::vector<const FieldDescription*> fields;
+    /// The key of the list whose every record holds these fields (a register's "vehicles"); empty
+    /// for fields of the case itself.
+    std::string_view list = {};
 };
 
 /// One calculator of the program, whatever its inputs and results: grovan-cli's `calc` and
@@ -132,6 +147,8 @@ public:
     virtual std::vector<TableSchema> printTables() const = 0;
     /// Whether "&Initialise All" closes the calculator's window.
     virtual bool closedByInitialiseAll() const = 0;
+    /// Whether its cases can come in columns (a CSV batch): not where they hold lists of records.
+    virtual bool runsInColumns() const { return true; }
 };
 
 } // namespace grovan

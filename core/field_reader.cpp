@@ -25,6 +25,7 @@ std::string given(const RawValue& raw)
     case RawType::String:
     case RawType::Typed:
         return quotedText(raw.text);
+    case RawType::List:
     case RawType::Other:
         return raw.text;
     }

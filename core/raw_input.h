@@ -7,13 +7,17 @@
 
 namespace grovan {
 
+struct RawInput;
+
 /// How a raw value was given.
 enum class RawType
 {
     Number, ///< a JSON number
     String, ///< a JSON string: date and text fields take it, numeric fields refuse it
     Typed,  ///< text typed for any field (a CSV cell, a KEY=VALUE argument): read by its kind
-    Other,  ///< anything else (JSON null, a boolean, an array, an object); `text` names it
+    List,   ///< a JSON array of objects, one case's records (such as a register's vehicles):
+            ///< `items` holds them; fields of a flat list of inputs refuse it as `Other`
+    Other,  ///< anything else (JSON null, a boolean, another array, an object); `text` names it
 };
 
 /// One input as its source gave it, before it is read for its field.
@@ -22,6 +26,8 @@ struct RawValue
     RawType type = RawType::Typed;
     double number = 0.0;
     std::string text;
+    /// The records of a `List`, each its own inputs by key.
+    std::vector<RawInput> items = {};
 };
 
 /// One case's inputs by key, in the order given (a JSON object's members, a CSV row's cells,

@@ -26,7 +26,7 @@ const CalculatorDefinition<TaxSummary, TaxSummary>& quickTaxCalculator()
         // that calculation's figures.
         .printout =
             [](const TaxSummary& current, const TaxSummary&, PrintLanguage) {
-                return singleRowPrintout(kQuickTaxPrintTable, rapellPrintRow(current),
+                return singleRowPrintout(kQuickTaxPrintTable, quickTaxPrintRow(current),
                                          kQuickTaxReportTemplate, kQuickTaxPreviewTitle);
             },
         .printTemplates = {kQuickTaxReportTemplate},

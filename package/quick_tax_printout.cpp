@@ -4,7 +4,7 @@
 
 namespace grovan {
 
-Row rapellPrintRow(const TaxSummary& s)
+Row quickTaxPrintRow(const TaxSummary& s)
 {
     return {
         {"AGE", std::int64_t{s.Age}},

@@ -17,7 +17,7 @@ inline constexpr const char* kQuickTaxPreviewTitle =
 /// `AVRATE`, `AVRATEAFT` and `TAXCOM4/2` (the tax commitment / 12), all unrounded doubles. The
 /// printout does not recalculate: an income typed after the last calculation prints beside the
 /// tax figures of that calculation. The printout has no labels of its own, so no language.
-Row rapellPrintRow(const TaxSummary& summary);
+Row quickTaxPrintRow(const TaxSummary& summary);
 
 /// The table `rapell`, its fields in the order the printout writes them.
 TableSchema quickTaxPrintTable();

@@ -2,6 +2,7 @@
 // What the annual calculator's window refuses, and the messages it shows.
 
 #include "core/field_binding.h"
+#include "core/tax_year_dates.h"
 #include "paye/annual_calculator.h"
 
 #include <optional>
@@ -14,17 +15,6 @@ inline constexpr std::int16_t kMostBeneficiaries = 24;
 
 /// "Only a maximum of 24 are allowed i.e. Principal member & first beneficiary!", program title.
 Message tooManyBeneficiariesMessage();
-/// The start date's message: "... between 01/03/2021 and 28/02/2022", "Incorrect Date", error.
-Message startDateMessage();
-/// The end date's message, quoting the start date as the window shows it.
-Message endDateMessage(CalendarDate startDate);
-
-/// The start date field's check: a date (nothing when the text is no valid date) from
-/// 01/03/2021 to `latest`, the current end date.
-std::optional<Message> checkStartDate(std::optional<CalendarDate> date, CalendarDate latest);
-/// The end date field's check: a date from `earliest`, the current start date, to 28/02/2022.
-std::optional<Message> checkEndDate(std::optional<CalendarDate> date, CalendarDate earliest);
-
 /// Leaving a month field: a count above 24 becomes 24 and gives the message.
 std::optional<Message> limitBeneficiaries(std::int16_t& count);
 

@@ -1,6 +1,6 @@
 #include "vehicle/car_allowance_validation.h"
 
-#include "paye/annual_validation.h"
+#include "core/tax_year_dates.h"
 #include "vehicle/car_allowance_fields.h"
 
 namespace grovan {

@@ -97,7 +97,7 @@ inline constexpr FieldDescription kActual3802Field = vehicleRandField(
 inline constexpr FieldDescription kAutoCalc3802Field = vehicleFlagField(
     "chkAutoCalc3802", "Auto-calculate f/benefit splits", "autoCalc3802",
     "1: the code 3802 total is split over the vehicles by their days of use (switched on when a "
-    "second vehicle is added)");
+    "second vehicle is added; not given, 1 with more than one vehicle)");
 
 inline constexpr FieldDescription kCarDaysField = vehicleDaysResult(
     "numCCMonths", "No of days", "days", "Days of use: end date - start date + 1");

@@ -1,6 +1,6 @@
 #include "vehicle/company_car_register.h"
 
-#include "paye/annual_validation.h"
+#include "core/tax_year_dates.h"
 #include "vehicle/company_car_fields.h"
 #include "vehicle/company_car_validation.h"
 

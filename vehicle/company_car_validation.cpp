@@ -1,6 +1,6 @@
 #include "vehicle/company_car_validation.h"
 
-#include "paye/annual_validation.h"
+#include "core/tax_year_dates.h"
 #include "vehicle/company_car_fields.h"
 
 namespace grovan {

@@ -2,6 +2,7 @@
 
 #include "core/number_format.h"
 #include "core/number_reader.h"
+#include "core/numeric_typing.h"
 #include "core/rounding.h"
 #include "core/ui/qt_text.h"
 
@@ -25,67 +26,20 @@ constexpr int kSignGap = 3;
 const QString kRandSign = QStringLiteral("R");
 const QString kPercentSign = QStringLiteral("%");
 
-bool isAsciiDigit(QChar c)
+// The field's typing limits as the engine's typing rules take them.
+TypingLimits typingLimits(const NumericField& field)
 {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    return {field.minimum() < 0.0, field.integerDigits(), field.decimals()};
 }
 
-struct DigitCount
+TypedDigits countDigits(const QString& text)
 {
-    int integer = 0;
-    int fraction = 0;
-    bool minus = false;
-    bool point = false;
-};
-
-DigitCount countDigits(const QString& text)
-{
-    DigitCount count;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('.')) {
-            count.point = true;
-        } else if (c == QLatin1Char('-')) {
-            count.minus = true;
-        } else if (isAsciiDigit(c)) {
-            (count.point ? count.fraction : count.integer) += 1;
-        }
-    }
-    return count;
+    return countTypedDigits(text.toStdString());
 }
 
-// Whether the field may go from a text with `before` digits to `after`. Limits are measured
-// against the text before the edit too: a longer value set by the program must still be
-// shortened by the user, not frozen.
-bool acceptableEdit(const QString& after, const DigitCount& before, const NumericField& field)
+bool acceptableEdit(const QString& after, const TypedDigits& before, const NumericField& field)
 {
-    const bool minusAllowed = field.minimum() < 0.0 || before.minus;
-    const bool pointAllowed = field.decimals() > 0 || before.point;
-    bool minus = false;
-    bool point = false;
-    bool digit = false;
-    for (const QChar c : after) {
-        if (c == QLatin1Char(' ')) {
-            continue;
-        }
-        if (c == QLatin1Char('-')) {
-            if (!minusAllowed || minus || digit || point) {
-                return false;
-            }
-            minus = true;
-        } else if (c == QLatin1Char('.')) {
-            if (!pointAllowed || point) {
-                return false;
-            }
-            point = true;
-        } else if (isAsciiDigit(c)) {
-            digit = true;
-        } else {
-            return false;
-        }
-    }
-    const DigitCount count = countDigits(after);
-    return count.integer <= std::max(field.integerDigits(), before.integer) &&
-           count.fraction <= std::max(field.decimals(), before.fraction);
+    return grovan::acceptableEdit(after.toStdString(), before, typingLimits(field));
 }
 
 // Guards the edits that do not come through a key press (drag and drop, the context menu's
@@ -107,7 +61,7 @@ public:
 
 private:
     NumericField* m_field;
-    DigitCount m_before;
+    TypedDigits m_before;
 };
 
 int digitsOf(double value)

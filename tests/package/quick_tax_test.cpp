@@ -216,7 +216,7 @@ TEST(QuickTaxPrintout, WritesTheElevenFieldsInOrder)
         // 106 725 / 12.
         {"TAXCOM4/2", 8893.75},
     };
-    EXPECT_EQ(rapellPrintRow(s), expected);
+    EXPECT_EQ(quickTaxPrintRow(s), expected);
 }
 
 TEST(QuickTaxPrintout, TypedIncomePrintsBesideThePreviousFigures)
@@ -228,7 +228,7 @@ TEST(QuickTaxPrintout, TypedIncomePrintsBesideThePreviousFigures)
     NEWCALC(s, record);
     setQuickTaxIncome(s, record, 80000);
 
-    const Row row = rapellPrintRow(s);
+    const Row row = quickTaxPrintRow(s);
     EXPECT_EQ(*findField(row, "TAXINCOME"), FieldValue{80000.0});
     EXPECT_EQ(*findField(row, "TOTTAX"), FieldValue{122439.0});
     EXPECT_EQ(*findField(row, "TAXCOM4"), FieldValue{106725.0});

@@ -94,7 +94,7 @@ Row quickTaxRow(double income)
     s.Age = 66;
     TaxableIncomeRecord record;
     NEWCALC(s, record);
-    return rapellPrintRow(s);
+    return quickTaxPrintRow(s);
 }
 
 constexpr PrintLanguage kEn = PrintLanguage::English;

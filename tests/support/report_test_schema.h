@@ -1,7 +1,7 @@
 #pragma once
 // The tables the report engine's own tests print from: the program's print tables, and beside
 // them single-row and line tables of the shapes the later printouts use (a loan heading with its
-// amortisation lines, a register of cars, ...), so that the engine is tested on every kind of
+// amortisation lines, ...), so that the engine is tested on every kind of
 // table whatever calculators the program has.
 
 #include "core/calculator_catalogue.h"
@@ -39,69 +39,6 @@ inline TableSchema salPackage()
     c.insert(c.end(), {printAmount("GSal"), printAmount("TotCostComp"), printText("PlusCompCar1"),
                        printText("PlusCompCar2")});
     return {"SalPackage", TableKind::SingleRow, std::move(c)};
-}
-
-inline TableSchema compcar()
-{
-    return {"compcar",
-            TableKind::Lines,
-            {printWhole("CarNum"),
-             printWhole("CMVMaxNum"),
-             printText("CCRegNumber"),
-             printText("CCMake"),
-             printText("CCModel"),
-             printAmount("CCPrice"),
-             printText("MaintIncluded"),
-             printAmount("CCMonths"),
-             printAmount("EndMileage"),
-             printAmount("StartMileage"),
-             printAmount("TotalDistance"),
-             printAmount("BusDistance"),
-             printAmount("ActualExpEmployee"),
-             printText("SARSTable"),
-             printAmount("FuelReimbEmployer"),
-             printAmount("EmpPaidInsurance"),
-             printAmount("EmpPaidLicence"),
-             printAmount("EmpPaidMaintenance"),
-             printAmount("Actual3802"),
-             printAmount("FB3802ThisCar"),
-             printAmount("AdjustTaxableInc"),
-             printAmount("SARSDeductionClaim"),
-             printAmount("TrueInclusion"),
-             printAmount("PrivateDistance"),
-             printAmount("FuelComponent"),
-             printAmount("Arr_FuelClaim"),
-             printAmount("TotAddExpense"),
-             printAmount("FuelExp"),
-             printText("BussMilage"),
-             printText("YearOfManfact"),
-             printText("CCStartDate"),
-             printText("CCEndDate"),
-             printAmount("IRP53802"),
-             printAmount("MonFB80"),
-             printAmount("MonFB20"),
-             printAmount("FortFB80"),
-             printAmount("FortFB20"),
-             printAmount("WeekFB80"),
-             printAmount("WeekFB20")}};
-}
-
-inline TableSchema travelDeduction()
-{
-    return {"traveldeduction",
-            TableKind::SingleRow,
-            {// written by every printout
-             printText("TPName"), printWhole("CARNO"), printText("mta01"), printAmount("mta04"),
-             printAmount("mta05"), printAmount("mta06"), printAmount("mta07"),
-             printAmount("tadeduction"), printAmount("MTD"), printAmount("MBD"), printAmount("mpd"),
-             // deemed cost (no accurate record kept)
-             printAmount("mta03"), printAmount("mta14"), printAmount("cv"), printAmount("fce"),
-             printAmount("fc"), printAmount("mc"), printAmount("tatc"), printText("FCDet"),
-             printText("MCDet"), printText("DateStart"), printText("DateEnd"),
-             // actual cost (accurate record kept)
-             printAmount("mta08"), printAmount("mta09"), printAmount("mta10"), printAmount("mta11"),
-             printAmount("mta12"), printAmount("mta13"), printAmount("totcost"),
-             printAmount("pu")}};
 }
 
 inline TableSchema loans()
@@ -170,8 +107,7 @@ inline const DatabaseSchema& reportTestSchema()
         DatabaseSchema all = programCalculators().printSchema();
         using namespace fixture_tables;
         for (const TableSchema& table :
-             {salPackage(), compcar(), travelDeduction(), loans(), amort(), bondBust(), bondComp(),
-              dailyBal(), inflation()}) {
+             {salPackage(), loans(), amort(), bondBust(), bondComp(), dailyBal(), inflation()}) {
             if (all.table(table.name) == nullptr) {
                 all.tables.push_back(table);
             }

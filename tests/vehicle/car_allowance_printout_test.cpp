@@ -1,6 +1,7 @@
+#include "core/calculator_catalogue.h"
 #include "core/print_database.h"
+#include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
-#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 #include "tests/vehicle/shipped_report.h"
 #include "vehicle/car_allowance_printout.h"
@@ -124,7 +125,7 @@ TEST(CarAllowancePrintRow, CostsNotIncludedAreNamedSo)
 TEST(CarAllowancePrintTable, IsTheTableOfThePrintDatabase)
 {
     const TableSchema mine = carAllowancePrintTable();
-    const TableSchema* database = testing::reportTestSchema().table(kCarAllowancePrintTable);
+    const TableSchema* database = programCalculators().printSchema().table(kCarAllowancePrintTable);
     ASSERT_NE(database, nullptr);
     EXPECT_EQ(mine.name, database->name);
     EXPECT_EQ(mine.kind, TableKind::SingleRow);
@@ -141,7 +142,7 @@ TEST(CarAllowancePrintDatabase, EachMethodOverwritesOnlyItsOwnGroup)
 {
     TempFolder folder;
     RecordingSink sink;
-    const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
+    const PrintDatabase database(folder / "Crysprin.mdb", programCalculators().printSchema(), sink);
 
     const CarAllowanceInputs deemed = deemedInputs();
     const Row deemedRow = carAllowancePrintRow(deemed, calculateCarAllowance(deemed));
@@ -178,7 +179,7 @@ TEST(CarAllowanceTemplates, DeemedCostPrintsItsFigures)
     for (const char* shown :
          {" For : Thandi Mokoena", "VW Golf &lt;GTI&gt; &amp; co", "01/03/2021 to 28/02/2022",
           "250 000.00", "60 000.00", "125 000", "25 000", "10 000.00", "15 000.00", "75 039.00",
-          "Fixed cost: R 75 039 x 365 / 365 days / 25 000 km", "300.156", "126.300", "53.200",
+          "Fixed cost: R 75 039 x 365 / 365 days", "over 25 000 km", "300.156", "126.300", "53.200",
           "479.7", "47 965.60", "Fuel costs", "Maintenance costs"}) {
         EXPECT_NE(page.html.find(shown), std::string::npos) << shown;
     }

@@ -1,6 +1,7 @@
+#include "core/calculator_catalogue.h"
 #include "core/print_database.h"
+#include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
-#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 #include "tests/vehicle/shipped_report.h"
 #include "vehicle/company_car_printout.h"
@@ -204,7 +205,7 @@ TEST(CompanyCarPrintRows, TheRegisterPrintsEveryVehicleInOrder)
 TEST(CompanyCarPrintTable, IsTheTableOfThePrintDatabase)
 {
     const TableSchema mine = companyCarPrintTable();
-    const TableSchema* database = testing::reportTestSchema().table(kCompanyCarPrintTable);
+    const TableSchema* database = programCalculators().printSchema().table(kCompanyCarPrintTable);
     ASSERT_NE(database, nullptr);
     EXPECT_EQ(mine.kind, TableKind::Lines);
     ASSERT_EQ(mine.columns.size(), database->columns.size());
@@ -224,7 +225,7 @@ TEST(CompanyCarPrintDatabase, ASecondPrintoutLeavesOnlyItsOwnLines)
 {
     TempFolder folder;
     RecordingSink sink;
-    const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
+    const PrintDatabase database(folder / "Crysprin.mdb", programCalculators().printSchema(), sink);
     const std::vector<Row> three = rowsOf(threeVehicles(), 36500);
     ASSERT_TRUE(database.replaceLines(kCompanyCarPrintTable, three));
     const CompanyCarCalculation one = calculateCompanyCars(CompanyCarInputs{{loggedCar()}, {}});

@@ -4,7 +4,8 @@
 #include "core/print_database.h"
 #include "core/report_renderer.h"
 
-#include "tests/support/report_test_schema.h"
+#include "core/calculator_catalogue.h"
+#include "shell/calculators.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,7 +23,8 @@ inline std::filesystem::path shippedTemplate(const std::string& name)
 /// the template does not load against the print database.
 inline RenderedReport renderShipped(const std::string& name, const ReportData& data)
 {
-    const auto loaded = ReportTemplate::load(shippedTemplate(name), testing::reportTestSchema());
+    const auto loaded =
+        ReportTemplate::load(shippedTemplate(name), programCalculators().printSchema());
     if (const auto* error = std::get_if<TemplateError>(&loaded)) {
         ADD_FAILURE() << error->text();
         return {};

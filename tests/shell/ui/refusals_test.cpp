@@ -10,6 +10,7 @@
 #include "shell/ui/program_windows.h"
 #include "tests/paye/ui/calculator_window_fixture.h"
 
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QtTest>
 
@@ -101,18 +102,51 @@ const std::vector<RefusalCase> kCases = {
      true,
      "The number of 'This work week' days must be 1 or more."},
     {"daily_salary_above_its_digits", "daily", {{"salary", "10000000"}}, false, nullptr},
+    {"company_car_start_after_the_tax_year",
+     "companycar",
+     {{"startDate", "01/03/2022"}},
+     false,
+     "The date entered is not correct please enter a date between 01/03/2021 and 28/02/2022"},
+    {"company_car_end_before_the_start",
+     "companycar",
+     {{"startDate", "01/09/2021"}, {"endDate", "31/08/2021"}},
+     false,
+     "The date entered is not correct please enter a date between 01/09/2021 and 28/02/2022"},
+    {"car_allowance_start_before_the_tax_year",
+     "carallowance",
+     {{"startDate", "28/02/2021"}},
+     false,
+     "The date entered is not correct please enter a date between 01/03/2021 and 28/02/2022"},
+    {"car_allowance_end_before_the_start",
+     "carallowance",
+     {{"startDate", "01/12/2021"}, {"endDate", "30/11/2021"}},
+     false,
+     "The date entered is not correct please enter a date between 01/12/2021 and 28/02/2022"},
+    // One digit: the window refuses the amount as it is typed.
+    {"car_allowance_lease_beside_wear_and_tear",
+     "carallowance",
+     {{"accurateRecordKept", "1"}, {"wearAndTear", "100"}, {"leasePayments", "9"}},
+     false,
+     "Only one amount for either Wear & Tear or Lease payments will be accepted"},
+    {"car_allowance_value_above_its_digits",
+     "carallowance",
+     {{"vehicleValue", "100000000"}},
+     false,
+     nullptr},
 };
 
-const FieldDescription* fieldOf(const Calculator& calculator, std::string_view key)
+// The input group that holds `key`, and its field.
+std::pair<const FieldGroup*, const FieldDescription*> inputOf(const std::vector<FieldGroup>& groups,
+                                                              std::string_view key)
 {
-    for (const FieldGroup& group : calculator.fields()) {
+    for (const FieldGroup& group : groups) {
         for (const FieldDescription* field : group.fields) {
             if (group.role == FieldRole::Input && field->key == key) {
-                return field;
+                return {&group, field};
             }
         }
     }
-    return nullptr;
+    return {nullptr, nullptr};
 }
 
 } // namespace
@@ -133,10 +167,23 @@ void RefusalsTest::bothFrontEndsSayTheSame()
     const Calculator* calculator = programCalculators().find(c.calculator);
     QVERIFY(calculator != nullptr);
 
-    // The command line: the inputs as KEY=VALUE text.
+    // The command line: the inputs as KEY=VALUE text; an input of a list's records (the company
+    // car's vehicles) goes into the list's one record.
+    const std::vector<FieldGroup> groups = calculator->fields();
     RawInput input;
     for (const auto& [key, text] : c.inputs) {
-        input.values.emplace_back(key, RawValue{RawType::Typed, 0.0, text});
+        const FieldGroup* group = inputOf(groups, key).first;
+        QVERIFY2(group != nullptr, key);
+        RawValue value{RawType::Typed, 0.0, text};
+        if (group->list.empty()) {
+            input.values.emplace_back(key, std::move(value));
+            continue;
+        }
+        if (input.find(group->list) == nullptr) {
+            input.values.emplace_back(std::string(group->list),
+                                      RawValue{RawType::List, 0.0, "an array", {RawInput{}}});
+        }
+        input.values.back().second.items.front().values.emplace_back(key, std::move(value));
     }
     const auto outcome = calculator->run(input, RunOptions{[] {
                                              return SetupValues{};
@@ -155,9 +202,15 @@ void RefusalsTest::bothFrontEndsSayTheSame()
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     shell.sink.messages.clear();
     for (const auto& [key, text] : c.inputs) {
-        const FieldDescription* field = fieldOf(*calculator, key);
+        const FieldDescription* field = inputOf(groups, key).second;
         QVERIFY2(field != nullptr, key);
         const std::string control(field->controlName);
+        // A check box or option button takes "1" as a click.
+        if (auto* button = window->findChild<QAbstractButton*>(QString::fromStdString(control))) {
+            QCOMPARE(std::string_view(text), std::string_view("1"));
+            button->click();
+            continue;
+        }
         enter(*window, control.c_str(), QString::fromLatin1(text));
     }
     // A field answers its refused entry once the focus has left it and the events have run.
