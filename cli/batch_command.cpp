@@ -398,7 +398,9 @@ void run(const BatchArguments& arguments, CliContext& context,
                 writer.cell({});
             }
         }
-        if (calculated && prepared->printAssets) {
+        if (calculated && prepared->printAssets && !output.printRefusal.empty()) {
+            error = "printout: not written: " + output.printRefusal;
+        } else if (calculated && prepared->printAssets) {
             const std::string_view name = static_cast<std::size_t>(nameColumn) < columns
                                               ? record.cells[nameColumn]
                                               : std::string_view{};

@@ -74,25 +74,28 @@ std::optional<std::string> readLimited(std::istream& in, const std::string& name
     return text;
 }
 
-std::optional<std::string> readText(const CalcArguments& arguments, CliContext& context)
+std::optional<std::string> readText(const std::string& inputFile, CliContext& context)
 {
-    if (arguments.inputFile.empty()) {
+    if (inputFile.empty()) {
         return readLimited(std::cin, "standard input", context);
     }
-    std::ifstream file(arguments.inputFile, std::ios::binary);
+    std::ifstream file(inputFile, std::ios::binary);
     if (!file) {
-        context.refuse("cannot read " + arguments.inputFile);
+        context.refuse("cannot read " + inputFile);
         return std::nullopt;
     }
-    return readLimited(file, arguments.inputFile, context);
+    return readLimited(file, inputFile, context);
 }
 
+} // namespace
+
 // KEY=VALUE arguments are typed text, read by each field's kind as a CSV cell is.
-std::optional<RawInput> readInput(const CalcArguments& arguments, CliContext& context)
+std::optional<RawInput> readCalculatorInput(const std::vector<std::string>& assignments,
+                                            const std::string& inputFile, CliContext& context)
 {
     RawInput input;
-    if (!arguments.inputFile.empty() || arguments.assignments.empty()) {
-        const auto text = readText(arguments, context);
+    if (!inputFile.empty() || assignments.empty()) {
+        const auto text = readText(inputFile, context);
         if (!text) {
             return std::nullopt;
         }
@@ -105,7 +108,7 @@ std::optional<RawInput> readInput(const CalcArguments& arguments, CliContext& co
     }
     // The arguments override the object's inputs, but one argument may not contradict another.
     std::set<std::string> assigned;
-    for (const std::string& assignment : arguments.assignments) {
+    for (const std::string& assignment : assignments) {
         const auto equals = assignment.find('=');
         if (equals == std::string::npos || equals == 0) {
             context.refuse("inputs are given as KEY=VALUE, such as salary=500000, not " +
@@ -123,11 +126,13 @@ std::optional<RawInput> readInput(const CalcArguments& arguments, CliContext& co
     return input;
 }
 
+namespace {
+
 void run(const CalcArguments& arguments, CliContext& context,
          const CalculatorCatalogue& calculators)
 {
     const Calculator* calculator = calculators.find(arguments.calculator);
-    auto input = readInput(arguments, context);
+    auto input = readCalculatorInput(arguments.assignments, arguments.inputFile, context);
     if (calculator == nullptr || !input) {
         return;
     }
@@ -171,8 +176,19 @@ void run(const CalcArguments& arguments, CliContext& context,
         return;
     }
     const CalculationOutput& calculation = std::get<CalculationOutput>(outcome);
-    if (pdf && !calculation.printout) {
+    const bool printRefused = !calculation.printRefusal.empty();
+    if (pdf && !calculation.printout && !printRefused) {
         context.refuse("--pdf: the " + arguments.calculator + " calculator has no printout");
+        return;
+    }
+    if (printRefused && arguments.only == "printout") {
+        context.refuse("printout: not made: " + calculation.printRefusal);
+        return;
+    }
+    // A calculator may print nothing for some inputs, as its window then prints nothing.
+    if (pdf && !printRefused && calculation.printout(language).templateFile.empty()) {
+        context.refuse("--pdf: the " + arguments.calculator +
+                       " calculator prints nothing for these inputs");
         return;
     }
     const nlohmann::ordered_json output = outputToJson(calculation, language);
@@ -185,6 +201,12 @@ void run(const CalcArguments& arguments, CliContext& context,
         context.out << output[arguments.only].dump(-1, ' ', false, replace) << '\n';
     } else {
         context.refuse("the " + arguments.calculator + " calculator has no " + arguments.only);
+        return;
+    }
+    if (pdf && printRefused) {
+        // The results stand; only the printout is not made, as the window would not print it.
+        context.err << "grovan-cli: --pdf: not written: " << calculation.printRefusal << '\n';
+        context.exitCode = kExitFailed;
         return;
     }
     StreamSink printMessages(context.err);

@@ -1,6 +1,11 @@
 #pragma once
 
 #include "cli/cli_context.h"
+#include "core/raw_input.h"
+
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace CLI {
 class App;
@@ -23,5 +28,12 @@ namespace grovan::cli {
 /// `--name` is the employee name on it, as typed on the print panel. A PDF that cannot be
 /// written leaves exit code 1 after the JSON output.
 void addCalcCommand(CLI::App& app, CliContext& context, const CalculatorCatalogue& calculators);
+
+/// The inputs of one calculation as `calc` reads them: the JSON object of `inputFile`, or of
+/// standard input when neither a file nor `assignments` are given, then the KEY=VALUE
+/// `assignments`, which override the object's members. Nothing (refused on `context`) when the
+/// file cannot be read, the text is no JSON object or an assignment has no "=".
+std::optional<RawInput> readCalculatorInput(const std::vector<std::string>& assignments,
+                                            const std::string& inputFile, CliContext& context);
 
 } // namespace grovan::cli

@@ -4,6 +4,7 @@
 #include "cli/completion_command.h"
 #include "cli/describe_command.h"
 #include "cli/manual_command.h"
+#include "cli/schedule_command.h"
 #include "cli/tax_command.h"
 #include "core/calculator_catalogue.h"
 #include "core/output_file.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv)
     addCalcCommand(app, context, calculators);
     addDescribeCommand(app, context, calculators);
     addBatchCommand(app, context, calculators);
+    addScheduleCommand(app, context, calculators);
     addManualCommand(app, context, calculators, versionText);
     addCompletionCommand(app, context, calculators);
 

@@ -164,6 +164,9 @@ constexpr std::string_view kExamples[][2] = {
      "The printout as a PDF file, in Afrikaans, with the employee's name."},
     {"grovan-cli batch monthly payroll.csv --out results.csv --pdf-dir printouts",
      "A whole payroll from a CSV file, with a printout per employee."},
+    {"grovan-cli schedule loan principal=1000000 periodMonths=240 annualRate=10 --kind annual "
+     "--csv --out schedule.csv",
+     "A loan's repayment solved, and its year-by-year schedule as CSV for a spreadsheet."},
 };
 
 } // namespace

@@ -38,7 +38,8 @@ struct Printout
     /// The writes in order: the edits of single-row tables, the lines of line tables.
     std::vector<TableWrite> writes;
     std::string_view templateFile; ///< a file name in the asset folder, such as "Annual.rpt"
-    std::string_view previewTitle; ///< the preview window's title
+    /// The preview window's title; empty leaves the title the last preview had.
+    std::string_view previewTitle;
 };
 
 /// Which languages a calculator's printout comes in.
@@ -59,8 +60,12 @@ struct CalculationOutput
     /// values above; empty for a calculator whose inputs are a flat list.
     std::vector<NamedList> inputLists;
     std::vector<NamedList> resultLists;
-    /// Empty for a calculator without a printout, or when the printout was not asked for.
+    /// Empty for a calculator without a printout, or when the printout was not asked for or
+    /// cannot be made.
     std::function<Printout(PrintLanguage)> printout;
+    /// Why the window would not print these results (such as R/Fund contributions above the
+    /// allowable deduction); empty when it would.
+    std::string printRefusal;
 };
 
 /// Why a case was not calculated: the key of the input at fault (empty when no one input is)

@@ -44,10 +44,17 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
     std::function<std::optional<FieldProblem>(const Inputs&, const Results&)> checkOutcome = {};
     /// The inputs of a newly opened window, where they are not the Inputs type's own defaults.
     std::function<Inputs()> defaults = {};
+    /// What a newly opened window does to the stored set-up values before any is changed, such
+    /// as clearing percentages that may not stand together; nothing where it takes them as
+    /// stored.
+    std::function<void(SetupValues&)> prepareSetup = {};
     /// What the calculation changes in the window's inputs, if anything.
     std::function<void(Inputs&, const Results&)> afterCalculation = {};
     /// The printout of the inputs as they stand and the last results, in a language.
     std::function<Printout(const Inputs&, const Results&, PrintLanguage)> printout = {};
+    /// Why results that stand cannot be printed (the window's "&Print" is disabled for them),
+    /// or nothing when they can.
+    std::function<std::optional<Message>(const Inputs&, const Results&)> printRefusal = {};
     /// Every template file the printout may use.
     std::vector<std::string_view> printTemplates = {};
     PrintLanguages printLanguages = PrintLanguages::EnglishAndAfrikaans;
@@ -57,6 +64,15 @@ template <typename Inputs, typename Results> struct CalculatorDefinition
 
     /// The inputs of a newly opened window.
     Inputs openingInputs() const { return defaults ? defaults() : Inputs{}; }
+
+    /// The set-up values of a newly opened window, from the stored ones.
+    SetupValues openingSetup(SetupValues stored) const
+    {
+        if (prepareSetup) {
+            prepareSetup(stored);
+        }
+        return stored;
+    }
 
     /// The window's message for a refused entry (see `refusalMessage`), or nothing.
     std::optional<Message> refusal(const FieldDescription& field, std::optional<double> rejected,

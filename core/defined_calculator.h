@@ -169,9 +169,10 @@ private:
                               problem->message.text};
         }
 
-        // The stored set-up values are read only when some are not given.
-        SetupValues setup =
-            allSetupGiven || !options.storedSetup ? SetupValues{} : options.storedSetup();
+        // The stored set-up values are read only when some are not given. As in the window, the
+        // values given then change them one by one, as typed into the set-up panel.
+        SetupValues setup = m_def.openingSetup(
+            allSetupGiven || !options.storedSetup ? SetupValues{} : options.storedSetup());
         slot = m_def.inputs.size();
         for (const auto& binding : m_def.setup) {
             if (given(*binding.field, slot++) != nullptr) {
@@ -225,7 +226,13 @@ private:
                 {binding.field->key, outputValue(*binding.field, binding.get(results))});
         }
         out.printout = nullptr;
+        out.printRefusal.clear();
         if (m_def.printout && options.withPrintout) {
+            if (auto refused =
+                    m_def.printRefusal ? m_def.printRefusal(inputs, results) : std::nullopt) {
+                out.printRefusal = refused->text;
+                return;
+            }
             out.printout = [&def = m_def, inputs, results](PrintLanguage language) {
                 return def.printout(inputs, results, language);
             };

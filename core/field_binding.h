@@ -96,6 +96,10 @@ struct FieldProblem
     /// "&Calculate" button.
     const FieldDescription* field = nullptr;
     Message message;
+    /// The window shows no message and only puts the focus back (a calculation with nothing to
+    /// work on, which the window passes over in silence); the command line still refuses the
+    /// case with `message`.
+    bool silentInWindow = false;
 
     bool operator==(const FieldProblem&) const = default;
 };

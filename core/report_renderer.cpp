@@ -313,7 +313,7 @@ private:
     {
         const int spare = spareWidth(e.columns);
         m_out += "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" "
-                 "style=\"border-collapse:collapse; margin-top:4px; margin-bottom:4px\">\n";
+                 "style=\"margin-top:4px; margin-bottom:4px\">\n";
         if (!e.header.empty()) {
             m_out += "<thead><tr>";
             for (std::size_t i = 0; i < e.columns.size(); ++i) {

@@ -6,13 +6,13 @@
 #include "finance/inflation_calculator.h"
 #include "finance/loan_buster_calculator.h"
 #include "finance/loan_comparison_calculator.h"
-#include "finance/loan_state.h"
+#include "finance/loan_inputs.h"
 
 namespace grovan {
 
 struct FinanceState
 {
-    LoanState loan;
+    LoanInputs loan;
     LoanBusterState loanBuster;
     LoanComparisonState loanComparison;
     DayBalState dailyBalance;

@@ -32,33 +32,55 @@ constexpr FieldDescription kShowTotals = financeWholeField(
     "1 while the totals (total interest and total repayments) are shown, 0 while hidden",
     "1 shown, 0 hidden", 1.0, 1);
 
-InputValue modeOf(const LoanState& loan)
+constexpr FieldDescription kSchedule = financeWholeField(
+    "Check1", "Include Amortization", "schedule",
+    "The schedule the printout includes: 0 none, 1 the monthly schedule, 2 the annual schedule "
+    "(the print panel's tick with its option \"Monthly \" or \"Annual\")",
+    "0 none, 1 monthly, 2 annual", 2.0, 1);
+
+InputValue modeOf(const LoanInputs& loan)
 {
     return static_cast<double>(static_cast<int>(loan.CalcMode));
 }
 
-void setMode(LoanState& loan, const InputValue& value)
+void setMode(LoanInputs& loan, const InputValue& value)
 {
     chooseLoanCalcMode(loan, static_cast<int>(std::get<double>(value)));
 }
 
-InputValue totalsShownOf(const LoanState& loan)
+InputValue totalsShownOf(const LoanInputs& loan)
 {
     return loan.FinChargesState == FinCharges::Down ? 1.0 : 0.0;
 }
 
-void setTotalsShown(LoanState& loan, const InputValue& value)
+void setTotalsShown(LoanInputs& loan, const InputValue& value)
 {
     loan.FinChargesState = std::get<double>(value) != 0.0 ? FinCharges::Down : FinCharges::Up;
 }
 
-constexpr std::array<InputBinding<LoanState>, 6> kInputs{{
+InputValue scheduleOf(const LoanInputs& inputs)
+{
+    const auto schedule = inputs.printOptions.schedule();
+    return schedule ? static_cast<double>(static_cast<int>(*schedule)) : 0.0;
+}
+
+void setSchedule(LoanInputs& inputs, const InputValue& value)
+{
+    const double kind = std::get<double>(value);
+    inputs.printOptions.setCheck1(kind != 0.0);
+    if (kind == static_cast<double>(static_cast<int>(AmortKind::Monthly))) {
+        inputs.printOptions.chooseOption1(1);
+    }
+}
+
+constexpr std::array<InputBinding<LoanInputs>, 7> kInputs{{
     {&kMode, &modeOf, &setMode},
-    bindMember<LoanState, &LoanState::Principal>(kQuantities[0]),
-    bindMember<LoanState, &LoanState::PeriodMonths>(kQuantities[1]),
-    bindMember<LoanState, &LoanState::AnnualRate>(kQuantities[2]),
-    bindMember<LoanState, &LoanState::MonthlyRepayment>(kQuantities[3]),
+    bindMember<LoanInputs, &LoanState::Principal>(kQuantities[0]),
+    bindMember<LoanInputs, &LoanState::PeriodMonths>(kQuantities[1]),
+    bindMember<LoanInputs, &LoanState::AnnualRate>(kQuantities[2]),
+    bindMember<LoanInputs, &LoanState::MonthlyRepayment>(kQuantities[3]),
     {&kShowTotals, &totalsShownOf, &setTotalsShown},
+    {&kSchedule, &scheduleOf, &setSchedule},
 }};
 
 constexpr std::array<FieldDescription, 4> kSolved{
@@ -134,7 +156,7 @@ constexpr std::array<ControlCaption, 21> kCaptions{{
 
 } // namespace
 
-std::span<const InputBinding<LoanState>> loanInputBindings()
+std::span<const InputBinding<LoanInputs>> loanInputBindings()
 {
     return kInputs;
 }

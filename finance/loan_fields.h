@@ -7,6 +7,7 @@
 #include "core/field_binding.h"
 #include "finance/finance_fields.h"
 #include "finance/loan_calculator.h"
+#include "finance/loan_inputs.h"
 #include "finance/loan_view.h"
 
 #include <span>
@@ -17,8 +18,9 @@ inline constexpr const char* kLoansWindowName = "frmLoans";
 inline constexpr const char* kLoansCaption = "Loans";
 
 /// The inputs: the calculate mode (`optLoanCalc`, the item 0 to 3), the four loan fields in the
-/// window's order, and whether the totals are shown (`cmdFinCharge`, 1 for "DOWN").
-std::span<const InputBinding<LoanState>> loanInputBindings();
+/// window's order, whether the totals are shown (`cmdFinCharge`, 1 for "DOWN"), and the schedule
+/// the printout includes (`Check1` with `Option1`: 0 none, 1 monthly, 2 annual, as `AmortKind`).
+std::span<const InputBinding<LoanInputs>> loanInputBindings();
 
 /// The results in the window's order: the four loan fields after the solve, "Total Interest",
 /// "Total Repayments" and the error marker `Text1` (1 when a solved rate is above 50 %).

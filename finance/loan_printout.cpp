@@ -118,6 +118,12 @@ LoanReportChoice loanReportChoice(LoanCalcMode mode, std::optional<AmortKind> sc
 std::optional<LoanPrintout> buildLoanPrintout(LoanState& loan, const LoanPrintOptions& options)
 {
     LoanCalc(loan);
+    return loanPrintoutAsItStands(loan, options);
+}
+
+std::optional<LoanPrintout> loanPrintoutAsItStands(const LoanState& loan,
+                                                   const LoanPrintOptions& options)
+{
     if (!loanPrintAllowed(loan)) {
         return std::nullopt;
     }

@@ -81,6 +81,11 @@ struct LoanPrintout
     LoanReportChoice report;
 };
 
+/// The printout of the loan as it stands, without calculating: nothing unless
+/// `loanPrintAllowed`.
+std::optional<LoanPrintout> loanPrintoutAsItStands(const LoanState& loan,
+                                                   const LoanPrintOptions& options);
+
 /// "P&rint directly to printer" and "&View/Export report": first `LoanCalc` on `loan` (as
 /// "&Calculate"), then, only when `loanPrintAllowed`, the printout. Nothing (the panel stays
 /// open) otherwise. The printout never changes the loan beyond that calculation.

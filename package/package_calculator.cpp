@@ -125,6 +125,11 @@ PackageResults calculatePackage(const PackageWindow& window, const PackageInputs
         r.OnceOff = in.CarValue;
     }
     r.WarningShown = r.EmpRFContrib + r.ErRFContrib > r.RFDeductionLimit;
+    if (window.hasCostToCompanyPackage) {
+        r.PackageAmountCC = in.NetRequired;
+    }
+    r.TravelAllowanceCC = in.TravelAllowance;
+    r.OtherFringeBenefitsCC = in.OtherFringeBenefits;
     return r;
 }
 

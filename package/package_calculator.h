@@ -113,6 +113,12 @@ struct PackageResults
     /// RFDeductionLimit; the window moves its buttons and the package cannot be printed.
     bool WarningShown = false;
 
+    /// The cost-to-company column's copies of the package (forward windows), the travel
+    /// allowance and the other fringe benefits, as the calculation found them.
+    double PackageAmountCC = 0.0;
+    double TravelAllowanceCC = 0.0;
+    double OtherFringeBenefitsCC = 0.0;
+
     /// `CalcAnnualTax` calls made by this calculation: one per trial amount tried.
     std::int64_t TaxEvaluations = 0;
 };

@@ -57,8 +57,10 @@ constexpr std::array<FieldDescription, 4> kOtherExpenseTexts{
 };
 constexpr std::array<FieldDescription, 4> kOtherExpenses{
     packageAmountField("numOtherDet(0)", "", "otherExpense0",
-                       "First other expense of the period (the four are taxable and part of the "
-                       "UIF base; copied into the cost-to-company column)"),
+                       "First other expense of the period, copied into the cost-to-company "
+                       "column (the gross-up calculators tax the four and count them in the UIF "
+                       "base; the monthly take-home calculator takes them off the take-home pay, "
+                       "the annual one only prints them)"),
     packageAmountField("numOtherDet(1)", "", "otherExpense1", "Second other expense"),
     packageAmountField("numOtherDet(2)", "", "otherExpense2", "Third other expense"),
     packageAmountField("numOtherDet(3)", "", "otherExpense3", "Fourth other expense"),
@@ -337,6 +339,14 @@ std::vector<Result> resultsOf(const PackageWindow& window)
         bindResultMember<PackageResults, &PackageResults::ErUIF>(kEmployerUif),
         bindResultMember<PackageResults, &PackageResults::SkillsLevy>(window.skillsLevyField),
     };
+    if (window.hasCostToCompanyPackage) {
+        b.push_back(
+            bindResultMember<PackageResults, &PackageResults::PackageAmountCC>(kPackageCopy));
+    }
+    b.push_back(
+        bindResultMember<PackageResults, &PackageResults::TravelAllowanceCC>(kTravelAllowanceCopy));
+    b.push_back(bindResultMember<PackageResults, &PackageResults::OtherFringeBenefitsCC>(
+        kOtherFringeBenefitsCopy));
     if (window.direction == PackageDirection::Back) {
         b.push_back(bindResultMember<PackageResults, &PackageResults::TrialAmount>(kTrialAmount));
         b.push_back(bindResultMember<PackageResults, &PackageResults::NetPay>(kNetPay));

@@ -36,8 +36,9 @@ std::span<const InputBinding<SetupValues>> packageSetupBindings(const PackageWin
 
 /// The results: the figures the window shows ("UIF contribution", "Tax due", "Tax credit", "Tax
 /// deduction", the gross salary or take-home pay, "Total cost to company R", the once-off car
-/// cost, and in the cost-to-company column the employer's UIF and the skills levy), then the
-/// working values of the calculation, which no control shows.
+/// cost, and in the cost-to-company column the employer's UIF, the skills levy and the copies of
+/// the package, the travel allowance and the other fringe benefits), then the working values of
+/// the calculation, which no control shows.
 std::span<const ResultBinding<PackageResults>> packageResultBindings(const PackageWindow& window);
 
 } // namespace grovan

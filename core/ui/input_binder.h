@@ -107,11 +107,14 @@ public:
         return nullptr;
     }
 
-    /// Shows the engine's message about one field and puts the focus back into that field; a
-    /// problem of no one field puts the focus on `otherwise` (the window's "&Calculate").
+    /// Shows the engine's message about one field (unless the window is to pass over it in
+    /// silence) and puts the focus back into that field; a problem of no one field puts the
+    /// focus on `otherwise` (the window's "&Calculate").
     void showProblem(const FieldProblem& problem, QWidget* otherwise = nullptr) const
     {
-        m_messages.show(problem.message);
+        if (!problem.silentInWindow) {
+            m_messages.show(problem.message);
+        }
         returnFocusTo(problem.field != nullptr ? field(*problem.field) : otherwise);
     }
 

@@ -17,7 +17,8 @@ bool ReportPrinter::print(const Printout& printout, PrintDestination destination
         return false;
     }
     m_viewer.setTemplateFile(m_assetFolder / printout.templateFile);
-    if (destination == PrintDestination::Window) {
+    // A printout without a title of its own leaves the viewer's title as the last one set.
+    if (destination == PrintDestination::Window && !printout.previewTitle.empty()) {
         m_viewer.setWindowTitle(qText(printout.previewTitle));
     }
     m_viewer.setDestination(destination);

@@ -211,6 +211,18 @@ if [ "$printouts" = yes ]; then
     [[ "$text" == *"Jaarlikse Inkomste"* ]] || fail "the printout is not in Afrikaans: $text"
     [[ "$text" == *"50 190.00"* ]] || fail "the printout lacks the tax of 50 190.00: $text"
 
+    # A package whose R/Fund contributions exceed the allowable deduction is not printed, as the
+    # window would not print it; its results stand.
+    run printouts_of_packages batch takehome-annual "$cases/takehome.csv" \
+        --data-dir "$scratch/data" --pdf-dir "$scratch/pdfs/packages"
+    expect_exit 1
+    expect_only "$scratch/pdfs/packages" 0001-Thandi-Mokoena.pdf
+    [[ "$(cat "$scratch/stdout")" == *"49000,"*"printout: not written: R/Fund contributions exceed allowable limits!"* ]] ||
+        fail "the second row lacks its results or why it was not printed: $(cat "$scratch/stdout")"
+    text=$(pdftotext "$scratch/pdfs/packages/0001-Thandi-Mokoena.pdf" - 2>&1)
+    [[ "$text" == *"Velmora Salary Package Calculation : Annual"* ]] ||
+        fail "the printout is not the package statement: $text"
+
     : >"$scratch/pdfs/a-file"
     run printout_folder_is_a_file batch annual "$cases/good.csv" --data-dir "$scratch/data" \
         --pdf-dir "$scratch/pdfs/a-file"

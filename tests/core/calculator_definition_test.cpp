@@ -1,9 +1,14 @@
 #include "core/calculator_definition.h"
 #include "core/defined_calculator.h"
+#include "core/setup_fields.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace grovan {
 namespace {
@@ -113,6 +118,81 @@ TEST_P(DefinitionOutcomes, WindowKeepsItsValuesAndTheCommandLineRefuses)
 }
 
 INSTANTIATE_TEST_SUITE_P(Definition, DefinitionOutcomes, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A calculator whose window clears the stored employer's UIF rate when it opens, and which
+// shows the two rates it calculated with.
+constexpr FieldDescription kEmployeeRate =
+    setupPercentField("numEmployee", "Employee", "employeeRate");
+constexpr FieldDescription kEmployerRate =
+    setupPercentField("numEmployer", "Employer", "employerRate");
+constexpr std::array<InputBinding<SetupValues>, 2> kRates{
+    bindMember<SetupValues, &SetupValues::EmployeeUIF>(kEmployeeRate),
+    bindMember<SetupValues, &SetupValues::EmployerUIF>(kEmployerRate)};
+constexpr FieldDescription kUsed =
+    resultField("", "", "used", "", "percent", FieldKind::Percent, FieldSign::None, 3, "0.000");
+constexpr std::array<ResultBinding<ToyResults>, 1> kUsedResult{
+    bindResultMember<ToyResults, &ToyResults::doubled>(kUsed)};
+
+const CalculatorDefinition<ToyInputs, ToyResults>& preparing()
+{
+    static const CalculatorDefinition<ToyInputs, ToyResults> definition{
+        .name = "preparing",
+        .windowName = "frmPreparing",
+        .inputs = kInputs,
+        .setup = kRates,
+        .results = kUsedResult,
+        .calculate =
+            [](const ToyInputs&, const SetupValues& setup, TaxableIncomeRecord&) {
+                return ToyResults{setup.EmployeeUIF * 100 + setup.EmployerUIF};
+            },
+        .prepareSetup = [](SetupValues& setup) { setup.EmployerUIF = 0; },
+    };
+    return definition;
+}
+
+struct PreparedCase
+{
+    const char* name;
+    std::vector<std::pair<std::string, double>> given;
+    double used; ///< employee's rate x 100 + employer's rate
+};
+
+// Stored: 3 % and 5 %. The window clears the employer's when it opens; a rate given is typed in
+// after that, as into the window's set-up panel.
+const PreparedCase kPreparedCases[] = {
+    {"stored_values_prepared", {}, 300},
+    {"given_after_preparing", {{"employerRate", 2}}, 302},
+    {"all_given_none_stored", {{"employeeRate", 4}, {"employerRate", 6}}, 406},
+};
+
+class DefinitionSetup : public ::testing::TestWithParam<PreparedCase>
+{};
+
+TEST_P(DefinitionSetup, IsPreparedAsTheWindowOpensThenTakesTheGivenValues)
+{
+    const PreparedCase& c = GetParam();
+    RawInput raw;
+    for (const auto& [key, value] : c.given) {
+        raw.values.emplace_back(key, RawValue{RawType::Number, value, {}});
+    }
+    const auto outcome = DefinedCalculator(preparing()).run(raw, RunOptions{[] {
+                                                                SetupValues stored;
+                                                                stored.EmployeeUIF = 3;
+                                                                stored.EmployerUIF = 5;
+                                                                return stored;
+                                                            }});
+    ASSERT_TRUE(std::holds_alternative<CalculationOutput>(outcome));
+    const CalculationOutput& output = std::get<CalculationOutput>(outcome);
+    ASSERT_EQ(output.results.size(), 1u);
+    EXPECT_EQ(output.results[0].value, FieldValue{c.used});
+    // The output lists the rates the calculation used.
+    ASSERT_EQ(output.inputs.size(), 3u);
+    EXPECT_EQ(output.inputs[1].value, FieldValue{std::floor(c.used / 100)});
+    EXPECT_EQ(output.inputs[2].value, FieldValue{std::fmod(c.used, 100)});
+}
+
+INSTANTIATE_TEST_SUITE_P(Definition, DefinitionSetup, ::testing::ValuesIn(kPreparedCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

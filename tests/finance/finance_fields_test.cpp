@@ -63,7 +63,7 @@ void expectFinanceTables(std::span<const InputBinding<Inputs>> inputs,
 
 TEST(FinanceFieldTables, Loan)
 {
-    expectFinanceTables(loanInputBindings(), loanResultBindings(), LoanState{});
+    expectFinanceTables(loanInputBindings(), loanResultBindings(), LoanInputs{});
 }
 
 TEST(FinanceFieldTables, LoanBuster)
@@ -123,7 +123,7 @@ TEST(FinanceWindowCaptions, TheLoanModesAreTheModeNames)
 TEST(FinanceStateTest, InitialiseAllResetsEachCalculatorAsItSays)
 {
     FinanceState state;
-    state.loan = {100000, 240, 10, 965.02, LoanCalcMode::InterestRate, FinCharges::Down};
+    state.loan = {{100000, 240, 10, 965.02, LoanCalcMode::InterestRate, FinCharges::Down}, {}};
     state.loanBuster = {100000, 10, 200};
     state.loanComparison = {100000, 10};
     state.dailyBalance = {1000, 10, 44256, 44620, 1.0};

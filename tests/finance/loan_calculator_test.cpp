@@ -307,7 +307,8 @@ TEST(LoanActivationTest, RecalculatesTheLoanTheWindowLeft)
 TEST(LoanFieldsTest, InputsAndResultsInTheWindowsOrder)
 {
     const std::vector<std::string_view> inputs{"optLoanCalc", "numPrinAmount", "numPeriod",
-                                               "numIntRate",  "numMonRePay",   "cmdFinCharge"};
+                                               "numIntRate",  "numMonRePay",   "cmdFinCharge",
+                                               "Check1"};
     const std::vector<std::string_view> results{
         "numPrinAmount", "numPeriod", "numIntRate", "numMonRePay", "numAns1", "numAns2", "Text1"};
     std::vector<std::string_view> got;
@@ -330,7 +331,7 @@ TEST(LoanFieldsTest, InputsAndResultsInTheWindowsOrder)
 
 TEST(LoanFieldsTest, BindingsWriteTheLoan)
 {
-    LoanState state;
+    LoanInputs state;
     const auto inputs = loanInputBindings();
     inputs[0].set(state, 2.0);
     inputs[1].set(state, 1000.0);
@@ -338,14 +339,16 @@ TEST(LoanFieldsTest, BindingsWriteTheLoan)
     inputs[3].set(state, 9.5);
     inputs[4].set(state, 90.0);
     inputs[5].set(state, 1.0);
+    inputs[6].set(state, 1.0);
     EXPECT_EQ(state.CalcMode, kPeriod);
     EXPECT_EQ(state.Principal, 1000.0);
     EXPECT_EQ(state.PeriodMonths, 12.0);
     EXPECT_EQ(state.AnnualRate, 9.5);
     EXPECT_EQ(state.MonthlyRepayment, 90.0);
     EXPECT_EQ(state.FinChargesState, FinCharges::Down);
+    EXPECT_EQ(state.printOptions.schedule(), AmortKind::Monthly);
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-        const double expected[] = {2.0, 1000.0, 12.0, 9.5, 90.0, 1.0};
+        const double expected[] = {2.0, 1000.0, 12.0, 9.5, 90.0, 1.0, 1.0};
         EXPECT_EQ(std::get<double>(inputs[i].get(state)), expected[i]);
     }
     // Mode 2 solves the period: 89.99 is worth 944 over 11 months and 1 026 over 12, so 11

@@ -1,10 +1,11 @@
+#include "core/calculator_catalogue.h"
 #include "core/print_database.h"
 #include "core/report_renderer.h"
 #include "core/report_template.h"
 #include "finance/loan_calculator.h"
 #include "finance/loan_printout.h"
+#include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
-#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -154,7 +155,7 @@ TEST_P(LoanTemplateChoice, ByModeAndSchedule)
     }
     // Every template chosen is shipped and prints the loan's tables.
     const auto loaded =
-        ReportTemplate::load(kTemplates / c.templateFile, testing::reportTestSchema());
+        ReportTemplate::load(kTemplates / c.templateFile, programCalculators().printSchema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(loaded))
         << std::get<TemplateError>(loaded).text();
     const auto tables = std::get<ReportTemplate>(loaded).tables();
@@ -260,7 +261,7 @@ protected:
 
     TempFolder folder;
     RecordingSink sink;
-    PrintDatabase database{folder / "Crysprin.mdb", testing::reportTestSchema(), sink};
+    PrintDatabase database{folder / "Crysprin.mdb", programCalculators().printSchema(), sink};
 };
 
 TEST_F(LoanPrintDatabaseTest, AmortKeepsItsLinesWhenPrintedWithoutASchedule)
@@ -299,10 +300,10 @@ TEST_F(LoanPrintDatabaseTest, AMonthlyScheduleReplacesTheLines)
     EXPECT_EQ((*lines)[13][0].value, FieldValue{std::int64_t{14}});
 }
 
-TEST(LoanPrintTablesTest, AgreeWithThePrintDatabase)
+TEST(LoanPrintTablesTest, AreThePrintDatabasesOwn)
 {
     for (const TableSchema& mine : {loansPrintTable(), amortPrintTable()}) {
-        const TableSchema* core = testing::reportTestSchema().table(mine.name);
+        const TableSchema* core = programCalculators().printSchema().table(mine.name);
         ASSERT_NE(core, nullptr) << mine.name;
         EXPECT_EQ(core->kind, mine.kind);
         ASSERT_EQ(core->columns.size(), mine.columns.size());
@@ -338,7 +339,7 @@ TEST(LoanReportTest, ASixHundredMonthScheduleIsOneGridUnderOneRepeatingHeader)
     const auto printout = buildLoanPrintout(state, withSchedule(1));
     ASSERT_TRUE(printout);
     const auto loaded = ReportTemplate::load(kTemplates / printout->report.templateFile,
-                                             testing::reportTestSchema());
+                                             programCalculators().printSchema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(loaded));
     ReportData data;
     data.rows["Loans"] = printout->loans;
@@ -369,7 +370,7 @@ TEST(LoanReportTest, TotalsHiddenLeaveNoTotalLines)
     const auto printout = buildLoanPrintout(state, LoanPrintOptions{});
     ASSERT_TRUE(printout);
     const auto loaded = ReportTemplate::load(kTemplates / printout->report.templateFile,
-                                             testing::reportTestSchema());
+                                             programCalculators().printSchema());
     ASSERT_TRUE(std::holds_alternative<ReportTemplate>(loaded));
     ReportData data;
     data.rows["Loans"] = printout->loans;

@@ -1,11 +1,12 @@
+#include "core/calculator_catalogue.h"
 #include "core/number_format.h"
 #include "core/print_database.h"
 #include "core/report_renderer.h"
 #include "core/report_template.h"
 #include "package/package_field_kinds.h"
 #include "package/package_printout.h"
+#include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
-#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -270,7 +271,7 @@ protected:
 
     TempFolder folder;
     RecordingSink sink;
-    PrintDatabase database{folder / "Crysprin.mdb", testing::reportTestSchema(), sink};
+    PrintDatabase database{folder / "Crysprin.mdb", programCalculators().printSchema(), sink};
 };
 
 TEST_F(SalPackageDatabase, FieldsAWindowDoesNotWriteKeepTheRecordsValue)
@@ -316,10 +317,10 @@ TEST_F(SalPackageDatabase, PrintingAgainWithAnotherNameChangesOnlyTheName)
 
 TEST(SalPackageTable, IsThePrintDatabasesTable)
 {
-    // The print database takes its tables from the subsystems; this one must match it field by
-    // field, in order and type.
+    // The print database takes its tables from the registered calculators: the package windows'
+    // table is there once, field by field in order and type.
     const TableSchema mine = salPackagePrintTable();
-    const TableSchema* stored = testing::reportTestSchema().table(kPackagePrintTable);
+    const TableSchema* stored = programCalculators().printSchema().table(kPackagePrintTable);
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(mine.kind, stored->kind);
     ASSERT_EQ(mine.columns.size(), stored->columns.size());
@@ -344,8 +345,8 @@ std::filesystem::path shippedTemplate(std::string_view name)
 
 ReportTemplate loadedTemplate(const PackageWindow& window)
 {
-    auto loaded =
-        ReportTemplate::load(shippedTemplate(window.reportTemplate), testing::reportTestSchema());
+    auto loaded = ReportTemplate::load(shippedTemplate(window.reportTemplate),
+                                       programCalculators().printSchema());
     if (const auto* error = std::get_if<TemplateError>(&loaded)) {
         ADD_FAILURE() << error->text();
         return {};

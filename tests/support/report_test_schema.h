@@ -15,50 +15,6 @@ namespace grovan::testing {
 
 namespace fixture_tables {
 
-inline TableSchema salPackage()
-{
-    std::vector<ColumnSchema> c{
-        printText("MonAnn"),        printText("TPName"),         printWhole("TPAge"),
-        printText("MonAnnSal"),     printAmount("NetMonSal"),    printAmount("CostToComp"),
-        printAmount("CompCar"),     printAmount("CompCarCC"),    printAmount("TravAll"),
-        printAmount("TravAllCC"),   printAmount("MedAidCont"),   printAmount("MedAidContCC"),
-        printWhole("PMems"),        printWhole("AddBens"),       printAmount("TaxFreeMedPrint"),
-        printAmount("OtherTaxFB"),  printAmount("OtherTaxFBCC"), printAmount("PenDeduct"),
-        printAmount("PenDeductCC"), printAmount("ProvDeduct"),   printAmount("ProvDeductCC"),
-        printText("RADirective"),   printAmount("RADeduct"),     printAmount("MedDeduct"),
-        printAmount("UIFCont"),     printAmount("UIFContCC"),    printAmount("SkillLevy"),
-        printAmount("TaxDue"),      printAmount("TaxCredit"),    printAmount("TaxDeduct"),
-        printText("PrinMembers"),   printText("BenMembers"),     printText("OEXPTXT"),
-    };
-    // The four rows of other expenses: description, "R", amount, cost to company.
-    for (int i = 0; i < 4; ++i) {
-        const std::string n = std::to_string(i);
-        c.insert(c.end(), {printText("ODedTxt" + n), printText("ODedR" + n),
-                           printAmount("ODedNum" + n), printAmount("ODedNumCC" + n)});
-    }
-    c.insert(c.end(), {printAmount("GSal"), printAmount("TotCostComp"), printText("PlusCompCar1"),
-                       printText("PlusCompCar2")});
-    return {"SalPackage", TableKind::SingleRow, std::move(c)};
-}
-
-inline TableSchema loans()
-{
-    return {"Loans",
-            TableKind::SingleRow,
-            {printText("Heading"), printAmount("Num1"), printAmount("Num2"), printAmount("Num3"),
-             printAmount("Num4"), printText("FinText1"), printText("FinText1A"),
-             printAmount("FinNum1"), printText("FinText2"), printAmount("FinNum2"),
-             printText("YearMon")}};
-}
-
-inline TableSchema amort()
-{
-    return {"Amort",
-            TableKind::Lines,
-            {printWhole("Year"), printAmount("Capital"), printAmount("Interest"),
-             printAmount("Required")}};
-}
-
 inline TableSchema bondBust()
 {
     return {"BondBust",
@@ -106,8 +62,7 @@ inline const DatabaseSchema& reportTestSchema()
     static const DatabaseSchema schema = [] {
         DatabaseSchema all = programCalculators().printSchema();
         using namespace fixture_tables;
-        for (const TableSchema& table :
-             {salPackage(), loans(), amort(), bondBust(), bondComp(), dailyBal(), inflation()}) {
+        for (const TableSchema& table : {bondBust(), bondComp(), dailyBal(), inflation()}) {
             if (all.table(table.name) == nullptr) {
                 all.tables.push_back(table);
             }

@@ -1,14 +1,15 @@
 // The loan printout on paper: a 600-month schedule runs over many pages, each with the schedule's
 // column headings and its page number, painted by the program's page painter into a PDF.
 
+#include "core/calculator_catalogue.h"
 #include "core/print_database.h"
 #include "core/report_file.h"
 #include "core/report_renderer.h"
 #include "core/ui/report_page_painter.h"
 #include "core/ui/report_pdf.h"
 #include "finance/loan_printout.h"
+#include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
-#include "tests/support/report_test_schema.h"
 #include "tests/support/temp_folder.h"
 
 #include <QProcess>
@@ -40,6 +41,28 @@ QString pdfPage(const std::filesystem::path& file, int page)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The largest figures a loan printout can hold: the fields' maxima (principal 99 999 999.99,
+// 600 months, repayment 9 999 999.99), the largest rate the rate search finds (1 rand over 600
+// months at 9 999 999.99: 11 999 999 988 %), totals of 600 such repayments, and a year's interest
+// of twelve of them.
+const Row kWidestLoan{
+    {"Heading", std::string("Monthly repayment")},
+    {"Num1", 99999999.99},
+    {"Num2", 600.0},
+    {"Num3", 11999999988.0},
+    {"Num4", 9999999.99},
+    {"FinText1", std::string("Total Interest")},
+    {"FinText1A", std::string(": R")},
+    {"FinNum1", 5999999994.0},
+    {"FinText2", std::string("Total Repayments")},
+    {"FinNum2", 5999999994.0},
+    {"YearMon", std::string("Month")},
+};
+const Row kWidestLine{{"Year", std::int64_t{600}},
+                      {"Capital", 99999999.99},
+                      {"Interest", 119999999.88},
+                      {"Required", 99999999.99}};
+
 } // namespace
 
 class LoanPrintoutPdfTest : public QObject
@@ -47,11 +70,45 @@ class LoanPrintoutPdfTest : public QObject
     Q_OBJECT
 
 private slots:
+    void everyTemplatePrintsTheLargestFiguresOnOneLine_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char* name : {"Lonrepa.rpt", "LonrepaA.rpt", "LonPrAm.rpt", "LonPrAmA.rpt",
+                                 "LonRPer.rpt", "LonRPerA.rpt", "LonInRt.rpt", "LonInRtA.rpt"}) {
+            QTest::newRow(name) << QString::fromLatin1(name);
+        }
+    }
+
+    void everyTemplatePrintsTheLargestFiguresOnOneLine()
+    {
+        QFETCH(QString, file);
+        TempFolder folder;
+        RecordingSink sink;
+        const PrintDatabase database(folder / "Crysprin.mdb", programCalculators().printSchema(),
+                                     sink);
+        QVERIFY(database.prepare());
+        QVERIFY(database.writeRow("Loans", kWidestLoan));
+        QVERIFY(database.replaceLines("Amort", {kWidestLine, kWidestLine}));
+        const auto pdf = folder / "loan.pdf";
+        QVERIFY(renderReportToPdf(shipped(file.toStdString()), database, pdf, sink));
+        const QString text = pdfPage(pdf, 1);
+        QStringList expected{"99 999 999.99",    "600 months",       "11999999988.000 % p.a.",
+                             "9 999 999.99",     "5 999 999 994.00", "Total Interest",
+                             "Total Repayments", "Monthly repayment"};
+        if (file.endsWith(QStringLiteral("A.rpt"))) {
+            expected << QStringLiteral("119 999 999.88") << QStringLiteral("Month");
+        }
+        for (const QString& figure : expected) {
+            QVERIFY2(text.contains(figure), qPrintable(figure + QStringLiteral(" in\n") + text));
+        }
+    }
+
     void aSixHundredMonthScheduleRunsOverPagesWithItsHeadingsOnEach()
     {
         TempFolder folder;
         RecordingSink sink;
-        const PrintDatabase database(folder / "Crysprin.mdb", testing::reportTestSchema(), sink);
+        const PrintDatabase database(folder / "Crysprin.mdb", programCalculators().printSchema(),
+                                     sink);
         QVERIFY(database.prepare());
         sink.messages.clear();
         LoanState loan;
