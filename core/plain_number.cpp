@@ -20,6 +20,10 @@ std::optional<double> parsePlainNumber(std::string_view text)
 {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
+        // One sign only: "+-12.5" is no number.
+        if (!text.empty() && text.front() == '-') {
+            return std::nullopt;
+        }
     }
     double value = 0.0;
     const auto parsed =

@@ -122,6 +122,10 @@ const TypeCase kTypeCases[] = {
      {RawType::Typed, 0, "5 - 3"},
      0,
      "must be a number (rands), not \"5 - 3\""},
+    {"typed_with_two_signs",
+     {RawType::Typed, 0, "+-500000"},
+     0,
+     "must be a number (rands), not \"+-500000\""},
     {"json_boolean", {RawType::Other, 0, "true"}, 0, "must be a number (rands), not true"},
 };
 
