@@ -9,7 +9,7 @@ GROVAN_BUILD_PACKAGES=(
     librsvg2-bin
 )
 GROVAN_TEST_PACKAGES=(
-    libgtest-dev libgmock-dev libbenchmark-dev clang-format
+    libgtest-dev libgmock-dev libbenchmark-dev clang-format clang
     xvfb xauth poppler-utils
     dpkg-dev file groff-base desktop-file-utils appstream
 )
