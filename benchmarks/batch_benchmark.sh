@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Throughput of grovan-cli batch next to reading and writing the same CSV file alone.
 #
-#   benchmarks/batch_benchmark.sh [build folder] [calculator] [rows] [runs]
-#                                 (defaults: build, monthly, 1000000, 5)
+#   benchmarks/batch_benchmark.sh [build folder] [calculator] [rows] [runs] [jobs]
+#                                 (defaults: build, monthly, 1000000, 5, 1)
 #
 # Makes a CSV file of varied employees for the calculator (csv_batch_tool generate: salaries
 # spread around a median of 250 000 a year, some bonuses, fund and medical contributions, ages
 # 18 to 75, names with commas and accents), then times, each `runs` times:
 #   copy    csv_batch_tool copy: the same CSV reader, writer and output file handling as the
 #           batch, every record read and written again, nothing calculated
-#   batch   grovan-cli batch CALCULATOR FILE --out RESULTS (a fresh settings database)
+#   batch   grovan-cli batch CALCULATOR FILE --out RESULTS --jobs JOBS (a fresh settings
+#           database)
 # and prints the median and the best wall-clock time of each and the CPU time (user + system) of
 # the median run, with the files' sizes. The CPU time says more than the wall-clock time when other
 # programs share the cores. Both write their output through to the disk (fsync) before renaming
@@ -20,6 +21,7 @@ build=$(realpath "${1:-build}")
 calculator=${2:-monthly}
 rows=${3:-1000000}
 runs=${4:-5}
+jobs=${5:-1}
 
 cli=$build/bin/grovan-cli
 tool=$build/benchmarks/csv_batch_tool
@@ -60,7 +62,7 @@ summary() {
 
 time_runs copy "$tool" copy "$work/input.csv" "$work/copy.csv"
 time_runs batch "$cli" batch "$calculator" "$work/input.csv" --out "$work/results.csv" \
-    --data-dir "$work/data"
+    --data-dir "$work/data" --jobs "$jobs"
 
 # The results must be complete and free of errors for the figure to mean anything.
 lines=$(wc -l <"$work/results.csv")

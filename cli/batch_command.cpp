@@ -17,11 +17,14 @@
 
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 namespace grovan::cli {
 
@@ -35,6 +38,7 @@ struct BatchArguments
     std::string pdfDir;
     std::string language = "en";
     std::string dataDir;
+    unsigned jobs = 1;
 };
 
 constexpr std::string_view kEmployeeNameKey = "employeeName";
@@ -264,6 +268,239 @@ void writeValue(CsvWriter& writer, const FieldValue& value)
     }
 }
 
+// What every row of a batch is run with.
+struct RowSettings
+{
+    std::size_t columns = 0;
+    std::size_t resultCount = 0;
+    const RunOptions* options = nullptr;
+};
+
+// Calculates one row and writes its cells and results (empty ones when it is not calculated),
+// leaving its error cell to the caller; true when it was calculated, `error` says why not
+// otherwise.
+bool writeRow(const CsvRecord& record, const RowSettings& settings, ColumnCases& cases,
+              CalculationOutput& output, CsvWriter& writer, std::string& error)
+{
+    bool calculated = false;
+    if (!record.problem.empty()) {
+        error = record.problem;
+    } else if (auto refused = cases.run(record.cells, *settings.options, output)) {
+        error = errorText(*refused);
+    } else {
+        calculated = true;
+    }
+    if (record.cells.size() == settings.columns && !record.plainText.empty()) {
+        writer.plainCells(record.plainText, settings.columns);
+    } else {
+        for (std::size_t column = 0; column < settings.columns; ++column) {
+            writer.cell(column < record.cells.size() ? record.cells[column] : std::string_view{});
+        }
+    }
+    for (std::size_t i = 0; i < settings.resultCount; ++i) {
+        if (calculated) {
+            writeValue(writer, output.results[i].value);
+        } else {
+            writer.cell({});
+        }
+    }
+    return calculated;
+}
+
+// Rows kept for a worker: their cells copied out of the reader's buffer, then the text of their
+// results.
+class Chunk
+{
+public:
+    static constexpr std::size_t kRows = 4096;
+
+    bool full() const { return m_rows.size() == kRows; }
+    bool empty() const { return m_rows.empty(); }
+    std::size_t size() const { return m_rows.size(); }
+
+    void add(const CsvRecord& record)
+    {
+        Row row{m_cells.size(), record.cells.size(), m_text.size(), record.plainText.size(),
+                record.problem};
+        if (!record.plainText.empty()) {
+            // The cells of a record that stands as it is are parts of its text.
+            m_text.append(record.plainText);
+            for (const std::string_view cell : record.cells) {
+                m_cells.push_back({row.textBegin + static_cast<std::size_t>(
+                                                       cell.data() - record.plainText.data()),
+                                   cell.size()});
+            }
+        } else {
+            for (const std::string_view cell : record.cells) {
+                m_cells.push_back({m_text.size(), cell.size()});
+                m_text.append(cell);
+            }
+        }
+        m_rows.push_back(std::move(row));
+    }
+
+    // Row `index` as the reader gave it.
+    void record(std::size_t index, CsvRecord& record) const
+    {
+        const Row& row = m_rows[index];
+        record.cells.clear();
+        for (std::size_t cell = row.firstCell; cell < row.firstCell + row.cellCount; ++cell) {
+            record.cells.emplace_back(m_text.data() + m_cells[cell].first, m_cells[cell].second);
+        }
+        record.plainText = std::string_view(m_text.data() + row.textBegin, row.plainSize);
+        record.problem = row.problem;
+    }
+
+    void clear()
+    {
+        m_text.clear();
+        m_cells.clear();
+        m_rows.clear();
+        results.clear();
+        rowEnds.clear();
+        failed.clear();
+        done = false;
+    }
+
+    std::string results;              ///< the rows' results as CSV text, once calculated
+    std::vector<std::size_t> rowEnds; ///< where each row's text ends in `results`
+    std::vector<char> failed;         ///< whether each row has an error
+    bool done = false;                ///< calculated; guarded by the batch's mutex
+
+private:
+    struct Row
+    {
+        std::size_t firstCell;
+        std::size_t cellCount;
+        std::size_t textBegin;
+        std::size_t plainSize; ///< 0 when the record is not plain text
+        std::string problem;
+    };
+
+    std::string m_text;
+    std::vector<std::pair<std::size_t, std::size_t>> m_cells; ///< offset and size in m_text
+    std::vector<Row> m_rows;
+};
+
+// Runs the rows on a thread for each of `workerCases`, a chunk at a time: this thread reads the
+// chunks and writes their rows into `writer` in the order of the input, with the progress lines
+// of the rows as they are written; each worker calculates a chunk and writes it into its text.
+// The writer gets the same records one by one as it would from one thread, so it hands on the
+// same bytes at the same points. Returns the reader's last status.
+CsvReader::Status runInChunks(std::vector<std::unique_ptr<ColumnCases>> workerCases,
+                              const RowSettings& settings, CsvReader& reader, CsvWriter& writer,
+                              Progress& progress, std::size_t& rows, std::size_t& failed)
+{
+    const std::size_t slots = 2 * workerCases.size() + 1;
+    std::vector<Chunk> chunks(slots);
+    std::mutex mutex;
+    std::condition_variable toCalculate;
+    std::condition_variable calculated;
+    std::size_t filled = 0; // chunks handed to the workers
+    std::size_t taken = 0;  // chunks a worker took
+    bool noMore = false;
+
+    const auto work = [&](ColumnCases& cases) {
+        CalculationOutput output;
+        std::string error;
+        CsvRecord record;
+        std::string* target = nullptr;
+        CsvWriter chunkWriter([&target](std::string_view bytes) {
+            target->append(bytes);
+            return true;
+        });
+        for (;;) {
+            std::size_t index = 0;
+            {
+                std::unique_lock lock(mutex);
+                toCalculate.wait(lock, [&] { return taken < filled || noMore; });
+                if (taken == filled) {
+                    return;
+                }
+                index = taken++;
+            }
+            Chunk& chunk = chunks[index % slots];
+            target = &chunk.results;
+            for (std::size_t i = 0; i < chunk.size(); ++i) {
+                chunk.record(i, record);
+                error.clear();
+                writeRow(record, settings, cases, output, chunkWriter, error);
+                chunkWriter.cell(error);
+                chunkWriter.endRecord();
+                chunk.rowEnds.push_back(chunk.results.size() + chunkWriter.pending());
+                chunk.failed.push_back(error.empty() ? 0 : 1);
+            }
+            chunkWriter.flush();
+            {
+                const std::lock_guard lock(mutex);
+                chunk.done = true;
+            }
+            calculated.notify_all();
+        }
+    };
+    std::vector<std::thread> workers;
+    for (const auto& cases : workerCases) {
+        workers.emplace_back(work, std::ref(*cases));
+    }
+
+    std::size_t written = 0; // chunks written
+    const auto isDone = [&](const Chunk& chunk) {
+        const std::lock_guard lock(mutex);
+        return chunk.done;
+    };
+    const auto writeNext = [&] {
+        Chunk& chunk = chunks[written % slots];
+        {
+            std::unique_lock lock(mutex);
+            calculated.wait(lock, [&] { return chunk.done; });
+        }
+        std::size_t begin = 0;
+        for (std::size_t i = 0; i < chunk.size(); ++i) {
+            writer.records(std::string_view(chunk.results).substr(begin, chunk.rowEnds[i] - begin));
+            begin = chunk.rowEnds[i];
+            ++rows;
+            failed += chunk.failed[i] != 0 ? 1 : 0;
+            progress.row(rows, failed);
+        }
+        chunk.clear();
+        ++written;
+    };
+
+    CsvRecord record;
+    CsvReader::Status status = CsvReader::Status::Record;
+    while (status == CsvReader::Status::Record) {
+        if (filled - written == slots) {
+            writeNext();
+        }
+        Chunk& chunk = chunks[filled % slots];
+        while (!chunk.full() && (status = reader.next(record)) == CsvReader::Status::Record) {
+            chunk.add(record);
+        }
+        if (!chunk.empty()) {
+            {
+                const std::lock_guard lock(mutex);
+                ++filled;
+            }
+            toCalculate.notify_one();
+        }
+        while (written < filled && isDone(chunks[written % slots])) {
+            writeNext();
+        }
+    }
+    {
+        const std::lock_guard lock(mutex);
+        noMore = true;
+    }
+    toCalculate.notify_all();
+    while (written < filled) {
+        writeNext();
+    }
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    return status;
+}
+
 std::vector<std::string_view> resultKeys(const Calculator& calculator)
 {
     std::vector<std::string_view> keys;
@@ -348,14 +585,16 @@ void run(const BatchArguments& arguments, CliContext& context,
     writer.cell("error");
     writer.endRecord();
 
-    std::optional<SetupValues> stored;
+    // Read once, whichever row first needs them (rows may run on several threads).
+    std::once_flag storedRead;
+    SetupValues stored;
     RunOptions options;
-    options.storedSetup = [&stored, &arguments, &context] {
-        if (!stored) {
+    options.storedSetup = [&storedRead, &stored, &arguments, &context] {
+        std::call_once(storedRead, [&stored, &arguments, &context] {
             const auto folder = dataFolder(arguments, context);
             stored = folder ? loadStoredSetup(*folder, context.err) : SetupValues{};
-        }
-        return *stored;
+        });
+        return stored;
     };
     options.listInputs = false;
     options.withPrintout = prepared->printAssets.has_value();
@@ -364,12 +603,11 @@ void run(const BatchArguments& arguments, CliContext& context,
     const auto nameColumn =
         std::find(prepared->keys.begin(), prepared->keys.end(), kEmployeeNameKey) -
         prepared->keys.begin();
-    const std::size_t columns = prepared->keys.size();
+    RowSettings settings;
+    settings.columns = prepared->keys.size();
+    settings.resultCount = results.size();
+    settings.options = &options;
 
-    CsvRecord record;
-    CalculationOutput output;
-    CollectingSink printMessages;
-    std::string error;
     std::size_t rows = 0;
     std::size_t failed = 0;        // rows with anything in the error column
     std::size_t notCalculated = 0; // rows refused
@@ -377,49 +615,52 @@ void run(const BatchArguments& arguments, CliContext& context,
     std::size_t printoutsFailed = 0;
     Progress progress(context.err);
     CsvReader::Status status;
-    while ((status = reader.next(record)) == CsvReader::Status::Record) {
-        ++rows;
-        error.clear();
-        bool calculated = false;
-        if (!record.problem.empty()) {
-            error = record.problem;
-        } else if (auto refused = prepared->cases->run(record.cells, options, output)) {
-            error = errorText(*refused);
-        } else {
-            calculated = true;
+    if (arguments.jobs > 1 && !prepared->printAssets) {
+        std::vector<std::unique_ptr<ColumnCases>> workerCases;
+        workerCases.push_back(std::move(prepared->cases));
+        while (workerCases.size() < arguments.jobs) {
+            // The same columns were taken before the first row.
+            workerCases.push_back(std::move(
+                std::get<std::unique_ptr<ColumnCases>>(calculator->columnCases(prepared->keys))));
         }
-        for (std::size_t column = 0; column < columns; ++column) {
-            writer.cell(column < record.cells.size() ? record.cells[column] : std::string_view{});
-        }
-        for (std::size_t i = 0; i < results.size(); ++i) {
-            if (calculated) {
-                writeValue(writer, output.results[i].value);
-            } else {
-                writer.cell({});
+        status =
+            runInChunks(std::move(workerCases), settings, reader, writer, progress, rows, failed);
+        notCalculated = failed; // no printouts here: every error is a row not calculated
+    } else {
+        CsvRecord record;
+        CalculationOutput output;
+        CollectingSink printMessages;
+        std::string error;
+        while ((status = reader.next(record)) == CsvReader::Status::Record) {
+            ++rows;
+            error.clear();
+            const bool calculated =
+                writeRow(record, settings, *prepared->cases, output, writer, error);
+            if (calculated && prepared->printAssets && !output.printRefusal.empty()) {
+                error = "printout: not written: " + output.printRefusal;
+            } else if (calculated && prepared->printAssets) {
+                const std::string_view name =
+                    static_cast<std::size_t>(nameColumn) < settings.columns
+                        ? record.cells[nameColumn]
+                        : std::string_view{};
+                const auto pdf =
+                    std::filesystem::path(arguments.pdfDir) / printoutFileName(rows, name);
+                printMessages.clear();
+                ++printouts;
+                if (!writePrintoutPdf(output, language, calculators.printSchema(),
+                                      *prepared->printAssets, pdf, printMessages)) {
+                    ++printoutsFailed;
+                    error = "printout: " + printMessages.joined();
+                } else if (!printMessages.empty()) {
+                    context.err << "grovan-cli: " << printMessages.joined() << '\n';
+                }
             }
+            writer.cell(error);
+            writer.endRecord();
+            failed += error.empty() ? 0 : 1;
+            notCalculated += calculated ? 0 : 1;
+            progress.row(rows, failed);
         }
-        if (calculated && prepared->printAssets && !output.printRefusal.empty()) {
-            error = "printout: not written: " + output.printRefusal;
-        } else if (calculated && prepared->printAssets) {
-            const std::string_view name = static_cast<std::size_t>(nameColumn) < columns
-                                              ? record.cells[nameColumn]
-                                              : std::string_view{};
-            const auto pdf = std::filesystem::path(arguments.pdfDir) / printoutFileName(rows, name);
-            printMessages.clear();
-            ++printouts;
-            if (!writePrintoutPdf(output, language, calculators.printSchema(),
-                                  *prepared->printAssets, pdf, printMessages)) {
-                ++printoutsFailed;
-                error = "printout: " + printMessages.joined();
-            } else if (!printMessages.empty()) {
-                context.err << "grovan-cli: " << printMessages.joined() << '\n';
-            }
-        }
-        writer.cell(error);
-        writer.endRecord();
-        failed += error.empty() ? 0 : 1;
-        notCalculated += calculated ? 0 : 1;
-        progress.row(rows, failed);
     }
 
     const std::string where = outFile ? arguments.outFile + " was not written"
@@ -480,6 +721,12 @@ void addBatchCommand(CLI::App& app, CliContext& context, const CalculatorCatalog
                      "The folder of the settings and print databases (default: the program's "
                      "own)")
         ->check(CLI::ExistingDirectory);
+    command
+        ->add_option("--jobs", arguments->jobs,
+                     "Calculate the rows on this many threads, a few thousand rows at a time; the "
+                     "results come in the order of the input, the same as with one (with "
+                     "--pdf-dir the rows are run one after another)")
+        ->check(CLI::Range(1, 64));
     command->callback(
         [arguments, &context, &calculators] { run(*arguments, context, calculators); });
 }

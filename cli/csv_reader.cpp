@@ -103,6 +103,8 @@ CsvReader::Parse CsvReader::parse(CsvRecord& record)
     std::size_t p = m_begin;
     record.cells.clear();
     record.problem.clear();
+    record.plainText = {};
+    bool quoted = false;
     m_doubledQuotes.clear();
     const auto tell = [&record](const char* what) {
         if (record.problem.empty()) {
@@ -129,6 +131,7 @@ CsvReader::Parse CsvReader::parse(CsvRecord& record)
 
     while (true) {
         if (p < end && data[p] == '"') {
+            quoted = true;
             const std::size_t open = p++;
             bool doubled = false;
             while (true) {
@@ -168,12 +171,15 @@ CsvReader::Parse CsvReader::parse(CsvRecord& record)
             cell(begin, p);
         }
 
-        if (p == end) {
-            break;
-        }
-        if (data[p] == ',') {
+        if (p < end && data[p] == ',') {
             ++p;
             continue;
+        }
+        if (!quoted && record.problem.empty()) {
+            record.plainText = std::string_view(data + m_begin, p - m_begin);
+        }
+        if (p == end) {
+            break;
         }
         if (data[p] == '\r') {
             if (p + 1 == end && !m_atEnd) {

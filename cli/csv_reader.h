@@ -18,6 +18,10 @@ struct CsvRecord
     /// closing quote), naming the cell; empty when it is well formed. The cells of a malformed
     /// record are kept as they stand in the text.
     std::string problem;
+    /// The record as it stands in the text, without its line break, when it is well formed and
+    /// none of its cells is quoted: then it is exactly its cells joined by commas. Empty
+    /// otherwise; valid until the reader's next call.
+    std::string_view plainText;
 };
 
 /// Reads CSV text (RFC 4180) record by record, a buffer at a time, so that a file of any length

@@ -84,8 +84,12 @@ void DecimalText::roundTo(int decimals, HalfRule rule)
         }
     }
     if (keep == 0) {
-        m_digits = up ? "1" : "";
-        m_point += up ? 1 : 0;
+        // Not assigned from a literal: GCC 12 at -O3 reports a false -Wrestrict on that.
+        m_digits.clear();
+        if (up) {
+            m_digits.push_back('1');
+            ++m_point;
+        }
         return;
     }
     dropFrom(keep, up);

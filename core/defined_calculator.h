@@ -3,6 +3,7 @@
 #include "core/calculator.h"
 #include "core/calculator_definition.h"
 #include "core/field_reader.h"
+#include "core/plain_number.h"
 #include "core/text.h"
 
 #include <algorithm>
@@ -100,11 +101,16 @@ private:
                 return found == keys.end() ? kNoColumn
                                            : static_cast<std::size_t>(found - keys.begin());
             };
+            const auto isNumeric = [](const FieldDescription& field) {
+                return field.kind != FieldKind::Date && field.kind != FieldKind::Text;
+            };
             for (const auto& binding : calculator.m_def.inputs) {
                 m_columnOfSlot.push_back(columnOf(binding.field->key));
+                m_numericSlot.push_back(isNumeric(*binding.field));
             }
             for (const auto& binding : calculator.m_def.setup) {
                 m_columnOfSlot.push_back(columnOf(binding.field->key));
+                m_numericSlot.push_back(isNumeric(*binding.field));
             }
             m_values.resize(m_columnOfSlot.size());
             m_given.resize(m_columnOfSlot.size());
@@ -125,8 +131,19 @@ private:
                     m_given[slot] = nullptr;
                     continue;
                 }
-                m_values[slot].text.assign(cells[column]);
-                m_given[slot] = &m_values[slot];
+                RawValue& value = m_values[slot];
+                m_given[slot] = &value;
+                // A numeric cell that is a plain amount goes on as the number its text reads as
+                // (a field reads a number alike however it was given), without the text.
+                if (m_numericSlot[slot]) {
+                    if (const auto number = readPlainDecimal(cells[column])) {
+                        value.type = RawType::Number;
+                        value.number = *number;
+                        continue;
+                    }
+                }
+                value.type = RawType::Typed;
+                value.text.assign(cells[column]);
             }
             const auto given = [this](const FieldDescription&, std::size_t slot) {
                 return m_given[slot];
@@ -140,6 +157,7 @@ private:
         const DefinedCalculator& m_calculator;
         std::size_t m_columns;
         std::vector<std::size_t> m_columnOfSlot;
+        std::vector<char> m_numericSlot;
         // The cells of the current case, as typed text; kept between cases for their storage.
         std::vector<RawValue> m_values;
         std::vector<const RawValue*> m_given;
@@ -273,6 +291,14 @@ private:
     {
         if (raw == nullptr) {
             return std::nullopt;
+        }
+        // A number the field takes as it stands needs none of the refusals' words.
+        if (raw->type == RawType::Number && binding.field->kind != FieldKind::Date &&
+            binding.field->kind != FieldKind::Text) {
+            if (const auto accepted = acceptedNumber(*binding.field, raw->number)) {
+                binding.set(target, *accepted);
+                return std::nullopt;
+            }
         }
         auto read = readField(*binding.field, *raw);
         if (auto* refusal = std::get_if<Refusal>(&read)) {

@@ -7,6 +7,7 @@
 #include "core/utf8_text.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace grovan {
 
@@ -69,24 +70,22 @@ std::variant<InputValue, Refusal> readNumber(const FieldDescription& field, cons
     if (!number || !std::isfinite(*number)) {
         return wrongType(field, raw);
     }
+    if (const auto accepted = acceptedNumber(field, *number)) {
+        return *accepted;
+    }
     double value = *number;
-    // Whole numbers, the usual case, need no decimal digits examined.
-    const bool whole = value == std::floor(value);
     if (field.kind == FieldKind::WholeNumber) {
-        value = whole ? value : roundHalfEven(value, 0);
-    } else if (!whole && cutToDecimals(value, field.decimals) != value) {
+        value = value == std::floor(value) ? value : roundHalfEven(value, 0);
+    } else if (value != std::floor(value) && cutToDecimals(value, field.decimals) != value) {
         const std::string takes =
             field.decimals == 0 ? "must be whole " + std::string(field.unit)
                                 : "takes at most " + std::to_string(field.decimals) + " decimals";
         return Refusal{takes + ", not " + plainNumberText(value), false, std::nullopt};
     }
-    if (value < field.minimum || value > field.maximum) {
-        return Refusal{"must be from " + limitText(field, field.minimum) + " to " +
-                           limitText(field, field.maximum) + " (" + std::string(field.unit) +
-                           "), not " + plainNumberText(*number),
-                       true, value};
-    }
-    return value;
+    return Refusal{"must be from " + limitText(field, field.minimum) + " to " +
+                       limitText(field, field.maximum) + " (" + std::string(field.unit) +
+                       "), not " + plainNumberText(*number),
+                   true, value};
 }
 
 std::variant<InputValue, Refusal> readDate(const FieldDescription& field, const RawValue& raw)
@@ -134,6 +133,28 @@ std::variant<InputValue, Refusal> readText(const FieldDescription& field, const 
 }
 
 } // namespace
+
+std::optional<double> acceptedNumber(const FieldDescription& field, double number)
+{
+    if (!std::isfinite(number)) {
+        return std::nullopt;
+    }
+    double value = number;
+    // Whole numbers, the usual case, need no decimal digits examined.
+    // From 2^52 up every double is whole; below, the conversion to an integer drops the fraction
+    // (the same test as std::floor, without a call).
+    const bool whole = std::abs(value) >= 4503599627370496.0 ||
+                       static_cast<double>(static_cast<std::int64_t>(value)) == value;
+    if (field.kind == FieldKind::WholeNumber) {
+        value = whole ? value : roundHalfEven(value, 0);
+    } else if (!whole && cutToDecimals(value, field.decimals) != value) {
+        return std::nullopt;
+    }
+    if (value < field.minimum || value > field.maximum) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 std::variant<InputValue, Refusal> readField(const FieldDescription& field, const RawValue& raw)
 {

@@ -28,6 +28,10 @@ struct Refusal
 /// texts (UTF-8 only; typed text without the blanks around it); then checks the field's range.
 std::variant<InputValue, Refusal> readField(const FieldDescription& field, const RawValue& raw);
 
+/// The value a numeric field takes for `number` (a whole-number field's rounded, halves to even),
+/// or nothing where readField refuses that number.
+std::optional<double> acceptedNumber(const FieldDescription& field, double number);
+
 /// The output form of a field's value: whole numbers as integers, dates as "dd/mm/yyyy" text,
 /// texts as text, every other number as a double; never a negative zero.
 FieldValue outputValue(const FieldDescription& field, const InputValue& value);

@@ -125,22 +125,27 @@ std::string plainNumberText(double value)
     const bool scientific = point > 15 || point < -3;
     if (scientific) {
         out.push_back(significant[0]);
+        // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict on "." + std::string
+        // and on inserting into a short string.
         if (significant.size() > 1) {
-            out += "." + significant.substr(1);
+            out += '.';
+            out.append(significant, 1);
         }
         const int exponent = point - 1;
-        std::string exponentDigits = std::to_string(std::abs(exponent));
+        const std::string exponentDigits = std::to_string(std::abs(exponent));
+        out += exponent < 0 ? "E-" : "E+";
         if (exponentDigits.size() < 2) {
-            exponentDigits.insert(0, "0");
+            out += '0';
         }
-        out += (exponent < 0 ? "E-" : "E+") + exponentDigits;
+        out += exponentDigits;
         return out;
     }
     const std::string integer = digits.integerDigits();
     out += integer.empty() ? "0" : integer;
     const int decimals = static_cast<int>(significant.size()) - point;
     if (decimals > 0) {
-        out += "." + digits.fractionDigits(decimals);
+        out += '.';
+        out += digits.fractionDigits(decimals);
     }
     return out;
 }

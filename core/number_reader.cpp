@@ -112,7 +112,9 @@ NumberText collect(std::string_view input)
             exponentValue < -kFarExponent) {
             exponentValue = exponent.front() == '-' ? -kFarExponent : kFarExponent;
         }
-        out.text += "e" + std::to_string(exponentValue);
+        // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict on "e" + std::string.
+        out.text += 'e';
+        out.text += std::to_string(exponentValue);
     }
     const long long magnitude =
         (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponentValue;

@@ -139,7 +139,11 @@ bool OutputFile::open()
     }
     const std::filesystem::path folder =
         m_target.has_parent_path() ? m_target.parent_path() : std::filesystem::path(".");
-    std::string pattern = (folder / ("." + m_target.filename().string() + ".XXXXXX")).string();
+    // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict on "." + std::string.
+    std::string name = ".";
+    name += m_target.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (folder / name).string();
     m_descriptor = ::mkstemp(pattern.data());
     if (m_descriptor < 0) {
         return failWithSystemError();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace grovan {
@@ -14,10 +16,61 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+bool isDigit(char c)
+{
+    return static_cast<unsigned char>(c - '0') <= 9;
+}
+
 } // namespace
+
+std::optional<double> readPlainDecimal(std::string_view text)
+{
+    // Every power of ten up to 10^15 is a double exactly.
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr std::ptrdiff_t kMostDigits = 15;
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    bool negative = false;
+    if (at != end && (*at == '+' || *at == '-')) {
+        negative = *at == '-';
+        ++at;
+    }
+    // The whole part, then after a point the decimals, each at least one digit.
+    std::uint64_t digits = 0;
+    const char* const wholeBegin = at;
+    for (; at != end && isDigit(*at); ++at) {
+        digits = digits * 10 + static_cast<std::uint64_t>(*at - '0');
+    }
+    const std::ptrdiff_t whole = at - wholeBegin;
+    std::ptrdiff_t decimals = 0;
+    if (whole > 0 && at != end && *at == '.') {
+        const char* const decimalsBegin = ++at;
+        for (; at != end && isDigit(*at); ++at) {
+            digits = digits * 10 + static_cast<std::uint64_t>(*at - '0');
+        }
+        decimals = at - decimalsBegin;
+        if (decimals == 0) {
+            return std::nullopt;
+        }
+    }
+    if (whole == 0 || at != end || whole + decimals > kMostDigits) {
+        return std::nullopt;
+    }
+    // The digits (below 10^15) and the power of ten are both exact, so one division rounds the
+    // decimal to the nearest double, as a full reading of its text does.
+    double value = static_cast<double>(digits);
+    if (decimals > 0) {
+        value /= kPowersOfTen[decimals];
+    }
+    return (negative ? -value : value) + 0.0; // "-0" is 0
+}
 
 std::optional<double> parsePlainNumber(std::string_view text)
 {
+    if (const auto quick = readPlainDecimal(text)) {
+        return quick;
+    }
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
         // One sign only: "+-12.5" is no number.

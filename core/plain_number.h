@@ -16,4 +16,10 @@ std::optional<double> parsePlainNumber(std::string_view text);
 /// ("12abc" and "1e999" give nothing).
 std::optional<double> parseTypedNumber(std::string_view text);
 
+/// The quick reading of the usual amount: an optional sign and at most 15 digits, with at most
+/// one decimal point that has digits on both sides ("28471", "-177.12"). For such text it gives
+/// the very double parsePlainNumber gives (the nearest to the decimal, halves to even); for any
+/// other text nothing, and parsePlainNumber reads it the long way.
+std::optional<double> readPlainDecimal(std::string_view text);
+
 } // namespace grovan

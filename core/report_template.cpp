@@ -471,15 +471,18 @@ private:
                               "percent, such as \u201cright:20\u201d, not " +
                                   inQuotes(written.text));
             }
-            const auto width = colon == std::string::npos
-                                   ? std::nullopt
-                                   : numberOf(written.text.substr(colon + 1));
-            if (!width || *width < 1 || *width > 100 || *width != static_cast<int>(*width)) {
+            // No width, or none that reads as a number, is 0 and refused below, as is "nan" before
+            // it reaches the conversion to int. (A plain double rather than an optional: GCC 12 at
+            // -Os warns falsely that the optional's value may be used uninitialised.)
+            const double width = colon == std::string::npos
+                                     ? 0.0
+                                     : numberOf(written.text.substr(colon + 1)).value_or(0.0);
+            if (!(width >= 1 && width <= 100) || width != static_cast<int>(width)) {
                 fail(written, "a column's width is a whole percentage from 1 to 100, as in "
                               "\u201c" +
                                   side + ":20\u201d");
             }
-            layout.widthPercent = static_cast<int>(*width);
+            layout.widthPercent = static_cast<int>(width);
             total += layout.widthPercent;
             if (total > 100) {
                 fail(written, "the columns are wider than the page: their widths add up to " +

@@ -23,30 +23,15 @@ Row dailyPrintRow(const DailyInputs& current, const PeriodResults& last, PrintLa
 
 TableSchema dailyPrintTable()
 {
-    std::vector<ColumnSchema> c;
-    c.push_back(printText("TypeAM"));
-    c.push_back(printText("Employee"));
-    c.insert(c.end(), {printText("Age"), printWhole("AgeNum")});
-    c.insert(c.end(), {printText("Sal"), printAmount("SalNum")});
-    c.insert(c.end(), {printText("DirFees"), printAmount("DirFeesNum")});
-    c.insert(c.end(), {printText("TravAll"), printAmount("RecBefNum")});
-    c.insert(c.end(), {printText("Bonus"), printAmount("BonusNum")});
-    c.insert(c.end(), {printText("MedExp"), printAmount("MedExpNum")});
-    c.insert(c.end(), {printText("PenCont"), printAmount("PenContNum")});
-    c.insert(c.end(), {printText("RACont"), printAmount("RAContNum")});
-    c.insert(c.end(), {printText("UIFEMPE"), printAmount("UIFEMPENum")});
-    c.insert(c.end(), {printText("UIFEMPR"), printAmount("UIFEMPRNum")});
-    c.insert(c.end(), {printText("SDL"), printAmount("SDLNum")});
-    c.push_back(printText("EOE"));
-    c.insert(c.end(), {printText("Taxliability"), printAmount("Taxliabilitynum")});
-    c.insert(c.end(), {printText("EmpERMedAidCont"), printAmount("EmpERMedAidContnum")});
-    c.insert(c.end(), {printText("EmpEEMedAidCont"), printAmount("EmpEEMedAidContnum")});
-    c.insert(c.end(), {printText("AnnCalcBens3"), printWhole("AnnCalcBens3num")});
-    c.push_back(printText("MedAidBens"));
-    c.insert(c.end(), {printText("TaxCredit"), printAmount("Taxcreditnum")});
-    c.insert(c.end(), {printText("TaxCreditCons"), printAmount("TaxcreditnumCons")});
-    c.insert(c.end(), {printText("TOTAL"), printAmountOrZero("TotalNum")});
-    return {kDailyPrintTable, TableKind::SingleRow, std::move(c)};
+    return {kDailyPrintTable, TableKind::SingleRow,
+            periodColumns({periodHeadingColumns(),
+                           {printText("TravAll"), printAmount("RecBefNum")},
+                           {printText("Bonus"), printAmount("BonusNum")},
+                           periodFundColumns(),
+                           periodUifLevyAndTaxColumns(),
+                           periodMedicalContributionColumns(),
+                           periodCreditColumns(),
+                           periodTotalColumns()})};
 }
 
 } // namespace grovan

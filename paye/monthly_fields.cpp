@@ -8,35 +8,40 @@ namespace {
 
 constexpr double kMostRands = 99999999.0;
 
-constexpr std::array<FieldDescription, 10> kPay{
-    periodAgeField("silgEdit9"),
-    periodAmountField("numSalRemun", "Salary/remuneration", "salary",
-                      "Salary or remuneration of the month, fringe benefits included; without "
-                      "the travel allowance and without the employer's R/Fund contributions",
-                      kMostRands, 8, 0),
-    periodAmountField("numEmpERMedAidCont", "Employer's med aid contrib.", "employerMedical",
-                      "Employer's medical scheme contributions of the month (a taxable fringe "
-                      "benefit)",
-                      kMostRands, 8, 0),
-    periodAmountField("numEmpEEMedAidCont", "Employee's med aid contrib.", "employeeMedical",
-                      "Employee's medical scheme contributions of the month", kMostRands, 8, 0),
-    periodAmountField("numEmpRRFundCont", "Employer's R/Fund contributions ", "employerFund",
-                      "Employer's retirement-fund contributions of the month (a taxable fringe "
-                      "benefit that also counts towards the deduction)",
-                      kMostRands, 8, 0),
-    periodAmountField("numEmpERFundCont", "Employee's R/Fund contributions", "employeeFund",
-                      "Employee's retirement-fund contributions of the month", kMostRands, 8, 0),
-    periodAmountField("numComm", "Commissions", "commissions",
-                      "Commissions of the month (taxed and levied, not part of the UIF base)",
-                      kMostRands, 8, 0),
-    periodAmountField("silgEdit12", "Bonus", "bonus",
-                      "Bonus paid in the month; its tax is added in full, neither annualised nor "
-                      "pro-rated",
-                      kMostRands, 8, 0),
-    periodAmountField("silgEdit13", "Travel Allowance R", "travelAllowance",
-                      "Travel allowance received in the month; taxed at the set-up inclusion rate",
-                      kMostRands, 8, 0),
-    kPeriodBeneficiaries,
+constexpr PeriodPayFields kPay{
+    .age = periodAgeField("silgEdit9"),
+    .salary = periodAmountField("numSalRemun", "Salary/remuneration", "salary",
+                                "Salary or remuneration of the month, fringe benefits included; "
+                                "without the travel allowance and without the employer's R/Fund "
+                                "contributions",
+                                kMostRands, 8, 0),
+    .employerMedical = periodAmountField(
+        "numEmpERMedAidCont", "Employer's med aid contrib.", "employerMedical",
+        "Employer's medical scheme contributions of the month (a taxable fringe benefit)",
+        kMostRands, 8, 0),
+    .employeeMedical =
+        periodAmountField("numEmpEEMedAidCont", "Employee's med aid contrib.", "employeeMedical",
+                          "Employee's medical scheme contributions of the month", kMostRands, 8, 0),
+    .employerFund = periodAmountField(
+        "numEmpRRFundCont", "Employer's R/Fund contributions ", "employerFund",
+        "Employer's retirement-fund contributions of the month (a taxable fringe benefit that "
+        "also counts towards the deduction)",
+        kMostRands, 8, 0),
+    .employeeFund = periodAmountField(
+        "numEmpERFundCont", "Employee's R/Fund contributions", "employeeFund",
+        "Employee's retirement-fund contributions of the month", kMostRands, 8, 0),
+    .commissions = periodAmountField(
+        "numComm", "Commissions", "commissions",
+        "Commissions of the month (taxed and levied, not part of the UIF base)", kMostRands, 8, 0),
+    .bonus = periodAmountField("silgEdit12", "Bonus", "bonus",
+                               "Bonus paid in the month; its tax is added in full, neither "
+                               "annualised nor pro-rated",
+                               kMostRands, 8, 0),
+    .travelAllowance = periodAmountField(
+        "silgEdit13", "Travel Allowance R", "travelAllowance",
+        "Travel allowance received in the month; taxed at the set-up inclusion rate", kMostRands, 8,
+        0),
+    .beneficiaries = kPeriodBeneficiaries,
 };
 
 constexpr FieldDescription kStartDate = periodStartDateField(
@@ -97,7 +102,7 @@ const FieldDescription& monthlyEndDateField()
 
 const FieldDescription& monthlyTravelAllowanceField()
 {
-    return kPay[8];
+    return kPay.travelAllowance;
 }
 
 const FieldDescription& monthlyTaxableTravelField()

@@ -27,33 +27,19 @@ Row monthlyPrintRow(const MonthlyInputs& current, const MonthlyResults& last,
 
 TableSchema monthlyPrintTable()
 {
-    std::vector<ColumnSchema> c;
-    c.push_back(printText("TypeAM"));
-    c.push_back(printText("Employee"));
-    c.insert(c.end(), {printText("Age"), printWhole("AgeNum")});
-    c.insert(c.end(), {printText("Sal"), printAmount("SalNum")});
-    c.insert(c.end(), {printText("DirFees"), printAmount("DirFeesNum")});
-    // The travel allowance line carries the amount received and its taxable part.
-    c.insert(c.end(), {printText("TravAll"), printAmount("TravOne"), printAmount("TravTwo")});
-    c.insert(c.end(), {printText("Bonus"), printAmount("BonusNum")});
-    c.insert(c.end(), {printText("MedExp"), printAmount("MedExpNum")});
-    c.insert(c.end(), {printText("PenCont"), printAmount("PenContNum")});
-    c.insert(c.end(), {printText("RACont"), printAmount("RAContNum")});
-    c.insert(c.end(), {printText("SDate"), printText("SDateNum")});
-    c.insert(c.end(), {printText("EDate"), printText("EDateNum")});
-    c.insert(c.end(), {printText("UIFEMPE"), printAmount("UIFEMPENum")});
-    c.insert(c.end(), {printText("UIFEMPR"), printAmount("UIFEMPRNum")});
-    c.insert(c.end(), {printText("SDL"), printAmount("SDLNum")});
-    c.push_back(printText("EOE"));
-    c.insert(c.end(), {printText("Taxliability"), printAmount("Taxliabilitynum")});
-    c.insert(c.end(), {printText("TaxCredit"), printAmount("Taxcreditnum")});
-    c.insert(c.end(), {printText("TaxCreditCons"), printAmount("TaxcreditnumCons")});
-    c.insert(c.end(), {printText("EmpERMedAidCont"), printAmount("EmpERMedAidContnum")});
-    c.insert(c.end(), {printText("EmpEEMedAidCont"), printAmount("EmpEEMedAidContnum")});
-    c.insert(c.end(), {printText("AnnCalcBens3"), printWhole("AnnCalcBens3num")});
-    c.push_back(printText("MedAidBens"));
-    c.insert(c.end(), {printText("TOTAL"), printAmountOrZero("TotalNum")});
-    return {kMonthlyPrintTable, TableKind::SingleRow, std::move(c)};
+    return {kMonthlyPrintTable, TableKind::SingleRow,
+            periodColumns({periodHeadingColumns(),
+                           // The travel allowance line carries the amount received and its
+                           // taxable part.
+                           {printText("TravAll"), printAmount("TravOne"), printAmount("TravTwo")},
+                           {printText("Bonus"), printAmount("BonusNum")},
+                           periodFundColumns(),
+                           {printText("SDate"), printText("SDateNum"), printText("EDate"),
+                            printText("EDateNum")},
+                           periodUifLevyAndTaxColumns(),
+                           periodCreditColumns(),
+                           periodMedicalContributionColumns(),
+                           periodTotalColumns()})};
 }
 
 } // namespace grovan

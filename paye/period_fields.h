@@ -130,45 +130,64 @@ constexpr FieldDescription periodDayCountResult(std::string_view key, std::strin
                        displayFormat);
 }
 
+/// The descriptions of a periodic window's age, eight amounts and beneficiaries, each named by
+/// the PeriodPay member it describes.
+struct PeriodPayFields
+{
+    FieldDescription age;
+    FieldDescription salary;
+    FieldDescription employerMedical;
+    FieldDescription employeeMedical;
+    FieldDescription employerFund;
+    FieldDescription employeeFund;
+    FieldDescription commissions;
+    FieldDescription bonus;
+    FieldDescription travelAllowance;
+    FieldDescription beneficiaries;
+};
+
 /// The age, amounts and beneficiaries of the fortnightly, weekly and daily windows, which take
 /// rands and cents (the R/Fund contributions whole rands) and differ only in the age field's
 /// control name.
-constexpr std::array<FieldDescription, 10> centsPayFields(std::string_view ageControl)
+constexpr PeriodPayFields centsPayFields(std::string_view ageControl)
 {
     constexpr double kMostCents = 9999999.99;
     constexpr double kMostRands = 99999999.0;
     return {
-        periodAgeField(ageControl),
-        periodAmountField("numSalRemun", "Salary/remuneration", "salary",
-                          "Salary or remuneration of the period, fringe benefits included; without "
-                          "the travel allowance and without the employer's R/Fund contributions",
-                          kMostCents, 7, 2),
-        periodAmountField("numEmpERMedAidCont", "Employer's med aid contrib.", "employerMedical",
-                          "Employer's medical scheme contributions of the period (a taxable fringe "
-                          "benefit)",
-                          kMostCents, 7, 2),
-        periodAmountField("numEmpEEMedAidCont", "Employee's med aid contrib.", "employeeMedical",
-                          "Employee's medical scheme contributions of the period", kMostCents, 7,
-                          2),
-        periodAmountField(
+        .age = periodAgeField(ageControl),
+        .salary = periodAmountField(
+            "numSalRemun", "Salary/remuneration", "salary",
+            "Salary or remuneration of the period, fringe benefits included; without the travel "
+            "allowance and without the employer's R/Fund contributions",
+            kMostCents, 7, 2),
+        .employerMedical = periodAmountField(
+            "numEmpERMedAidCont", "Employer's med aid contrib.", "employerMedical",
+            "Employer's medical scheme contributions of the period (a taxable fringe benefit)",
+            kMostCents, 7, 2),
+        .employeeMedical = periodAmountField(
+            "numEmpEEMedAidCont", "Employee's med aid contrib.", "employeeMedical",
+            "Employee's medical scheme contributions of the period", kMostCents, 7, 2),
+        .employerFund = periodAmountField(
             "numEmpRRFundCont", "Employer's R/Fund contributions ", "employerFund",
-            "Employer's retirement-fund contributions of the period (a taxable fringe "
-            "benefit that also counts towards the deduction)",
+            "Employer's retirement-fund contributions of the period (a taxable fringe benefit "
+            "that also counts towards the deduction)",
             kMostRands, 8, 0),
-        periodAmountField("numEmpERFundCont", "Employee's R/Fund contributions", "employeeFund",
-                          "Employee's retirement-fund contributions of the period", kMostRands, 8,
-                          0),
-        periodAmountField("numComm", "Commissions", "commissions",
-                          "Commissions of the period (taxed and levied, not part of the UIF base)",
-                          kMostCents, 7, 2),
-        periodAmountField("sidbEdit4", "Bonus", "bonus",
-                          "Bonus paid in the period; its tax is added in full, not annualised",
-                          kMostCents, 7, 2),
-        periodAmountField("sidbEdit6", "Travel allowance received", "travelAllowance",
-                          "Travel allowance received in the period; taxed at the set-up inclusion "
-                          "rate",
-                          kMostCents, 7, 2),
-        kPeriodBeneficiaries,
+        .employeeFund = periodAmountField(
+            "numEmpERFundCont", "Employee's R/Fund contributions", "employeeFund",
+            "Employee's retirement-fund contributions of the period", kMostRands, 8, 0),
+        .commissions = periodAmountField(
+            "numComm", "Commissions", "commissions",
+            "Commissions of the period (taxed and levied, not part of the UIF base)", kMostCents, 7,
+            2),
+        .bonus = periodAmountField("sidbEdit4", "Bonus", "bonus",
+                                   "Bonus paid in the period; its tax is added in full, not "
+                                   "annualised",
+                                   kMostCents, 7, 2),
+        .travelAllowance = periodAmountField(
+            "sidbEdit6", "Travel allowance received", "travelAllowance",
+            "Travel allowance received in the period; taxed at the set-up inclusion rate",
+            kMostCents, 7, 2),
+        .beneficiaries = kPeriodBeneficiaries,
     };
 }
 
@@ -243,23 +262,22 @@ inline constexpr FieldDescription kPeriodTotalTaxDeduction =
     periodResultField("numTaxLiability", "Total tax deduction", "totalTaxDeduction",
                       "Tax liability less both medical credits; 0 when not positive");
 
-/// The age, the eight amounts and the beneficiaries of a periodic window, bound in the window's
-/// order to the PeriodPay part of `Inputs`; `fields` describes them in that order.
+/// The age, the eight amounts and the beneficiaries of a periodic window, in the window's order,
+/// each description bound to the PeriodPay member it names.
 template <typename Inputs>
-constexpr std::array<InputBinding<Inputs>, 10>
-bindPeriodPay(const std::array<FieldDescription, 10>& fields)
+constexpr std::array<InputBinding<Inputs>, 10> bindPeriodPay(const PeriodPayFields& fields)
 {
     return {
-        bindMember<Inputs, &PeriodPay::age>(fields[0]),
-        bindMember<Inputs, &PeriodPay::salary>(fields[1]),
-        bindMember<Inputs, &PeriodPay::employerMedical>(fields[2]),
-        bindMember<Inputs, &PeriodPay::employeeMedical>(fields[3]),
-        bindMember<Inputs, &PeriodPay::employerFund>(fields[4]),
-        bindMember<Inputs, &PeriodPay::employeeFund>(fields[5]),
-        bindMember<Inputs, &PeriodPay::commissions>(fields[6]),
-        bindMember<Inputs, &PeriodPay::bonus>(fields[7]),
-        bindMember<Inputs, &PeriodPay::travelAllowance>(fields[8]),
-        bindMember<Inputs, &PeriodPay::beneficiaries>(fields[9]),
+        bindMember<Inputs, &PeriodPay::age>(fields.age),
+        bindMember<Inputs, &PeriodPay::salary>(fields.salary),
+        bindMember<Inputs, &PeriodPay::employerMedical>(fields.employerMedical),
+        bindMember<Inputs, &PeriodPay::employeeMedical>(fields.employeeMedical),
+        bindMember<Inputs, &PeriodPay::employerFund>(fields.employerFund),
+        bindMember<Inputs, &PeriodPay::employeeFund>(fields.employeeFund),
+        bindMember<Inputs, &PeriodPay::commissions>(fields.commissions),
+        bindMember<Inputs, &PeriodPay::bonus>(fields.bonus),
+        bindMember<Inputs, &PeriodPay::travelAllowance>(fields.travelAllowance),
+        bindMember<Inputs, &PeriodPay::beneficiaries>(fields.beneficiaries),
     };
 }
 

@@ -84,4 +84,52 @@ void writePeriodTotal(PrintRowWriter& row, const PeriodResults& last)
              amountOrIntegerZero(last.totalTaxDeduction));
 }
 
+std::vector<ColumnSchema> periodHeadingColumns()
+{
+    return {printText("TypeAM"),  printText("Employee"),    printText("Age"),
+            printWhole("AgeNum"), printText("Sal"),         printAmount("SalNum"),
+            printText("DirFees"), printAmount("DirFeesNum")};
+}
+
+std::vector<ColumnSchema> periodFundColumns()
+{
+    return {printText("MedExp"),       printAmount("MedExpNum"), printText("PenCont"),
+            printAmount("PenContNum"), printText("RACont"),      printAmount("RAContNum")};
+}
+
+std::vector<ColumnSchema> periodUifLevyAndTaxColumns()
+{
+    return {printText("UIFEMPE"),      printAmount("UIFEMPENum"), printText("UIFEMPR"),
+            printAmount("UIFEMPRNum"), printText("SDL"),          printAmount("SDLNum"),
+            printText("EOE"),          printText("Taxliability"), printAmount("Taxliabilitynum")};
+}
+
+std::vector<ColumnSchema> periodCreditColumns()
+{
+    return {printText("TaxCredit"), printAmount("Taxcreditnum"), printText("TaxCreditCons"),
+            printAmount("TaxcreditnumCons")};
+}
+
+std::vector<ColumnSchema> periodMedicalContributionColumns()
+{
+    return {printText("EmpERMedAidCont"), printAmount("EmpERMedAidContnum"),
+            printText("EmpEEMedAidCont"), printAmount("EmpEEMedAidContnum"),
+            printText("AnnCalcBens3"),    printWhole("AnnCalcBens3num"),
+            printText("MedAidBens")};
+}
+
+std::vector<ColumnSchema> periodTotalColumns()
+{
+    return {printText("TOTAL"), printAmountOrZero("TotalNum")};
+}
+
+std::vector<ColumnSchema> periodColumns(std::initializer_list<std::vector<ColumnSchema>> parts)
+{
+    std::vector<ColumnSchema> all;
+    for (const auto& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
 } // namespace grovan

@@ -2,10 +2,13 @@
 // The parts of the monthly, fortnightly/weekly and daily printouts that read alike: the same
 // fields with the same English and Afrikaans texts, written in the same order within each part.
 
+#include "core/print_database.h"
 #include "paye/period_pay.h"
 #include "paye/print_row_writer.h"
 
+#include <initializer_list>
 #include <string_view>
+#include <vector>
 
 namespace grovan {
 
@@ -57,5 +60,24 @@ void writePeriodMedicalContributions(PrintRowWriter& row, const PeriodPay& pay);
 /// `TOTAL` ("Total tax deduction", "Totaal belasting") and `TotalNum`, the total tax deduction
 /// or the integer 0.
 void writePeriodTotal(PrintRowWriter& row, const PeriodResults& last);
+
+// The print table's columns of each part above, in the order its writer writes them, for the
+// tables to list what their printouts write.
+
+/// The columns `writePeriodHeading` writes.
+std::vector<ColumnSchema> periodHeadingColumns();
+/// The columns `writePeriodFunds` writes.
+std::vector<ColumnSchema> periodFundColumns();
+/// The columns `writePeriodUifLevyAndTax` writes.
+std::vector<ColumnSchema> periodUifLevyAndTaxColumns();
+/// The columns `writePeriodCredits` writes.
+std::vector<ColumnSchema> periodCreditColumns();
+/// The columns `writePeriodMedicalContributions` writes.
+std::vector<ColumnSchema> periodMedicalContributionColumns();
+/// The columns `writePeriodTotal` writes.
+std::vector<ColumnSchema> periodTotalColumns();
+
+/// `parts` one after the other, as the columns of a print table.
+std::vector<ColumnSchema> periodColumns(std::initializer_list<std::vector<ColumnSchema>> parts);
 
 } // namespace grovan

@@ -11,10 +11,16 @@ namespace grovan {
 class PrinterChoice
 {
 public:
-    PrinterChoice() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
-
-    /// The printer with the settings chosen so far; the set-up dialog edits it in place.
-    QPrinter& printer() { return *m_printer; }
+    /// The printer with the settings chosen so far; the set-up dialog edits it in place. It is
+    /// made at its first use: making one loads the print system's plugin and asks the print
+    /// service for its printers, which start-up has no need to wait for.
+    QPrinter& printer()
+    {
+        if (!m_printer) {
+            m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        }
+        return *m_printer;
+    }
 
 private:
     std::unique_ptr<QPrinter> m_printer;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMdiArea>
 #include <QPixmap>
 
@@ -8,6 +9,11 @@ namespace grovan {
 /// The main window's child-window area with a picture behind the child windows. The picture
 /// covers the whole area, scaled with its proportions kept and anchored at the bottom right, so
 /// that a narrow or short window crops the picture's top or left edge.
+///
+/// Only the picture's file (a few hundred kilobytes of JPEG) and the part in view, at the area's
+/// size, are kept: the picture is decoded straight to that size and cropping when it is first
+/// painted, and again when the area's size changes, so the full-size picture never stands in
+/// memory and its decoding never delays showing the window.
 class BackgroundMdiArea : public QMdiArea
 {
     Q_OBJECT
@@ -15,16 +21,24 @@ class BackgroundMdiArea : public QMdiArea
 public:
     explicit BackgroundMdiArea(QWidget* parent = nullptr);
 
-    /// A null picture leaves the plain background.
-    void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return m_picture; }
+    /// Reads the picture's file; a file that is missing or holds no picture leaves the plain
+    /// background.
+    void setPictureFile(const QString& file);
+    /// Whether a picture is shown behind the child windows.
+    bool hasPicture() const { return !m_pictureSize.isEmpty(); }
+    /// The picture as last painted: the visible part at the area's size in device pixels, or a
+    /// null pixmap before the first paint and without a picture.
+    const QPixmap& shownPicture() const { return m_shown; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap m_picture;
-    QPixmap m_scaled;
+    QPixmap decodeFor(QSize area) const;
+
+    QByteArray m_pictureFile;
+    QSize m_pictureSize;
+    QPixmap m_shown;
 };
 
 } // namespace grovan

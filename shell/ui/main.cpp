@@ -62,12 +62,6 @@ int main(int argc, char* argv[])
     grovan::PrinterChoice printer;
     const grovan::CalculatorCatalogue& calculators = grovan::programCalculators();
     grovan::PrintDatabase printDatabase(paths.printDatabase(), calculators.printSchema(), messages);
-    // A new installation's print database is made at its first start without a word; one that
-    // goes missing later is made anew at the next printout, and the user is told.
-    if (std::error_code error; !std::filesystem::exists(paths.printDatabase(), error) && !error) {
-        QuietSink quiet;
-        grovan::PrintDatabase(paths.printDatabase(), calculators.printSchema(), quiet).prepare();
-    }
     grovan::ReportViewer reports(printDatabase, printer, messages, nullptr);
     const grovan::ReportPrinter reportPrinter(printDatabase, reports, paths.assetDir);
     const grovan::ShellContext context{paths,      grovan::ProgramVersion::current(),
@@ -89,6 +83,13 @@ int main(int argc, char* argv[])
     if (dataFolderNotice) {
         messages.show(grovan::Message{*dataFolderNotice, grovan::kProgramTitle,
                                       grovan::MessageIcon::Information});
+    }
+    // A new installation's print database is made at its first start without a word, once the
+    // window has been painted and before anything can be printed; one that goes missing later
+    // is made anew at the next printout, and the user is told.
+    if (std::error_code error; !std::filesystem::exists(paths.printDatabase(), error) && !error) {
+        QuietSink quiet;
+        grovan::PrintDatabase(paths.printDatabase(), calculators.printSchema(), quiet).prepare();
     }
     return QApplication::exec();
 }

@@ -96,7 +96,7 @@ void MDIForm1::buildMenuBar()
 
 bool MDIForm1::startUp()
 {
-    m_area->setPicture(QPixmap(QString::fromStdString(m_context.paths.asset("Grovan.jpg"))));
+    m_area->setPictureFile(QString::fromStdString(m_context.paths.asset("Grovan.jpg")));
     setWindowTitle(QStringLiteral("Grovan 2022 Ver: ") +
                    QString::fromStdString(m_context.version.displayText()));
     show();

@@ -235,6 +235,36 @@ else
     expect_err "built without the report renderer"
 fi
 
+# --jobs: rows calculated on several threads, a few thousand at a time, come back byte for byte as
+# with one thread, in the input's order, with the same messages and exit code; so does a file that
+# breaks off after several thousand rows. The varied rows, six times over, fill several chunks.
+many() {
+    head -n 1 "$1"
+    for _ in 1 2 3 4 5 6; do tail -n +2 "$1"; done
+}
+many "$cases/varied_monthly.csv" >"$scratch/many_monthly.csv"
+many "$cases/varied_annual.csv" >"$scratch/many_annual.csv"
+{
+    many "$cases/varied_monthly.csv"
+    printf '"Unclosed,40,20000\n'
+} >"$scratch/many_broken.csv"
+cp "$cases/bom_crlf.csv" "$scratch/bom_crlf.csv"
+for input in monthly:many_monthly annual:many_annual annual:bom_crlf monthly:many_broken; do
+    calculator=${input%%:*}
+    file=$scratch/${input#*:}.csv
+    for jobs in 1 3; do
+        fresh_data
+        run "jobs_${jobs}_${input#*:}" batch "$calculator" "$file" --data-dir "$scratch/data" \
+            --jobs "$jobs"
+        cp "$scratch/stdout" "$scratch/jobs_$jobs.out"
+        printf '%s\n' "$code" "$err" >"$scratch/jobs_$jobs.err"
+    done
+    expect_same "$scratch/jobs_3.out" "$scratch/jobs_1.out"
+    expect_same "$scratch/jobs_3.err" "$scratch/jobs_1.err"
+done
+expect_exit 2
+expect_err "row 12 001 has a quoted cell that is never closed"
+
 if [ "$ran" -eq 0 ]; then
     echo "no case ran"
     exit 1

@@ -200,5 +200,28 @@ TEST(CsvReader, AReadErrorStopsTheReading)
     EXPECT_EQ(reader.next(record), CsvReader::Status::Failed);
 }
 
+TEST(CsvReader, PlainTextIsTheWholeRecordOnlyWhenNoCellIsQuoted)
+{
+    // Whatever the chunks, a record's plain text is its cells joined by commas as they stand,
+    // without the line break; a quoted cell or a malformed record has none.
+    const std::string text = "a,b,c\r\n"
+                             "Thandi,40,\n"
+                             "\"van Wyk, Jan\",40,1\n"
+                             "\"x\",1\n"
+                             "Tha\"ndi,1\n"
+                             ",,\r"
+                             "last,1";
+    const std::vector<std::string> expected = {"a,b,c", "Thandi,40,", "", "", "", ",,", "last,1"};
+    for (const std::size_t chunk : {std::size_t{1}, std::size_t{3}, std::size_t{1} << 20}) {
+        CsvReader reader(chunked(text, chunk), 4);
+        std::vector<std::string> plain;
+        CsvRecord record;
+        while (reader.next(record) == CsvReader::Status::Record) {
+            plain.emplace_back(record.plainText);
+        }
+        EXPECT_EQ(plain, expected) << "chunks of " << chunk;
+    }
+}
+
 } // namespace
 } // namespace grovan::cli

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <random>
 
 namespace grovan::cli {
 namespace {
@@ -77,6 +81,12 @@ const NumberCase kNumberCases[] = {
     {"negative_zero", -0.0, "0"},
     {"tiny", 1e-7, "0.0000001"},
     {"float_residue", 1.1368683772161603e-13, "0.00000000000011368683772161603"},
+    {"cents", 177.12, "177.12"},
+    {"negative_cents", -0.05, "-0.05"},
+    {"below_one_with_six_decimals", 0.000125, "0.000125"},
+    {"seventeen_digits", 13958.686666666676, "13958.686666666676"},
+    {"next_to_cents", 177.12000000000003, "177.12000000000003"},
+    {"largest_below_exact_integers", 4503599627370495.5, "4503599627370495.5"},
 };
 
 class CsvWriterNumbers : public ::testing::TestWithParam<NumberCase>
@@ -94,6 +104,83 @@ TEST_P(CsvWriterNumbers, WritesTheShortestExactText)
 
 INSTANTIATE_TEST_SUITE_P(Csv, CsvWriterNumbers, ::testing::ValuesIn(kNumberCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The text std::to_chars gives a double: the fewest digits that read back as it, in plain
+// decimal notation. Whole numbers below 2^53 are written as integers, which gives the same digits.
+std::string shortestText(double value)
+{
+    char text[400];
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    const std::string shortest(text, written.ptr);
+    return shortest == "-0" ? "0" : shortest;
+}
+
+TEST(CsvWriter, WritesEveryDoubleAsToCharsDoes)
+{
+    // Amounts in cents and other short decimals take a quicker way than std::to_chars, which
+    // must come to the same text: amounts and the results of dividing and multiplying them,
+    // the doubles on either side of short decimals (which need all their digits), doubles too
+    // far apart for six decimals to tell them, powers of two and doubles of any bit pattern.
+    std::mt19937_64 random(20220228);
+    std::uniform_int_distribution<std::int64_t> cents(-100'000'000'000, 100'000'000'000);
+    std::uniform_int_distribution<int> decimals(0, 22);
+    std::uniform_real_distribution<double> fraction(0.0, 1.0);
+    Collected out;
+    CsvWriter writer(out.sink(), std::size_t{1} << 24);
+    std::vector<double> values;
+    for (int i = 0; i < 400'000; ++i) {
+        const double amount = static_cast<double>(cents(random)) / 100.0;
+        const double decimal =
+            static_cast<double>(cents(random)) / std::pow(10.0, decimals(random));
+        std::uint64_t bits = random();
+        double pattern = 0.0;
+        std::memcpy(&pattern, &bits, sizeof pattern);
+        const double candidates[] = {
+            amount,
+            decimal,
+            amount * 0.075,
+            amount / 3.0 / 12.0,
+            std::nextafter(decimal, (bits & 1) != 0 ? 1e300 : -1e300),
+            std::ldexp(fraction(random), static_cast<int>(bits % 120) - 60),
+            // Just below 2^53 millionths, where doubles lie further apart than a millionth.
+            8.6e9 + fraction(random) * 4e8,
+            std::isfinite(pattern) ? pattern : 0.5,
+        };
+        for (const double value : candidates) {
+            values.push_back(value);
+            writer.number(value);
+            writer.endRecord();
+        }
+    }
+    ASSERT_TRUE(writer.flush());
+    std::string_view written = out.text;
+    int mismatches = 0;
+    for (const double value : values) {
+        const std::size_t end = written.find('\n');
+        const std::string_view line = written.substr(0, end);
+        written.remove_prefix(end + 1);
+        if (line != shortestText(value) && ++mismatches <= 10) {
+            ADD_FAILURE() << "wrote " << line << " for " << shortestText(value);
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(CsvWriter, PlainCellsStandAsGiven)
+{
+    Collected out;
+    CsvWriter writer(out.sink());
+    writer.plainCells("Thandi Mokoena,40,500000", 3);
+    writer.integer(106725);
+    writer.endRecord();
+    writer.integer(1);
+    writer.plainCells("a,,", 3); // ends in an empty cell
+    writer.endRecord();
+    writer.plainCells("", 1); // one empty cell alone is written so as not to vanish
+    writer.endRecord();
+    ASSERT_TRUE(writer.flush());
+    EXPECT_EQ(out.text, "Thandi Mokoena,40,500000,106725\n1,a,,\n\"\"\n");
+}
 
 TEST(CsvWriter, WritesIntegersAndEmptyCells)
 {

@@ -74,6 +74,15 @@ const TaxCase kTaxCases[] = {
          in.startDate = date(2021, 9, 1);
      },
      0, 57263.44109589041, 0, 0, 57263.44109589041, 181},
+    {"part_year_with_commissions_rounds_down_a_fraction_above_the_half",
+     // 260 002 x 365 / 181 = 524 313.425...; 110 739 + 56 813.425... x 0.36 - 15 714
+     // = 115 477.833... -> 115 477 (not 115 478); x 181 / 365 = 57 263.9369...
+     [](AnnualInputs& in, SetupValues&) {
+         in.salary = 250000;
+         in.commissions = 10002;
+         in.startDate = date(2021, 9, 1);
+     },
+     0, 57263.93698630137, 0, 0, 57263.93698630137, 181},
     {"travel_allowance_at_80_percent",
      // 300 000 + 0.8 x 100 000 = 380 000: 70 532 + 42 200 x 0.31 - 15 714 = 67 900.
      [](AnnualInputs& in, SetupValues& setup) {

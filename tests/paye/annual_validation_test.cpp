@@ -181,6 +181,13 @@ struct InputsCase
 // A whole set of inputs is checked in the window's order: months, start date, end date.
 const InputsCase kInputsCases[] = {
     {"defaults_are_accepted", [](AnnualInputs&) {}, nullptr, std::nullopt},
+    {"every_month_at_24_is_accepted",
+     [](AnnualInputs& in) {
+         for (const int month : kTaxYearMonths) {
+             in.beneficiaries[month] = kMostBeneficiaries;
+         }
+     },
+     nullptr, std::nullopt},
     {"month_above_24_named_march_first",
      [](AnnualInputs& in) {
          in.beneficiaries[2] = 25;

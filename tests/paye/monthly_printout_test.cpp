@@ -141,6 +141,22 @@ TEST(MonthlyPrintoutValues, DoNotRecalculate)
     EXPECT_EQ(*findField(row, "Taxliabilitynum"), FieldValue{last.taxLiability});
 }
 
+TEST(MonthlyPrintoutValues, TaxableTravelAllowancePrintsUnrounded)
+{
+    // 3 at 0.8 is 2.40, which no rounding to whole rands keeps.
+    MonthlyInputs in;
+    in.travelAllowance = 3;
+    SetupValues setup;
+    setup.TAIncRate8020 = 0.8;
+    TaxableIncomeRecord record;
+    const Row row =
+        monthlyPrintRow(in, calculateMonthly(in, setup, record), PrintLanguage::English);
+    const FieldValue* printed = findField(row, "TravTwo");
+    ASSERT_NE(printed, nullptr);
+    ASSERT_TRUE(std::holds_alternative<double>(*printed));
+    EXPECT_DOUBLE_EQ(std::get<double>(*printed), 2.4);
+}
+
 TEST(MonthlyPrintoutValues, CreditsAboveTheTaxPrintTheIntegerZero)
 {
     // 10 000 a month is taxed 21 600 - 15 714 = 5 886 a year, 490.50 a month; 5 beneficiaries

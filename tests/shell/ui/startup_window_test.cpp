@@ -47,6 +47,7 @@ private slots:
     void aboutStoresViewAboutWhenItCloses_data();
     void aboutStoresViewAboutWhenItCloses();
     void captionAndBackgroundPicture();
+    void pictureIsKeptAtTheAreaSizeAnchoredBottomRight();
     void missingPictureLeavesThePlainBackground();
 };
 
@@ -236,6 +237,44 @@ void StartupWindowTest::captionAndBackgroundPicture()
              qPrintable(middle.name()));
 }
 
+void StartupWindowTest::pictureIsKeptAtTheAreaSizeAnchoredBottomRight()
+{
+    ShellFixture shell;
+    QVERIFY(shell.startup.saveAcceptedVersion(205));
+    QVERIFY(shell.startup.saveViewAbout(false));
+    // Far wider than any window: scaled to the area's height, only its right-hand part shows.
+    // The right-hand twentieth is green, the rest red.
+    QImage picture(1000, 100, QImage::Format_RGB32);
+    picture.fill(QColor(200, 40, 40));
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 950; x < picture.width(); ++x) {
+            picture.setPixelColor(x, y, QColor(40, 200, 40));
+        }
+    }
+    QVERIFY(picture.save(QString::fromStdString(shell.paths.asset("Grovan.jpg").string())));
+    MDIForm1 window(shell.context, shell.calculators);
+    QVERIFY(window.startUp());
+
+    for (const QSize size : {QSize(700, 500), QSize(900, 400)}) {
+        window.resize(size);
+        QWidget* viewport = window.mdiArea()->viewport();
+        const QImage shown = viewport->grab().toImage();
+        // Only the part in view is kept, at the area's size.
+        QCOMPARE(window.mdiArea()->shownPicture().size(),
+                 viewport->size() * viewport->devicePixelRatio());
+        const auto isGreen = [&](int x) {
+            const QColor colour = shown.pixelColor(x, shown.height() / 2);
+            return colour.green() > 150 && colour.red() < 100;
+        };
+        // The green twentieth is half as wide as the area is high, at the right-hand edge.
+        const int greenWidth = viewport->height() / 2;
+        QVERIFY(isGreen(shown.width() - 2));
+        QVERIFY(isGreen(shown.width() - greenWidth + 8));
+        QVERIFY(!isGreen(shown.width() - greenWidth - 8));
+        QVERIFY(!isGreen(1));
+    }
+}
+
 void StartupWindowTest::missingPictureLeavesThePlainBackground()
 {
     ShellFixture shell;
@@ -245,7 +284,7 @@ void StartupWindowTest::missingPictureLeavesThePlainBackground()
 
     QVERIFY(window.startUp());
 
-    QVERIFY(window.mdiArea()->picture().isNull());
+    QVERIFY(!window.mdiArea()->hasPicture());
     const QImage shown = window.mdiArea()->viewport()->grab().toImage();
     QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2),
              window.mdiArea()->background().color());
