@@ -9,8 +9,8 @@
 
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
-#include "cli/replacing_file.h"
 #include "core/calculator_catalogue.h"
+#include "core/output_file.h"
 #include "shell/calculators.h"
 
 #include <cmath>
@@ -109,16 +109,16 @@ std::optional<double> inputValue(const FieldDescription& field, const Employee& 
     return std::nullopt;
 }
 
-bool writeTo(ReplacingFile& file, const std::function<void(CsvWriter&)>& write)
+bool writeTo(OutputFile& file, const std::function<void(CsvWriter&)>& write)
 {
     if (!file.open()) {
-        std::cerr << "cannot write " << file.target() << ": " << file.error() << '\n';
+        std::cerr << file.target() << " " << file.error() << '\n';
         return false;
     }
     CsvWriter writer([&file](std::string_view bytes) { return file.write(bytes); });
     write(writer);
     if (!writer.flush() || !file.commit()) {
-        std::cerr << "cannot write " << file.target() << ": " << file.error() << '\n';
+        std::cerr << file.target() << " " << file.error() << '\n';
         return false;
     }
     return true;
@@ -148,7 +148,7 @@ int generate(std::string_view calculatorName, std::size_t rows, const std::strin
             }
         }
     }
-    ReplacingFile out(file);
+    OutputFile out(file);
     return writeTo(out,
                    [&](CsvWriter& writer) {
                        if (hasName) {
@@ -187,7 +187,7 @@ int copy(const std::string& in, const std::string& outName)
         const std::size_t read = std::fread(buffer, 1, size, file);
         return read == 0 && std::ferror(file) ? -1 : static_cast<std::ptrdiff_t>(read);
     });
-    ReplacingFile out(outName);
+    OutputFile out(outName);
     CsvReader::Status status = CsvReader::Status::End;
     const bool written = writeTo(out, [&](CsvWriter& writer) {
         CsvRecord record;

@@ -4,13 +4,14 @@
 #include "cli/csv_writer.h"
 #include "cli/pdf_printout.h"
 #include "cli/printout_file_name.h"
-#include "cli/replacing_file.h"
 #include "cli/stored_setup.h"
 #include "core/calculator_catalogue.h"
 #include "core/number_format.h"
+#include "core/output_file.h"
 #include "core/print_database.h"
 #include "core/report_template.h"
 #include "core/text.h"
+#include "core/utf8_text.h"
 
 #include <CLI/CLI.hpp>
 
@@ -49,7 +50,7 @@ std::string counted(std::size_t count)
 
 std::string errorText(const InputError& error)
 {
-    return error.key.empty() ? error.message : error.key + ": " + error.message;
+    return error.key.empty() ? error.message : escapedText(error.key) + ": " + error.message;
 }
 
 // Progress for long files: a line on standard error at most once a second, none for a file
@@ -149,7 +150,7 @@ struct Preparation
 {
     std::vector<std::string> keys;
     std::unique_ptr<ColumnCases> cases;
-    std::filesystem::path outFile; ///< empty for standard output; a link's own file
+    std::filesystem::path outFile; ///< empty for standard output
     /// The folder of the report templates when printouts are asked for.
     std::optional<std::filesystem::path> printAssets;
 };
@@ -227,7 +228,7 @@ std::optional<Preparation> prepare(const Calculator& calculator, const DatabaseS
     }
     auto cases = calculator.columnCases(prepared.keys);
     if (const auto* error = std::get_if<InputError>(&cases)) {
-        context.refuse(arguments.inputFile + ": the column \"" + error->key + "\" " +
+        context.refuse(arguments.inputFile + ": the column " + quotedText(error->key) + " " +
                        error->message);
         return std::nullopt;
     }
@@ -240,27 +241,12 @@ std::optional<Preparation> prepare(const Calculator& calculator, const DatabaseS
             return std::nullopt;
         }
         // The results replace a file by renaming a new one over it, which must never happen to
-        // a device or to /dev/stdout (whatever it stands for), nor to a link: the file it
-        // points to is replaced instead.
-        std::error_code error;
-        const auto status = std::filesystem::status(arguments.outFile, error);
-        if (std::filesystem::is_directory(status)) {
-            context.refuse("--out: " + arguments.outFile + " is a folder, not a file");
+        // a device, a pipe or a link (whatever it stands for, such as /dev/stdout).
+        if (const auto problem = outputFileProblem(arguments.outFile)) {
+            context.refuse("--out: " + arguments.outFile + " " + *problem);
             return std::nullopt;
         }
-        const auto named = std::filesystem::absolute(arguments.outFile, error).lexically_normal();
-        const bool deviceName =
-            named.string().starts_with("/dev/") || named.string().starts_with("/proc/");
-        if (deviceName ||
-            (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))) {
-            context.refuse("--out: " + arguments.outFile +
-                           " is not an ordinary file (without --out the results go to standard "
-                           "output)");
-            return std::nullopt;
-        }
-        prepared.outFile = std::filesystem::exists(status)
-                               ? std::filesystem::canonical(arguments.outFile, error)
-                               : std::filesystem::path(arguments.outFile);
+        prepared.outFile = arguments.outFile;
     }
     if (!arguments.pdfDir.empty() &&
         !preparePrintouts(calculator, printSchema, arguments, context, prepared)) {
@@ -599,11 +585,11 @@ void run(const BatchArguments& arguments, CliContext& context,
         return;
     }
 
-    std::optional<ReplacingFile> outFile;
+    std::optional<OutputFile> outFile;
     if (!prepared->outFile.empty()) {
         outFile.emplace(prepared->outFile);
         if (!outFile->open()) {
-            context.refuse("--out: cannot write " + arguments.outFile + ": " + outFile->error());
+            context.refuse("--out: " + arguments.outFile + " " + outFile->error());
             return;
         }
     }
@@ -661,7 +647,10 @@ void run(const BatchArguments& arguments, CliContext& context,
     settings.options = &options;
 
     std::size_t rows = 0;
-    std::size_t failed = 0;
+    std::size_t failed = 0;        // rows with anything in the error column
+    std::size_t notCalculated = 0; // rows refused
+    std::size_t printouts = 0;     // printouts tried, one per calculated row
+    std::size_t printoutsFailed = 0;
     Progress progress(context.err);
     CsvReader::Status status;
     if (arguments.jobs > 1 && !prepared->printAssets) {
@@ -674,6 +663,7 @@ void run(const BatchArguments& arguments, CliContext& context,
         }
         status =
             runInChunks(std::move(workerCases), settings, reader, writer, progress, rows, failed);
+        notCalculated = failed; // no printouts here: every error is a row not calculated
     } else {
         CsvRecord record;
         CalculationOutput output;
@@ -694,8 +684,10 @@ void run(const BatchArguments& arguments, CliContext& context,
                 const auto pdf =
                     std::filesystem::path(arguments.pdfDir) / printoutFileName(rows, name);
                 printMessages.clear();
+                ++printouts;
                 if (!writePrintoutPdf(output, language, calculators.printSchema(),
                                       *prepared->printAssets, pdf, printMessages)) {
+                    ++printoutsFailed;
                     error = "printout: " + printMessages.joined();
                 } else if (!printMessages.empty()) {
                     context.err << "grovan-cli: " << printMessages.joined() << '\n';
@@ -704,6 +696,7 @@ void run(const BatchArguments& arguments, CliContext& context,
             writer.cell(error);
             writer.endRecord();
             failed += error.empty() ? 0 : 1;
+            notCalculated += calculated ? 0 : 1;
             progress.row(rows, failed);
         }
     }
@@ -719,13 +712,19 @@ void run(const BatchArguments& arguments, CliContext& context,
     const bool written =
         outFile ? writer.flush() && outFile->commit() : writer.flush() && context.out.flush();
     if (!written) {
-        context.refuse("cannot write " + (outFile ? arguments.outFile + ": " + outFile->error()
-                                                  : std::string("the results to standard output")));
+        context.refuse(outFile ? "--out: " + arguments.outFile + " " + outFile->error()
+                               : std::string("cannot write the results to standard output"));
         return;
     }
-    if (failed > 0) {
-        context.err << "grovan-cli: " << counted(failed) << " of " << counted(rows)
+    if (notCalculated > 0) {
+        context.err << "grovan-cli: " << counted(notCalculated) << " of " << counted(rows)
                     << " rows were not calculated; the error column says why\n";
+    }
+    if (printoutsFailed > 0) {
+        context.err << "grovan-cli: " << counted(printoutsFailed) << " of " << counted(printouts)
+                    << " printouts could not be written; the error column says why\n";
+    }
+    if (failed > 0) {
         context.exitCode = kExitFailed;
     }
 }

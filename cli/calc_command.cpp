@@ -5,13 +5,15 @@
 #include "cli/stored_setup.h"
 #include "cli/stream_sink.h"
 #include "core/calculator_catalogue.h"
+#include "core/utf8_text.h"
 
 #include <CLI/CLI.hpp>
 
+#include <array>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
+#include <set>
 #include <sstream>
 
 namespace grovan::cli {
@@ -46,19 +48,43 @@ bool hasInput(const Calculator& calculator, std::string_view key)
     return false;
 }
 
+// The longest JSON input taken: far more than any calculator's inputs need, and a bound for
+// input that never ends (--input /dev/zero).
+constexpr std::size_t kLongestInput = std::size_t{1} << 20;
+
+// Reads at most kLongestInput bytes; nothing (the user told why) for more, or when the input
+// cannot be read.
+std::optional<std::string> readLimited(std::istream& in, const std::string& name,
+                                       CliContext& context)
+{
+    std::string text;
+    std::array<char, 65536> buffer;
+    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
+        text.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kLongestInput) {
+            context.refuse(name + " holds more than 1 MiB; the inputs of a calculation are a JSON "
+                                  "object far shorter than that");
+            return std::nullopt;
+        }
+    }
+    if (in.bad()) {
+        context.refuse("cannot read " + name);
+        return std::nullopt;
+    }
+    return text;
+}
+
 std::optional<std::string> readText(const std::string& inputFile, CliContext& context)
 {
     if (inputFile.empty()) {
-        return std::string(std::istreambuf_iterator<char>(std::cin), {});
+        return readLimited(std::cin, "standard input", context);
     }
     std::ifstream file(inputFile, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
     if (!file) {
         context.refuse("cannot read " + inputFile);
         return std::nullopt;
     }
-    return text.str();
+    return readLimited(file, inputFile, context);
 }
 
 } // namespace
@@ -80,14 +106,21 @@ std::optional<RawInput> readCalculatorInput(const std::vector<std::string>& assi
         }
         input = std::move(std::get<RawInput>(parsed));
     }
+    // The arguments override the object's inputs, but one argument may not contradict another.
+    std::set<std::string> assigned;
     for (const std::string& assignment : assignments) {
         const auto equals = assignment.find('=');
         if (equals == std::string::npos || equals == 0) {
-            context.refuse("inputs are given as KEY=VALUE, such as salary=500000, not \"" +
-                           assignment + "\"");
+            context.refuse("inputs are given as KEY=VALUE, such as salary=500000, not " +
+                           quotedText(assignment));
             return std::nullopt;
         }
-        input.values.emplace_back(assignment.substr(0, equals),
+        std::string key = assignment.substr(0, equals);
+        if (!assigned.insert(key).second) {
+            context.refuse(escapedText(key) + ": is given twice");
+            return std::nullopt;
+        }
+        input.values.emplace_back(std::move(key),
                                   RawValue{RawType::Typed, 0.0, assignment.substr(equals + 1)});
     }
     return input;
@@ -136,8 +169,9 @@ void run(const CalcArguments& arguments, CliContext& context,
 
     auto outcome = calculator->run(*input, options);
     if (auto* error = std::get_if<InputError>(&outcome)) {
-        const std::string key =
-            arguments.nameGiven && error->key == kEmployeeNameKey ? "--name" : error->key;
+        const std::string key = arguments.nameGiven && error->key == kEmployeeNameKey
+                                    ? "--name"
+                                    : escapedText(error->key);
         context.refuse(key.empty() ? error->message : key + ": " + error->message);
         return;
     }
@@ -158,10 +192,13 @@ void run(const CalcArguments& arguments, CliContext& context,
         return;
     }
     const nlohmann::ordered_json output = outputToJson(calculation, language);
+    // Every text of the output was read as UTF-8; should one ever slip through, it is written
+    // with a replacement character rather than end the program.
+    constexpr auto replace = nlohmann::ordered_json::error_handler_t::replace;
     if (arguments.only.empty()) {
-        context.out << output.dump() << '\n';
+        context.out << output.dump(-1, ' ', false, replace) << '\n';
     } else if (output.contains(arguments.only)) {
-        context.out << output[arguments.only].dump() << '\n';
+        context.out << output[arguments.only].dump(-1, ' ', false, replace) << '\n';
     } else {
         context.refuse("the " + arguments.calculator + " calculator has no " + arguments.only);
         return;

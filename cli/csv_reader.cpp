@@ -106,7 +106,7 @@ CsvReader::Parse CsvReader::parse(CsvRecord& record)
     record.plainText = {};
     bool quoted = false;
     m_doubledQuotes.clear();
-    const auto tell = [&record, this](const char* what) {
+    const auto tell = [&record](const char* what) {
         if (record.problem.empty()) {
             record.problem = "cell " + std::to_string(record.cells.size() + 1) + what;
         }

@@ -13,6 +13,11 @@ namespace {
 
 bool needsQuotes(std::string_view text)
 {
+    // A cell that begins with a byte order mark keeps it only in quotes: unquoted at the start of
+    // the file, a reader takes it for the file's mark and drops it.
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        return true;
+    }
     for (const char c : text) {
         if (c == ',' || c == '"' || c == '\n' || c == '\r') {
             return true;

@@ -1,6 +1,10 @@
 #include "cli/json_conversion.h"
 
 #include "core/field_reader.h"
+#include "core/utf8_text.h"
+
+#include <optional>
+#include <set>
 
 #include <algorithm>
 
@@ -69,11 +73,12 @@ nlohmann::ordered_json valuesToJson(const std::vector<NamedValue>& values,
     return out;
 }
 
-// nlohmann's messages start with an identifier in brackets that says nothing to a user.
+// nlohmann's messages start with an identifier in brackets that says nothing to a user, and
+// quote what was last read as it stands, which may be no UTF-8 or hold control characters.
 std::string withoutIdentifier(const std::string& what)
 {
     const auto end = what.find("] ");
-    return end == std::string::npos ? what : what.substr(end + 2);
+    return escapedText(end == std::string::npos ? what : what.substr(end + 2), 300);
 }
 
 std::string_view kindName(FieldKind kind)
@@ -151,10 +156,25 @@ std::variant<RawInput, std::string> rawInputFromJson(std::string_view text)
                            "or with --input FILE, or KEY=VALUE arguments");
     }
     nlohmann::json document;
+    // A member given twice would count with its last value, whichever was meant; it is refused,
+    // as a column named twice in a CSV header is.
+    std::set<std::string> keys;
+    std::optional<std::string> twice;
+    const auto noteKeys = [&keys, &twice](int depth, nlohmann::json::parse_event_t event,
+                                          nlohmann::json& parsed) {
+        if (depth == 1 && event == nlohmann::json::parse_event_t::key && !twice &&
+            !keys.insert(parsed.get<std::string>()).second) {
+            twice = parsed.get<std::string>();
+        }
+        return true;
+    };
     try {
-        document = nlohmann::json::parse(text);
+        document = nlohmann::json::parse(text, noteKeys);
     } catch (const nlohmann::json::exception& e) {
         return "the input is not valid JSON: " + withoutIdentifier(e.what());
+    }
+    if (twice && document.is_object()) {
+        return escapedText(*twice) + ": is given twice in the input's JSON object";
     }
     if (!document.is_object()) {
         return std::string("the input must be one JSON object of inputs, such as "
@@ -170,7 +190,7 @@ nlohmann::ordered_json toJson(const FieldValue& value)
         return *whole;
     }
     if (const auto* number = std::get_if<double>(&value)) {
-        return *number;
+        return *number + 0.0; // never "-0.0"
     }
     if (const auto* text = std::get_if<std::string>(&value)) {
         return *text;

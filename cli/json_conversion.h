@@ -15,6 +15,7 @@ namespace grovan::cli {
 /// array of objects (a register's vehicles) is read as a list of records.
 std::variant<RawInput, std::string> rawInputFromJson(std::string_view text);
 
+/// A value as JSON; a negative zero is written as 0.
 nlohmann::ordered_json toJson(const FieldValue& value);
 
 /// The output of a calculation: {"inputs": {...}, "results": {...}, "printout": {"table": ...,

@@ -8,16 +8,47 @@
 #include "cli/schedule_command.h"
 #include "cli/tax_command.h"
 #include "core/calculator_catalogue.h"
+#include "core/output_file.h"
 #include "core/program_version.h"
 #include "shell/calculators.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
+
+namespace {
+
+// Output that never arrived (a full disk, a closed or broken pipe) is a failure, never a
+// success: whatever a command wrote to standard output is written through here and checked.
+// A command that already failed for its output (batch) has said so.
+int withOutputChecked(int exitCode)
+{
+    std::cout.flush();
+    const bool failed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || !std::cout;
+    if (!failed || exitCode == grovan::cli::kExitBadInput) {
+        return exitCode;
+    }
+    // The write that failed may lie further back than the last flush; its error number is named
+    // only when it is one a write gives.
+    const int error = errno;
+    const bool writeError = error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO ||
+                            error == EPIPE || error == EBADF;
+    std::cerr << "grovan-cli: cannot write to standard output"
+              << (writeError ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
+    return std::max(exitCode, grovan::cli::kExitFailed);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     using namespace grovan::cli;
+    // An interrupted batch leaves no temporary results or printout behind.
+    grovan::removeTemporaryFilesOnInterrupt();
     CliContext context{std::cout, std::cerr};
     const grovan::ProgramVersion version = grovan::ProgramVersion::current();
 
@@ -40,17 +71,19 @@ int main(int argc, char** argv)
     addManualCommand(app, context, calculators, versionText);
     addCompletionCommand(app, context, calculators);
 
+    int exitCode = kExitOk;
     try {
         app.parse(argc, argv);
+        exitCode = context.exitCode;
     } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
+        exitCode = app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
-        return app.exit(e);
+        exitCode = app.exit(e);
     } catch (const CLI::CallForVersion& e) {
-        return app.exit(e);
+        exitCode = app.exit(e);
     } catch (const CLI::ParseError& e) {
         app.exit(e);
-        return kExitBadInput;
+        exitCode = kExitBadInput;
     }
-    return context.exitCode;
+    return withOutputChecked(exitCode);
 }

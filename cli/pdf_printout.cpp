@@ -1,11 +1,13 @@
 #include "cli/pdf_printout.h"
 
+#include "core/output_file.h"
 #include "core/print_database.h"
 #include "core/ui/report_pdf.h"
 
 #include <QGuiApplication>
 
 #include <cstdlib>
+#include <deque>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -35,6 +37,11 @@ public:
             (std::filesystem::temp_directory_path(error) / "grovan-cli-XXXXXX").string();
         if (!error && ::mkdtemp(name.data()) != nullptr) {
             m_path = name;
+            // An interrupted run removes the print database and the folder, as this object would.
+            m_cleanup.emplace_back(m_path, InterruptCleanup::Kind::Folder);
+            for (const char* file : {"Crysprin.mdb", "Crysprin.mdb-journal"}) {
+                m_cleanup.emplace_back(m_path / file, InterruptCleanup::Kind::File);
+            }
         }
     }
     ~PrivateFolder()
@@ -52,6 +59,7 @@ public:
 
 private:
     std::filesystem::path m_path;
+    std::deque<InterruptCleanup> m_cleanup;
 };
 
 // Qt's own notes (a missing runtime folder and the like) are not the user's business here; what

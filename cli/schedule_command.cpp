@@ -2,8 +2,8 @@
 
 #include "cli/calc_command.h"
 #include "cli/csv_writer.h"
-#include "cli/replacing_file.h"
 #include "core/calculator_catalogue.h"
+#include "core/output_file.h"
 #include "finance/loan_definition.h"
 #include "finance/loan_fields.h"
 #include "finance/loan_schedule.h"
@@ -143,18 +143,12 @@ void run(const ScheduleArguments& arguments, CliContext& context,
         return;
     }
 
-    std::optional<ReplacingFile> outFile;
+    std::optional<OutputFile> outFile;
     if (!arguments.outFile.empty()) {
-        auto target = replaceableFile(arguments.outFile);
-        if (const auto* why = std::get_if<std::string>(&target)) {
-            context.refuse("--out: " + *why +
-                           " (without --out the schedule goes to standard "
-                           "output)");
-            return;
-        }
-        outFile.emplace(std::get<std::filesystem::path>(target));
+        outFile.emplace(arguments.outFile);
         if (!outFile->open()) {
-            context.refuse("--out: cannot write " + arguments.outFile + ": " + outFile->error());
+            context.refuse("--out: " + arguments.outFile + " " + outFile->error() +
+                           " (without --out the schedule goes to standard output)");
             return;
         }
     }
@@ -178,7 +172,8 @@ void run(const ScheduleArguments& arguments, CliContext& context,
     }
     if (!written) {
         context.err << "grovan-cli: the schedule could not be written"
-                    << (outFile ? ": " + outFile->error() : std::string()) << '\n';
+                    << (outFile ? ": " + arguments.outFile + " " + outFile->error() : std::string())
+                    << '\n';
         context.exitCode = kExitFailed;
     }
 }

@@ -19,7 +19,11 @@ AppPaths programPaths()
 std::optional<std::filesystem::path> defaultDataFolder(std::ostream& err)
 {
     std::error_code error;
-    const std::filesystem::path folder = programPaths().dataDir;
+    const AppPaths paths = programPaths();
+    const std::filesystem::path& folder = paths.dataDir;
+    if (const auto notice = dataFolderNotice(paths)) {
+        err << "grovan-cli: " << *notice << '\n';
+    }
     std::filesystem::create_directories(folder, error);
     if (error) {
         err << "grovan-cli: cannot make the data folder " << folder << ": " << error.message()

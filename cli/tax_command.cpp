@@ -35,14 +35,14 @@ std::string rands(double amount)
 
 void run(const TaxArguments& arguments, CliContext& context)
 {
-    const auto income = parsePlainNumber(arguments.income);
+    const auto income = parseTypedNumber(arguments.income);
     if (!income || std::fabs(*income) > kLargestIncome) {
         context.refuse("--income must be a number of rands between -999 999 999 999 and "
                        "999 999 999 999, not \"" +
                        arguments.income + "\".");
         return;
     }
-    const auto ageNumber = parsePlainNumber(arguments.age);
+    const auto ageNumber = parseTypedNumber(arguments.age);
     const auto age = ageNumber ? toInt16(*ageNumber) : std::nullopt;
     if (!age || *age < 0 || *age > kOldestAge) {
         context.refuse("--age must be a whole number of years from 0 to 999, not \"" +
@@ -56,15 +56,20 @@ void run(const TaxArguments& arguments, CliContext& context)
     const double afterRebate = taxAfterRebate(band.Total, *age);
 
     if (arguments.json) {
+        // An income of 0 leaves the figures at -0 where a sign was carried along; none is
+        // written as "-0.0".
+        const auto figure = [](double value) {
+            return value + 0.0;
+        };
         const nlohmann::ordered_json result{
-            {"MarginalRate", band.MarginalRate},
-            {"BandFloor", band.BandFloor},
-            {"BandCeiling", band.BandCeiling},
-            {"TaxOnExcess", band.TaxOnExcess},
-            {"BaseTax", band.BaseTax},
-            {"Total", band.Total},
-            {"Rebate", rebate},
-            {"TaxAfterRebate", afterRebate},
+            {"MarginalRate", figure(band.MarginalRate)},
+            {"BandFloor", figure(band.BandFloor)},
+            {"BandCeiling", figure(band.BandCeiling)},
+            {"TaxOnExcess", figure(band.TaxOnExcess)},
+            {"BaseTax", figure(band.BaseTax)},
+            {"Total", figure(band.Total)},
+            {"Rebate", figure(rebate)},
+            {"TaxAfterRebate", figure(afterRebate)},
         };
         context.out << result.dump() << '\n';
         return;

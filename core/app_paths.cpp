@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace grovan {
@@ -21,7 +22,10 @@ bool isSystemFolder(const std::filesystem::path& folder)
 
 bool isWritableFolder(const std::filesystem::path& folder)
 {
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+    struct stat status
+    {};
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 && ::stat(folder.c_str(), &status) == 0 &&
+           (status.st_mode & 0222) != 0;
 }
 
 std::optional<std::filesystem::path> environmentPath(const char* name)
@@ -51,16 +55,35 @@ AppPaths locateAppPaths(const std::filesystem::path& executable,
 
     const bool portable =
         !installed || std::filesystem::exists(programFolder / kPortableMarker, error);
-    if (portable && isWritableFolder(programFolder) && !isSystemFolder(programFolder)) {
+    const bool systemFolder = isSystemFolder(programFolder);
+    if (portable && !systemFolder && isWritableFolder(programFolder)) {
         paths.dataDir = programFolder;
-    } else if (xdgDataHome && xdgDataHome->is_absolute()) {
+        return paths;
+    }
+    if (portable && !systemFolder) {
+        paths.unwritableProgramFolder = programFolder;
+    }
+    if (xdgDataHome && xdgDataHome->is_absolute()) {
         paths.dataDir = *xdgDataHome / kDataSubdir;
     } else if (home) {
         paths.dataDir = *home / ".local/share" / kDataSubdir;
     } else {
         paths.dataDir = programFolder;
+        paths.unwritableProgramFolder.clear();
     }
     return paths;
+}
+
+std::optional<std::string> dataFolderNotice(const AppPaths& paths)
+{
+    std::error_code error;
+    if (paths.unwritableProgramFolder.empty() || std::filesystem::exists(paths.dataDir, error)) {
+        return std::nullopt;
+    }
+    return "The program's folder \u201c" + paths.unwritableProgramFolder.string() +
+           "\u201d cannot be written, so its databases (the set-up values, the printouts and "
+           "the start-up state) are kept in \u201c" +
+           paths.dataDir.string() + "\u201d instead.";
 }
 
 AppPaths locateAppPathsFromEnvironment(const std::filesystem::path& executable)

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace grovan {
@@ -12,6 +13,9 @@ struct AppPaths
 {
     std::filesystem::path assetDir;
     std::filesystem::path dataDir;
+    /// A portable copy's folder that could not be written, so that its databases went to the
+    /// user's data folder instead; empty otherwise.
+    std::filesystem::path unwritableProgramFolder = {};
 
     std::filesystem::path settingsDatabase() const { return dataDir / "Settings.mdb"; }
     std::filesystem::path startupDatabase() const { return dataDir / "bcdv.mdb"; }
@@ -26,7 +30,9 @@ inline constexpr std::string_view kDataSubdir = "grovan2022";
 /// its databases beside the program (the build tree has one).
 inline constexpr std::string_view kPortableMarker = "grovan2022.portable";
 
-/// Finds the folders for a program at `executable`:
+/// Finds the folders for a program at `executable` (a folder counts as writable when the user may
+/// write it and, for root, who may write anything, when it grants anyone write permission at
+/// all):
 /// - assets in `<program folder>/../share/grovan2022` when that exists (an installed copy, and the
 ///   build tree, which mirrors it), otherwise in the program's folder;
 /// - databases beside the program in a portable copy (the assets beside the program, or an
@@ -41,5 +47,10 @@ AppPaths locateAppPaths(const std::filesystem::path& executable,
 /// The same, reading XDG_DATA_HOME and HOME from the environment (the account's home folder when
 /// HOME is not set).
 AppPaths locateAppPathsFromEnvironment(const std::filesystem::path& executable);
+
+/// What the user is told, once, when a portable copy's folder could not be written and its
+/// databases go to the user's data folder: the first time, before anything is made there (the
+/// data folder does not exist yet). Nothing otherwise.
+std::optional<std::string> dataFolderNotice(const AppPaths& paths);
 
 } // namespace grovan

@@ -103,8 +103,8 @@ public:
 
     /// Reads one case from its cells, one per column, checks it as the window would and
     /// calculates it into `output`, whose vectors keep their storage from case to case. An empty
-    /// cell counts as not given: the input keeps its default, the set-up value its stored one.
-    /// A row with more or fewer cells than there are columns is refused.
+    /// cell, or one of blanks only, counts as not given: the input keeps its default, the set-up
+    /// value its stored one. A row with more or fewer cells than there are columns is refused.
     virtual std::optional<InputError> run(std::span<const std::string_view> cells,
                                           const RunOptions& options, CalculationOutput& output) = 0;
 };

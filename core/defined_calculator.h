@@ -4,6 +4,7 @@
 #include "core/calculator_definition.h"
 #include "core/field_reader.h"
 #include "core/plain_number.h"
+#include "core/text.h"
 
 #include <algorithm>
 #include <optional>
@@ -161,7 +162,7 @@ private:
             }
             for (std::size_t slot = 0; slot < m_columnOfSlot.size(); ++slot) {
                 const std::size_t column = m_columnOfSlot[slot];
-                if (column == kNoColumn || cells[column].empty()) {
+                if (column == kNoColumn || trimmed(cells[column]).empty()) {
                     m_given[slot] = nullptr;
                     continue;
                 }

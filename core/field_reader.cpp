@@ -3,6 +3,8 @@
 #include "core/number_format.h"
 #include "core/plain_number.h"
 #include "core/rounding.h"
+#include "core/text.h"
+#include "core/utf8_text.h"
 
 #include <cmath>
 #include <cstdint>
@@ -16,11 +18,6 @@ bool isNumeric(FieldKind kind)
     return kind != FieldKind::Date && kind != FieldKind::Text;
 }
 
-std::string quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
-
 std::string given(const RawValue& raw)
 {
     switch (raw.type) {
@@ -28,7 +25,7 @@ std::string given(const RawValue& raw)
         return plainNumberText(raw.number);
     case RawType::String:
     case RawType::Typed:
-        return quoted(raw.text);
+        return quotedText(raw.text);
     case RawType::List:
     case RawType::Other:
         return raw.text;
@@ -53,7 +50,7 @@ Refusal wrongType(const FieldDescription& field, const RawValue& raw)
     return {"must be " + expected(field) + ", not " + given(raw), false, std::nullopt};
 }
 
-std::size_t characters(const std::string& text)
+std::size_t characters(std::string_view text)
 {
     std::size_t count = 0;
     for (const unsigned char c : text) {
@@ -68,7 +65,7 @@ std::variant<InputValue, Refusal> readNumber(const FieldDescription& field, cons
     if (raw.type == RawType::Number) {
         number = raw.number;
     } else if (raw.type == RawType::Typed) {
-        number = parsePlainNumber(raw.text);
+        number = parseTypedNumber(raw.text);
     }
     if (!number || !std::isfinite(*number)) {
         return wrongType(field, raw);
@@ -98,7 +95,7 @@ std::variant<InputValue, Refusal> readDate(const FieldDescription& field, const 
     }
     const auto date = CalendarDate::parseDisplayOrIso(raw.text);
     if (!date) {
-        return Refusal{"is not a valid date \"dd/mm/yyyy\": " + quoted(raw.text), true,
+        return Refusal{"is not a valid date \"dd/mm/yyyy\": " + quotedText(raw.text), true,
                        std::nullopt};
     }
     if (date->dayNumber() < field.minimum || date->dayNumber() > field.maximum) {
@@ -114,13 +111,25 @@ std::variant<InputValue, Refusal> readText(const FieldDescription& field, const 
     if (raw.type != RawType::String && raw.type != RawType::Typed) {
         return wrongType(field, raw);
     }
-    const std::size_t length = characters(raw.text);
+    // Typed text loses the blanks around it (a CSV typed with a space after each comma); a JSON
+    // string is taken as it stands.
+    const std::string_view text =
+        raw.type == RawType::Typed ? trimmed(raw.text) : std::string_view(raw.text);
+    // Text goes on into JSON, printouts and PDF files, which hold UTF-8 only; a text in another
+    // encoding (Latin-1, as some payroll exports are) is refused rather than guessed at.
+    if (const std::size_t valid = validUtf8Length(text); valid < text.size()) {
+        return Refusal{"must be UTF-8 text, not " + quotedText(text) + ": its byte " +
+                           std::to_string(valid + 1) +
+                           " is no UTF-8 (convert text in Latin-1 or another encoding to UTF-8)",
+                       false, std::nullopt};
+    }
+    const std::size_t length = characters(text);
     if (static_cast<double>(length) > field.maximum) {
         return Refusal{"must be at most " + limitText(field, field.maximum) +
                            " characters long, not " + std::to_string(length),
                        false, std::nullopt};
     }
-    return raw.text;
+    return std::string(text);
 }
 
 } // namespace
@@ -166,7 +175,9 @@ FieldValue outputValue(const FieldDescription& field, const InputValue& value)
     if (const auto* text = std::get_if<std::string>(&value)) {
         return *text;
     }
-    const double number = std::get<double>(value);
+    // A result of exactly nothing may come out of the arithmetic as -0 (a credit that cancels
+    // a tax, 0 times a negative rate); it is written as 0.
+    const double number = std::get<double>(value) + 0.0;
     if (field.kind == FieldKind::WholeNumber) {
         return static_cast<std::int64_t>(number);
     }

@@ -21,10 +21,11 @@ struct Refusal
     std::optional<double> value;
 };
 
-/// Reads one raw value as `field` takes it: numbers for the numeric kinds (a whole-number field
-/// rounds halves to even as the window does; other fields refuse more decimals than they take),
-/// "dd/mm/yyyy" or "yyyy-mm-dd" for dates, text up to the field's length for texts; then checks
-/// the field's range.
+/// Reads one raw value as `field` takes it: numbers for the numeric kinds (typed text as a numeric
+/// field reads it, blanks ignored and no text read as 0, but nothing else beside the number; a
+/// whole-number field rounds halves to even as the window does; other fields refuse more decimals
+/// than they take), "dd/mm/yyyy" or "yyyy-mm-dd" for dates, text up to the field's length for
+/// texts (UTF-8 only; typed text without the blanks around it); then checks the field's range.
 std::variant<InputValue, Refusal> readField(const FieldDescription& field, const RawValue& raw);
 
 /// The value a numeric field takes for `number` (a whole-number field's rounded, halves to even),
@@ -32,7 +33,7 @@ std::variant<InputValue, Refusal> readField(const FieldDescription& field, const
 std::optional<double> acceptedNumber(const FieldDescription& field, double number);
 
 /// The output form of a field's value: whole numbers as integers, dates as "dd/mm/yyyy" text,
-/// texts as text, every other number as a double.
+/// texts as text, every other number as a double; never a negative zero.
 FieldValue outputValue(const FieldDescription& field, const InputValue& value);
 
 /// A limit or value as messages and descriptions show it: whole numbers grouped in thousands

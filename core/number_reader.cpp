@@ -1,5 +1,6 @@
 #include "core/number_reader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <string>
@@ -104,8 +105,12 @@ NumberText collect(std::string_view input)
         const char* first = exponent.data() + (exponent.front() == '+' ? 1 : 0);
         const auto parsed =
             std::from_chars(first, exponent.data() + exponent.size(), exponentValue);
-        if (parsed.ec == std::errc::result_out_of_range) {
-            exponentValue = exponent.front() == '-' ? -100000 : 100000;
+        // Far beyond any double either way, yet small enough that the digits of a text cannot
+        // overflow the sum below (an exponent of 9223372036854775807 did).
+        constexpr long long kFarExponent = 1'000'000'000'000'000;
+        if (parsed.ec == std::errc::result_out_of_range || exponentValue > kFarExponent ||
+            exponentValue < -kFarExponent) {
+            exponentValue = exponent.front() == '-' ? -kFarExponent : kFarExponent;
         }
         // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict on "e" + std::string.
         out.text += 'e';
@@ -113,7 +118,7 @@ NumberText collect(std::string_view input)
     }
     const long long magnitude =
         (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponentValue;
-    out.magnitude = static_cast<int>(magnitude > 100000 ? 100000 : magnitude);
+    out.magnitude = static_cast<int>(std::clamp(magnitude, -100000LL, 100000LL));
     return out;
 }
 

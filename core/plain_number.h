@@ -5,9 +5,16 @@
 
 namespace grovan {
 
-/// Reads a text that must be a number as a whole (a command-line argument, a CSV cell) ("500000",
-/// "-12.5", "1e6"); nothing for anything else ("12abc", "", "nan", "1e999").
+/// Reads a text that must be a number as a whole ("500000", "-12.5", "1e6"); nothing for anything
+/// else ("12abc", "", " 1", "nan", "1e999"). "-0" reads as 0, never as a negative zero.
 std::optional<double> parsePlainNumber(std::string_view text);
+
+/// Reads typed text (a command-line argument, a CSV cell) as a number the way a numeric field
+/// reads what is typed into it, except that the whole text must be the number: blanks (spaces,
+/// tabs, line breaks) are ignored wherever they stand (" 40", "1 000 000.50"), text of blanks only
+/// (or no text) reads as 0, and what is left must be a number as parsePlainNumber takes it
+/// ("12abc" and "1e999" give nothing).
+std::optional<double> parseTypedNumber(std::string_view text);
 
 /// The quick reading of the usual amount: an optional sign and at most 15 digits, with at most
 /// one decimal point that has digits on both sides ("28471", "-177.12"). For such text it gives

@@ -24,7 +24,8 @@ ColumnSchema printAmountOrZero(std::string name)
 
 DatabaseSchema printDatabaseSchema(std::vector<TableSchema> tables)
 {
-    return {"print database", std::move(tables), true};
+    return {"print database", std::move(tables), true,
+            "Nothing can be printed until it can be read."};
 }
 
 PrintDatabase::PrintDatabase(std::filesystem::path file, const DatabaseSchema& schema,

@@ -23,11 +23,16 @@ enum class RawType
 /// One input as its source gave it, before it is read for its field.
 struct RawValue
 {
+    // The constructors are defined below RawInput: a list of records needs the whole type.
+    RawValue();
+    RawValue(RawType kind, double value, std::string given);
+    RawValue(RawType kind, double value, std::string given, std::vector<RawInput> records);
+
     RawType type = RawType::Typed;
     double number = 0.0;
     std::string text;
     /// The records of a `List`, each its own inputs by key.
-    std::vector<RawInput> items = {};
+    std::vector<RawInput> items;
 };
 
 /// One case's inputs by key, in the order given (a JSON object's members, a CSV row's cells,
@@ -46,5 +51,16 @@ struct RawInput
         return nullptr;
     }
 };
+
+inline RawValue::RawValue() = default;
+
+inline RawValue::RawValue(RawType kind, double value, std::string given)
+    : type(kind), number(value), text(std::move(given))
+{}
+
+inline RawValue::RawValue(RawType kind, double value, std::string given,
+                          std::vector<RawInput> records)
+    : type(kind), number(value), text(std::move(given)), items(std::move(records))
+{}
 
 } // namespace grovan

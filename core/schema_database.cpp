@@ -1,14 +1,20 @@
 #include "core/schema_database.h"
 
+#include "core/number_format.h"
+#include "core/plain_number.h"
+#include "core/utf8_text.h"
+
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <set>
 #include <strings.h>
+#include <sys/stat.h>
 
 namespace grovan {
 
@@ -52,7 +58,7 @@ void bind(SQLite::Statement& statement, int index, const FieldValue& value)
     if (const auto* whole = std::get_if<std::int64_t>(&value)) {
         statement.bind(index, static_cast<int64_t>(*whole));
     } else if (const auto* number = std::get_if<double>(&value)) {
-        statement.bind(index, *number);
+        statement.bind(index, *number + 0.0); // a negative zero is stored as 0
     } else if (const auto* text = std::get_if<std::string>(&value)) {
         statement.bind(index, *text);
     } else {
@@ -74,24 +80,138 @@ FieldValue valueOf(const SQLite::Column& column)
     }
 }
 
-// Whether a stored value can be read as the column's type.
-bool fits(const FieldValue& value, ColumnType type)
+// How a stored value is shown in a message.
+std::string storedText(const FieldValue& value)
 {
-    switch (type) {
-    case ColumnType::Integer:
-        return std::holds_alternative<std::int64_t>(value);
-    case ColumnType::Real:
-        return std::holds_alternative<double>(value) || std::holds_alternative<std::int64_t>(value);
+    if (const auto* whole = std::get_if<std::int64_t>(&value)) {
+        return std::to_string(*whole);
+    }
+    if (const auto* number = std::get_if<double>(&value)) {
+        if (std::isnan(*number)) {
+            return "not a number";
+        }
+        return std::isinf(*number) ? (*number > 0 ? "infinity" : "minus infinity")
+                                   : plainNumberText(*number);
+    }
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        return "the text " + quotedText(*text, 20);
+    }
+    return "empty";
+}
+
+// What repair makes of a stored value: kept, stored again as the number a text reads as, or
+// restored with the column's initial value (`why` says what was wrong with it).
+struct Verdict
+{
+    enum Kind
+    {
+        Fits,
+        AsNumber,
+        Unusable,
+    } kind;
+    double number = 0.0;
+    std::string why;
+};
+
+const Verdict kFits{Verdict::Fits, 0.0, {}};
+
+Verdict judge(const FieldValue& value, const ColumnSchema& column)
+{
+    const auto unusable = [&](const std::string& what) {
+        return Verdict{Verdict::Unusable, 0.0, storedText(value) + ", " + what};
+    };
+    const auto inRange = [&](double number, Verdict::Kind kind) {
+        if (!std::isfinite(number)) {
+            return unusable("no number it can use");
+        }
+        if (column.range && (number < column.range->minimum || number > column.range->maximum)) {
+            return unusable("outside " + plainNumberText(column.range->minimum) + " to " +
+                            plainNumberText(column.range->maximum));
+        }
+        return Verdict{kind, number, {}};
+    };
+    switch (column.type) {
+    case ColumnType::Any:
+        return kFits;
     case ColumnType::Text:
-        return std::holds_alternative<std::string>(value);
+        return std::holds_alternative<std::string>(value) ? kFits : unusable("not a text");
     case ColumnType::Boolean: {
         const auto* whole = std::get_if<std::int64_t>(&value);
-        return whole != nullptr && (*whole == 0 || *whole == 1);
+        return whole != nullptr && (*whole == 0 || *whole == 1) ? kFits
+                                                                : unusable("neither yes nor no");
     }
-    case ColumnType::Any:
-        return true;
+    case ColumnType::Integer:
+        if (const auto* whole = std::get_if<std::int64_t>(&value)) {
+            return inRange(static_cast<double>(*whole), Verdict::Fits);
+        }
+        return unusable("not a whole number");
+    case ColumnType::Real:
+        if (const auto* number = std::get_if<double>(&value)) {
+            return inRange(*number, Verdict::Fits);
+        }
+        if (const auto* whole = std::get_if<std::int64_t>(&value)) {
+            return inRange(static_cast<double>(*whole), Verdict::Fits);
+        }
+        // A number kept as text (by another program) is read as a numeric field reads text.
+        if (const auto* text = std::get_if<std::string>(&value)) {
+            if (const auto number = parseTypedNumber(*text)) {
+                return inRange(*number, Verdict::AsNumber);
+            }
+        }
+        return unusable("not a number");
     }
-    return false;
+    return kFits;
+}
+
+// Plain words for what the database library reports, the library's own text beside them.
+std::string explained(const SQLite::Exception& error)
+{
+    const char* why = "the database library reported an error";
+    switch (error.getErrorCode() & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        why = "another program is using it and did not let go within a few seconds";
+        break;
+    case SQLITE_READONLY:
+        why = "it may only be read, not written";
+        break;
+    case SQLITE_CANTOPEN:
+        why = "the file or its folder cannot be opened";
+        break;
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        why = "permission was refused";
+        break;
+    case SQLITE_FULL:
+        why = "the disk is full";
+        break;
+    case SQLITE_IOERR:
+        why = "the disk could not be read or written";
+        break;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        why = "it is damaged";
+        break;
+    case SQLITE_CONSTRAINT:
+        why = "a stored value breaks its field's rule";
+        break;
+    case SQLITE_NOMEM:
+        why = "the computer ran out of memory";
+        break;
+    default:
+        break;
+    }
+    return std::string(why) + " (the database library said \u201c" + error.what() + "\u201d)";
+}
+
+// Whether a line of PRAGMA quick_check reports damage to the file itself, rather than a value
+// that breaks its column's rule (a CHECK constraint, NOT NULL, a STRICT table's type), which the
+// repair of the table restores alone.
+bool reportsDamage(const std::string& line)
+{
+    return line != "ok" && !line.starts_with("CHECK constraint failed in ") &&
+           !line.starts_with("NULL value in ") &&
+           !(line.starts_with("non-") && line.find(" value in ") != std::string::npos);
 }
 
 bool sameName(std::string_view a, std::string_view b)
@@ -257,7 +377,15 @@ bool SchemaDatabase::knownFields(const TableSchema& table, const Row& fields) co
     return true;
 }
 
-std::optional<SQLite::Database> SchemaDatabase::createFresh() const
+std::string SchemaDatabase::consequence(Access access) const
+{
+    if (access == Access::Write) {
+        return " Nothing in it was changed.";
+    }
+    return m_schema.whenUnreadable.empty() ? std::string() : " " + m_schema.whenUnreadable;
+}
+
+std::optional<SQLite::Database> SchemaDatabase::createFresh(Access access) const
 {
     std::error_code error;
     std::filesystem::create_directories(m_file.parent_path(), error);
@@ -274,8 +402,8 @@ std::optional<SQLite::Database> SchemaDatabase::createFresh() const
         transaction.commit();
         return db;
     } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error, theFile() + " could not be created (" + e.what() +
-                                     "). The standard values are used for now.");
+        tell(MessageIcon::Error,
+             theFile() + " could not be created: " + explained(e) + "." + consequence(access));
         return std::nullopt;
     }
 }
@@ -284,10 +412,11 @@ std::filesystem::path SchemaDatabase::setAside() const
 {
     const std::string stem = m_file.string() + ".damaged-" + timestamp();
     std::filesystem::path aside = stem;
-    for (int n = 2; std::filesystem::exists(aside); ++n) {
+    std::error_code error;
+    for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(aside, error)); ++n) {
         aside = stem + "-" + std::to_string(n);
     }
-    std::error_code error;
+    // Renames the name itself: a link is moved aside, never what it points to.
     std::filesystem::rename(m_file, aside, error);
     if (error) {
         return {};
@@ -295,44 +424,54 @@ std::filesystem::path SchemaDatabase::setAside() const
     // A journal left beside the damaged file would otherwise be replayed into the new one.
     for (const char* suffix : {"-journal", "-wal", "-shm"}) {
         const std::filesystem::path companion = m_file.string() + suffix;
-        if (std::filesystem::exists(companion, error)) {
+        if (std::filesystem::exists(std::filesystem::symlink_status(companion, error))) {
             std::filesystem::rename(companion, aside.string() + suffix, error);
         }
     }
     return aside;
 }
 
-std::optional<SQLite::Database> SchemaDatabase::openExisting() const
+std::optional<SQLite::Database> SchemaDatabase::replaceUnusable(const std::string& why,
+                                                                Access access) const
+{
+    const std::filesystem::path aside = setAside();
+    if (aside.empty()) {
+        tell(MessageIcon::Error, theFile() + " " + why +
+                                     " and could not be moved aside, so it was left as it is." +
+                                     consequence(access));
+        return std::nullopt;
+    }
+    auto fresh = createFresh(access);
+    if (fresh) {
+        tell(MessageIcon::Warning, theFile() + " " + why +
+                                       ", so a new one with the standard values has been made. "
+                                       "The old file has been kept as " +
+                                       shown(aside) + ".");
+    }
+    return fresh;
+}
+
+std::optional<SQLite::Database> SchemaDatabase::openExisting(Access access) const
 {
     try {
         SQLite::Database db(m_file.string(), SQLite::OPEN_READWRITE);
         db.setBusyTimeout(kBusyTimeoutMs);
-        const std::string check = db.execAndGet("PRAGMA quick_check(1)").getString();
-        if (check == "ok") {
+        SQLite::Statement check(db, "PRAGMA quick_check(100)");
+        bool damaged = false;
+        while (check.executeStep()) {
+            damaged = damaged || reportsDamage(check.getColumn(0).getString());
+        }
+        if (!damaged) {
             return db;
         }
     } catch (const SQLite::Exception& e) {
         if (!isDamage(e)) {
-            tell(MessageIcon::Error, theFile() + " could not be opened (" + e.what() + ").");
+            tell(MessageIcon::Error,
+                 theFile() + " could not be opened: " + explained(e) + "." + consequence(access));
             return std::nullopt;
         }
     }
-    const std::filesystem::path aside = setAside();
-    if (aside.empty()) {
-        tell(MessageIcon::Error, theFile() +
-                                     " is damaged and could not be moved aside, so it was left "
-                                     "as it is. The standard values are used for now.");
-        return std::nullopt;
-    }
-    auto fresh = createFresh();
-    if (fresh) {
-        tell(MessageIcon::Warning,
-             theFile() +
-                 " could not be read, so a new one with the standard values has been made. The "
-                 "old file has been kept as " +
-                 shown(aside) + ".");
-    }
-    return fresh;
+    return replaceUnusable("could not be read", access);
 }
 
 void SchemaDatabase::repair(SQLite::Database& db, const TableSchema& table) const
@@ -352,7 +491,7 @@ void SchemaDatabase::repair(SQLite::Database& db, const TableSchema& table) cons
         if (table.kind == TableKind::SingleRow) {
             insertInitialRow(db, table);
         }
-        restored.push_back("the table \u201c" + table.name + "\u201d");
+        restored.push_back("the table \u201c" + table.name + "\u201d (missing)");
     } else {
         for (const ColumnSchema& column : table.columns) {
             const bool found = std::any_of(present.begin(), present.end(), [&](const auto& name) {
@@ -361,31 +500,48 @@ void SchemaDatabase::repair(SQLite::Database& db, const TableSchema& table) cons
             if (!found) {
                 db.exec("ALTER TABLE " + sqlName(table.name) + " ADD COLUMN " +
                         columnDefinition(column));
-                restored.push_back("the field \u201c" + column.name + "\u201d");
+                restored.push_back("the field \u201c" + column.name + "\u201d (missing)");
             }
         }
         if (table.kind == TableKind::SingleRow) {
             const int rows = db.execAndGet("SELECT count(*) FROM " + sqlName(table.name)).getInt();
             if (rows == 0) {
                 insertInitialRow(db, table);
-                restored.push_back("the record of \u201c" + table.name + "\u201d");
+                restored.push_back("the record of \u201c" + table.name + "\u201d (missing)");
             } else {
                 SQLite::Statement query(db, "SELECT * FROM " + sqlName(table.name) +
                                                 " WHERE rowid = " + firstRowId(table));
                 query.executeStep();
                 const Row row = rowFrom(query, table);
                 query.reset();
+                // Every value to store again in one statement: a table's rules are checked on the
+                // whole row, which must not keep one bad value while another is mended.
+                Row mended;
                 for (std::size_t i = 0; i < table.columns.size(); ++i) {
                     const ColumnSchema& column = table.columns[i];
-                    if (column.type == ColumnType::Any || fits(row[i].value, column.type)) {
-                        continue;
+                    const Verdict verdict = judge(row[i].value, column);
+                    if (verdict.kind == Verdict::AsNumber) {
+                        mended.push_back({column.name, verdict.number});
+                    } else if (verdict.kind == Verdict::Unusable) {
+                        mended.push_back({column.name, column.initial});
+                        restored.push_back("the value of \u201c" + column.name + "\u201d (" +
+                                           verdict.why + "; now " + storedText(column.initial) +
+                                           ")");
+                    }
+                }
+                if (!mended.empty()) {
+                    std::string assignments;
+                    for (const Field& field : mended) {
+                        assignments +=
+                            (assignments.empty() ? "" : ", ") + sqlName(field.name) + " = ?";
                     }
                     SQLite::Statement update(db, "UPDATE " + sqlName(table.name) + " SET " +
-                                                     sqlName(column.name) +
-                                                     " = ? WHERE rowid = " + firstRowId(table));
-                    bind(update, 1, column.initial);
+                                                     assignments +
+                                                     " WHERE rowid = " + firstRowId(table));
+                    for (std::size_t i = 0; i < mended.size(); ++i) {
+                        bind(update, static_cast<int>(i + 1), mended[i].value);
+                    }
                     update.exec();
-                    restored.push_back("the value of \u201c" + column.name + "\u201d");
                 }
             }
         }
@@ -396,24 +552,48 @@ void SchemaDatabase::repair(SQLite::Database& db, const TableSchema& table) cons
         for (std::size_t i = 0; i < restored.size(); ++i) {
             list += (i == 0 ? "" : (i + 1 == restored.size() ? " and " : ", ")) + restored[i];
         }
-        tell(MessageIcon::Warning, theFile() + " was incomplete: " + list +
-                                       " had to be restored with the standard values.");
+        tell(MessageIcon::Warning,
+             theFile() + " had to be repaired; restored with the standard values: " + list + ".");
     }
 }
 
 std::optional<SQLite::Database>
-SchemaDatabase::connect(const std::vector<const TableSchema*>& tables) const
+SchemaDatabase::connect(const std::vector<const TableSchema*>& tables, Access access) const
 {
-    std::error_code error;
-    std::optional<SQLite::Database> db;
-    if (!std::filesystem::exists(m_file, error)) {
-        db = createFresh();
+    // What stands at the name is looked at before it is opened: the database library would open
+    // a device or a pipe through a link (and put its journal beside it).
+    struct stat named
+    {};
+    if (::lstat(m_file.c_str(), &named) != 0) {
+        auto db = createFresh(access);
         if (db && m_schema.announceNewFile) {
             tell(MessageIcon::Information, theFile() + " was missing, so a new one has been made.");
         }
         return db;
     }
-    db = openExisting();
+    struct stat target
+    {};
+    if (::stat(m_file.c_str(), &target) != 0) {
+        return replaceUnusable("is a link to nothing", access);
+    }
+    if (S_ISDIR(target.st_mode)) {
+        // A folder holds what someone put there: it is not moved.
+        tell(MessageIcon::Error, theFile() +
+                                     " is a folder, not a database file, and was left as it is." +
+                                     consequence(access));
+        return std::nullopt;
+    }
+    if (!S_ISREG(target.st_mode)) {
+        return replaceUnusable(std::string("is not an ordinary file (") +
+                                   (S_ISLNK(named.st_mode) ? "a link to " : "") +
+                                   (S_ISFIFO(target.st_mode) ? "a named pipe"
+                                    : S_ISCHR(target.st_mode) || S_ISBLK(target.st_mode)
+                                        ? "a device"
+                                        : "something else") +
+                                   ")",
+                               access);
+    }
+    auto db = openExisting(access);
     if (!db) {
         return std::nullopt;
     }
@@ -422,7 +602,8 @@ SchemaDatabase::connect(const std::vector<const TableSchema*>& tables) const
             repair(*db, *table);
         }
     } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error, theFile() + " could not be repaired (" + e.what() + ").");
+        tell(MessageIcon::Error,
+             theFile() + " could not be repaired: " + explained(e) + "." + consequence(access));
         return std::nullopt;
     }
     return db;
@@ -434,7 +615,7 @@ bool SchemaDatabase::prepare() const
     for (const TableSchema& table : m_schema.tables) {
         all.push_back(&table);
     }
-    return connect(all).has_value();
+    return connect(all, Access::Write).has_value();
 }
 
 std::optional<Row> SchemaDatabase::readRow(std::string_view tableName) const
@@ -443,7 +624,7 @@ std::optional<Row> SchemaDatabase::readRow(std::string_view tableName) const
     if (table == nullptr) {
         return std::nullopt;
     }
-    auto db = connect({table});
+    auto db = connect({table}, Access::Read);
     if (!db) {
         return std::nullopt;
     }
@@ -455,7 +636,8 @@ std::optional<Row> SchemaDatabase::readRow(std::string_view tableName) const
         }
         return rowFrom(query, *table);
     } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error, theFile() + " could not be read (" + e.what() + ").");
+        tell(MessageIcon::Error,
+             theFile() + " could not be read: " + explained(e) + "." + consequence(Access::Read));
         return std::nullopt;
     }
 }
@@ -466,7 +648,7 @@ std::optional<std::vector<Row>> SchemaDatabase::readLines(std::string_view table
     if (table == nullptr) {
         return std::nullopt;
     }
-    auto db = connect({table});
+    auto db = connect({table}, Access::Read);
     if (!db) {
         return std::nullopt;
     }
@@ -478,7 +660,8 @@ std::optional<std::vector<Row>> SchemaDatabase::readLines(std::string_view table
         }
         return lines;
     } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error, theFile() + " could not be read (" + e.what() + ").");
+        tell(MessageIcon::Error,
+             theFile() + " could not be read: " + explained(e) + "." + consequence(Access::Read));
         return std::nullopt;
     }
 }
@@ -516,7 +699,7 @@ bool SchemaDatabase::write(std::span<const TableWrite> writes) const
             tables.push_back(table);
         }
     }
-    auto db = connect(tables);
+    auto db = connect(tables, Access::Write);
     if (!db) {
         return false;
     }
@@ -533,8 +716,8 @@ bool SchemaDatabase::write(std::span<const TableWrite> writes) const
         transaction.commit();
         return true;
     } catch (const SQLite::Exception& e) {
-        tell(MessageIcon::Error,
-             theFile() + " could not be written (" + e.what() + "); nothing in it was changed.");
+        tell(MessageIcon::Error, theFile() + " could not be written: " + explained(e) + "." +
+                                     consequence(Access::Write));
         return false;
     }
 }

@@ -30,11 +30,20 @@ enum class ColumnType
     Any,     ///< keeps what was written, such as an amount field that is sometimes the integer 0
 };
 
+/// The values a number column may hold, ends included.
+struct ValueRange
+{
+    double minimum;
+    double maximum;
+};
+
 struct ColumnSchema
 {
     std::string name;
     ColumnType type;
     FieldValue initial; ///< the value of a new row, and of a field restored after damage
+    /// For number columns: a stored value outside it is restored with `initial`.
+    std::optional<ValueRange> range = std::nullopt;
 };
 
 enum class TableKind
@@ -58,6 +67,9 @@ struct DatabaseSchema
     std::string description; ///< how messages name the file, such as "settings database"
     std::vector<TableSchema> tables;
     bool announceNewFile = false; ///< tell the user when a missing file is made anew
+    /// What the program does when the file cannot be read, told after the reason, such as "The
+    /// standard values are used for now."
+    std::string whenUnreadable = {};
 
     const TableSchema* table(std::string_view tableName) const;
 };
@@ -87,11 +99,15 @@ struct TableWrite
 
 /// A database file whose tables a DatabaseSchema describes. Every operation opens the file, makes
 /// sure it is a readable database holding the table the operation needs with every column (and,
-/// for a single-row table, its row), restores what is missing with the initial values and tells
-/// the user once, does its work in one transaction and closes the file again; no connection is
-/// held open. A file that is not a readable database is kept aside under a new name, never
-/// deleted, and a new one is made. Every failure is told to the message sink and returned as
-/// "nothing" or false; nothing is thrown.
+/// for a single-row table, its row with values each column can hold: of its type, within its
+/// range), restores what is missing or unusable with the initial values and tells the user once,
+/// does its work in one transaction and closes the file again; no connection is held open. A
+/// number stored as text that reads as a number (" 2.5") is read as that number. Another
+/// program's lock is waited for a few seconds. A file that is not a readable database, or not an
+/// ordinary file at all (a link to a device, a pipe: never opened through), is kept aside under a
+/// new name, never deleted, and a new one is made. Every failure is told to the message sink in
+/// words a user understands, with what the program does instead, and returned as "nothing" or
+/// false; nothing is thrown.
 class SchemaDatabase
 {
 public:
@@ -117,9 +133,18 @@ public:
     MessageSink& messages() const { return m_messages; }
 
 private:
-    std::optional<SQLite::Database> connect(const std::vector<const TableSchema*>& tables) const;
-    std::optional<SQLite::Database> createFresh() const;
-    std::optional<SQLite::Database> openExisting() const;
+    /// Whether an operation reads the file or writes it, which decides what a failure means.
+    enum class Access
+    {
+        Read,
+        Write,
+    };
+
+    std::optional<SQLite::Database> connect(const std::vector<const TableSchema*>& tables,
+                                            Access access) const;
+    std::optional<SQLite::Database> createFresh(Access access) const;
+    std::optional<SQLite::Database> openExisting(Access access) const;
+    std::optional<SQLite::Database> replaceUnusable(const std::string& why, Access access) const;
     std::filesystem::path setAside() const;
     void repair(SQLite::Database& db, const TableSchema& table) const;
     bool knownFields(const TableSchema& table, const Row& fields) const;
@@ -127,6 +152,9 @@ private:
     void tell(MessageIcon icon, const std::string& text) const;
     /// "The <description> <file>", how every message about the file begins.
     std::string theFile() const;
+    /// What a failure of an operation of `access` leaves: the schema's words for a read, nothing
+    /// changed for a write; with a leading blank.
+    std::string consequence(Access access) const;
 
     std::filesystem::path m_file;
     const DatabaseSchema& m_schema;

@@ -1,5 +1,6 @@
 #include "core/settings_store.h"
 
+#include "core/setup_fields.h"
 #include "core/tax_year.h"
 
 namespace grovan {
@@ -40,25 +41,42 @@ const DatabaseSchema& SettingsDatabase::schema()
 {
     static const DatabaseSchema schema = [] {
         const SetupValues initial;
+        // The ranges the set-up fields and the command line take; a stored value outside its
+        // field's range (written by another program, or by hand) is restored when it is loaded.
+        const auto rangeOf = [](std::string_view key) -> std::optional<ValueRange> {
+            for (const auto& binding : periodicSetupBindings()) {
+                if (binding.field->key == key) {
+                    return ValueRange{binding.field->minimum, binding.field->maximum};
+                }
+            }
+            return std::nullopt;
+        };
+        const auto fundRate = setupPercentField({}, {}, {});
+        const std::optional<ValueRange> percent{{fundRate.minimum, fundRate.maximum}};
+        const std::optional<ValueRange> inclusion = rangeOf("travelInclusionRate");
+        const auto real = [](const char* name, double value, std::optional<ValueRange> range) {
+            return ColumnSchema{name, ColumnType::Real, value, range};
+        };
         return DatabaseSchema{
             "settings database",
             {TableSchema{kTable,
                          TableKind::SingleRow,
                          {
-                             {"EmployeeUIF", ColumnType::Real, initial.EmployeeUIF},
-                             {"EmployerUIF", ColumnType::Real, initial.EmployerUIF},
-                             {"SkillLevy", ColumnType::Real, initial.SkillLevy},
-                             {"UIFLimit", ColumnType::Real, initial.UIFLimit},
-                             {"TAIncRate8020", ColumnType::Real, initial.TAIncRate8020},
-                             {"PensionCont", ColumnType::Real, initial.PensionCont},
-                             {"EmployerPenCont", ColumnType::Real, initial.EmployerPenCont},
-                             {"ProvCont", ColumnType::Real, initial.ProvCont},
-                             {"EmployerProvCont", ColumnType::Real, initial.EmployerProvCont},
-                             {"CompCarFBRate8020", ColumnType::Real, initial.CompCarFBRate8020},
+                             real("EmployeeUIF", initial.EmployeeUIF, rangeOf("employeeUif")),
+                             real("EmployerUIF", initial.EmployerUIF, rangeOf("employerUif")),
+                             real("SkillLevy", initial.SkillLevy, rangeOf("skillsLevy")),
+                             real("UIFLimit", initial.UIFLimit, rangeOf("uifLimit")),
+                             real("TAIncRate8020", initial.TAIncRate8020, inclusion),
+                             real("PensionCont", initial.PensionCont, percent),
+                             real("EmployerPenCont", initial.EmployerPenCont, percent),
+                             real("ProvCont", initial.ProvCont, percent),
+                             real("EmployerProvCont", initial.EmployerProvCont, percent),
+                             real("CompCarFBRate8020", initial.CompCarFBRate8020, inclusion),
                              {"CompCarMPYesNo", ColumnType::Boolean,
                               std::int64_t{initial.CompCarMPYesNo ? 1 : 0}},
                          }}},
-            false};
+            false,
+            "The standard set-up values are used for now."};
     }();
     return schema;
 }
@@ -67,12 +85,12 @@ SettingsDatabase::SettingsDatabase(std::filesystem::path file, MessageSink& mess
     : m_database(std::move(file), schema(), messages)
 {}
 
-SetupValues SettingsDatabase::load() const
+std::optional<SetupValues> SettingsDatabase::loadStored() const
 {
     SetupValues values;
     const auto row = m_database.readRow(kTable);
     if (!row) {
-        return values;
+        return std::nullopt;
     }
     values.EmployeeUIF = realOf(*row, "EmployeeUIF", values.EmployeeUIF);
     values.EmployerUIF = realOf(*row, "EmployerUIF", values.EmployerUIF);
@@ -88,7 +106,14 @@ SetupValues SettingsDatabase::load() const
     return values;
 }
 
-bool SettingsDatabase::save(const SetupValues& values, SetupFields which) const
+SetupValues SettingsDatabase::load() const
+{
+    return loadStored().value_or(SetupValues{});
+}
+
+namespace {
+
+Row fieldsOf(const SetupValues& values, SetupFields which)
 {
     Row fields{
         {"EmployeeUIF", values.EmployeeUIF},     {"EmployerUIF", values.EmployerUIF},
@@ -106,7 +131,27 @@ bool SettingsDatabase::save(const SetupValues& values, SetupFields which) const
                           {"CompCarMPYesNo", std::int64_t{values.CompCarMPYesNo ? 1 : 0}},
                       });
     }
-    return m_database.writeRow(kTable, fields);
+    return fields;
+}
+
+} // namespace
+
+bool SettingsDatabase::save(const SetupValues& values, SetupFields which) const
+{
+    return m_database.writeRow(kTable, fieldsOf(values, which));
+}
+
+bool SettingsDatabase::saveChanged(const SetupValues& before, const SetupValues& values,
+                                   SetupFields which) const
+{
+    const Row old = fieldsOf(before, which);
+    Row changed;
+    for (const Field& field : fieldsOf(values, which)) {
+        if (*findField(old, field.name) != field.value) {
+            changed.push_back(field);
+        }
+    }
+    return changed.empty() || m_database.writeRow(kTable, changed);
 }
 
 } // namespace grovan

@@ -4,6 +4,7 @@
 #include "core/schema_database.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace grovan {
 
@@ -51,11 +52,20 @@ class SettingsDatabase
 public:
     SettingsDatabase(std::filesystem::path file, MessageSink& messages);
 
-    /// The stored values; the standard values where the file cannot be read (the user is told).
+    /// The stored values, each within its set-up field's range: a value outside it (or of the
+    /// wrong kind) is restored with the standard value in the file, and the user is told once
+    /// which. Nothing where the file cannot be read, after waiting a few seconds for another
+    /// program's lock (the user is told that the standard values are used).
+    std::optional<SetupValues> loadStored() const;
+    /// loadStored(), or the standard values.
     SetupValues load() const;
     /// Writes the fields of `which` from `values`, leaving the others as stored; false (the user
     /// is told) when nothing could be written.
     bool save(const SetupValues& values, SetupFields which) const;
+    /// Writes only those fields of `which` whose value differs between `before` and `values`
+    /// (what the user changed, where the stored values could not be loaded and `before` holds
+    /// the standard values shown instead); true when there is nothing to write.
+    bool saveChanged(const SetupValues& before, const SetupValues& values, SetupFields which) const;
 
     static const DatabaseSchema& schema();
 

@@ -20,7 +20,9 @@ const DatabaseSchema& StartupStateDatabase::schema()
                                                {"ViewAbout", ColumnType::Boolean,
                                                 std::int64_t{initial.ViewAbout ? 1 : 0}},
                                            }}},
-                              false};
+                              false,
+                              "The program starts as a new installation would: the About "
+                              "window and the disclaimer are shown."};
     }();
     return schema;
 }

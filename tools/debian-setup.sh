@@ -9,9 +9,9 @@ GROVAN_BUILD_PACKAGES=(
     librsvg2-bin
 )
 # ccache: the build compiles through it when it is there (a run of ./test after a small change
-# recompiles little).
+# recompiles little). clang: the fuzz targets (tests/fuzz) are built with it.
 GROVAN_TEST_PACKAGES=(
-    libgtest-dev libgmock-dev libbenchmark-dev clang-format ccache
+    libgtest-dev libgmock-dev libbenchmark-dev clang-format ccache clang
     xvfb xauth poppler-utils
     dpkg-dev file groff-base desktop-file-utils appstream
 )

@@ -1,23 +1,24 @@
 #include "core/ui/report_pdf.h"
 
-#include "core/report_file.h"
-
+#include "core/output_file.h"
 #include "core/print_database.h"
+#include "core/report_file.h"
 #include "core/ui/report_page_painter.h"
 
+#include <QBuffer>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace grovan {
 
 namespace {
 
-void tellNotWritten(MessageSink& messages, const std::filesystem::path& file, const QString& reason)
+void tellNotWritten(MessageSink& messages, const std::filesystem::path& file,
+                    const std::string& reason)
 {
-    messages.show(
-        Message{"The PDF file \u201c" + file.string() + "\u201d could not be written" +
-                    (reason.isEmpty() ? std::string() : " (" + reason.toStdString() + ")") + ".",
-                kProgramTitle, MessageIcon::Error});
+    messages.show(Message{"The PDF file \u201c" + file.string() + "\u201d " +
+                              (reason.empty() ? std::string("could not be written") : reason) +
+                              "; nothing was written.",
+                          kProgramTitle, MessageIcon::Error});
 }
 
 } // namespace
@@ -25,24 +26,28 @@ void tellNotWritten(MessageSink& messages, const std::filesystem::path& file, co
 bool writeReportPdf(const RenderedReport& report, const std::filesystem::path& pdfFile,
                     MessageSink& messages)
 {
-    QSaveFile file(QString::fromStdString(pdfFile.string()));
-    if (!file.open(QIODevice::WriteOnly)) {
-        tellNotWritten(messages, pdfFile, file.errorString());
+    // Checked before the pages are painted, and again by the file itself before it is renamed.
+    if (const auto problem = outputFileProblem(pdfFile)) {
+        tellNotWritten(messages, pdfFile, *problem);
         return false;
     }
-    const ReportPagePainter pages(report);
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        const ReportPagePainter pages(report);
+        QPdfWriter writer(&buffer);
         writer.setTitle(QString::fromStdString(report.title));
         writer.setCreator(QString::fromLatin1(kPdfCreator));
         if (!pages.paint(writer)) {
-            file.cancelWriting();
-            tellNotWritten(messages, pdfFile, QString());
+            tellNotWritten(messages, pdfFile, {});
             return false;
         }
     }
-    if (!file.commit()) {
-        tellNotWritten(messages, pdfFile, file.errorString());
+    OutputFile file(pdfFile);
+    if (!file.open() || !file.write(std::string_view(pdf.constData(), pdf.size())) ||
+        !file.commit()) {
+        tellNotWritten(messages, pdfFile, file.error());
         return false;
     }
     return true;

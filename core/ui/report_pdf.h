@@ -13,8 +13,9 @@ class PrintDatabase;
 inline constexpr const char* kPdfCreator = "Grovan 2022";
 
 /// Writes `report` as a PDF file at `pdfFile`, with the report's title and the program as its
-/// creator. The file is written whole or not at all: an existing file is replaced only once the
-/// new one is complete. False (the user is told) when it cannot be written.
+/// creator, through an OutputFile: whole or not at all, an existing file replaced only once the
+/// new one is complete, and never a device, a pipe, a link or a write-protected file. False (the
+/// user is told why) when it cannot be written.
 /// Needs a QGuiApplication; with QT_QPA_PLATFORM=offscreen no display is needed.
 bool writeReportPdf(const RenderedReport& report, const std::filesystem::path& pdfFile,
                     MessageSink& messages);

@@ -37,9 +37,9 @@ const FieldDescription& sharedField(std::string_view controlName)
 } // namespace
 
 SetupPanel::SetupPanel(SetupValues& values, SettingsDatabase store, QWidget* window,
-                       SetupFields fields)
+                       SetupFields fields, SetupSource source)
     : OverlayPanel(tr("Setup"), window), m_values(values), m_store(std::move(store)),
-      m_fields(fields)
+      m_fields(fields), m_source(source), m_opened(values)
 {
     setObjectName(QStringLiteral("fraSetup"));
     auto* layout = new QVBoxLayout(this);
@@ -200,7 +200,9 @@ void SetupPanel::confirm()
 {
     emit aboutToSave();
     m_values.UIFLimit = m_uifLimit->shownValue();
-    const bool saved = m_store.save(m_values, m_fields);
+    const bool saved = m_source == SetupSource::Stored
+                           ? m_store.save(m_values, m_fields)
+                           : m_store.saveChanged(m_opened, m_values, m_fields);
     closePanel();
     emit confirmed(saved);
 }

@@ -13,6 +13,13 @@ namespace grovan {
 class FormBuilder;
 class NumericField;
 
+/// Where a window's set-up values came from when it opened.
+enum class SetupSource
+{
+    Stored,   ///< the settings database
+    Standard, ///< the standard values, because the settings database could not be read
+};
+
 /// The set-up panel (caption "Setup") of the employees'-tax calculators, and with
 /// `SetupFields::Package` of the salary-package calculators.
 ///
@@ -34,7 +41,8 @@ class NumericField;
 /// selects neither and stays in use) and writes every change into them at once. "O&K" emits
 /// `aboutToSave` (a window applies its own rules there), reads `UIFLimit` afresh from the limit
 /// field's text, saves through `SettingsDatabase::save` (the five shared fields, or all eleven for
-/// the package panel), hides the panel, gives the disabled buttons back and emits `confirmed`,
+/// the package panel; only those the user changed when the stored values could not be loaded),
+/// hides the panel, gives the disabled buttons back and emits `confirmed`,
 /// upon which the window recalculates. A failed save has been told to the store's message sink;
 /// the values stay in use in the window. There is no cancel.
 class SetupPanel : public OverlayPanel
@@ -42,8 +50,11 @@ class SetupPanel : public OverlayPanel
     Q_OBJECT
 
 public:
+    /// With `SetupSource::Standard` "O&K" saves only the values the user changed, so that the
+    /// standard values shown in place of unreadable ones never replace what is stored.
     SetupPanel(SetupValues& values, SettingsDatabase store, QWidget* window,
-               SetupFields fields = SetupFields::Periodic);
+               SetupFields fields = SetupFields::Periodic,
+               SetupSource source = SetupSource::Stored);
 
     /// Shows the window's set-up values again (after the window loaded them anew).
     void showValues();
@@ -78,6 +89,8 @@ private:
     SetupValues& m_values;
     SettingsDatabase m_store;
     SetupFields m_fields;
+    SetupSource m_source;
+    SetupValues m_opened; ///< the values the window opened with
     QList<QPair<NumericField*, double SetupValues::*>> m_numbers;
     NumericField* m_uifLimit = nullptr;
     Choice m_travel{};

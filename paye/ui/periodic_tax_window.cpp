@@ -37,7 +37,7 @@ PeriodicTaxWindow::PeriodicTaxWindow(const QString& caption, const WindowContext
                                      PanelTops tops, QWidget* parent)
     : CalculatorWindow(caption, parent), m_messages(context.messages),
       m_taxableIncome(context.lastTaxableIncome), m_printer(context.printer),
-      m_setup(context.settings.load())
+      m_storedSetup(context.settings.loadStored()), m_setup(m_storedSetup.value_or(SetupValues{}))
 {
     m_infoButton = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxInformation),
                                    tr("&Information"), this);
@@ -49,7 +49,8 @@ PeriodicTaxWindow::PeriodicTaxWindow(const QString& caption, const WindowContext
     top->addWidget(m_infoButton);
     bodyLayout()->addLayout(top);
 
-    m_setupPanel = new SetupPanel(m_setup, context.settings, this, SetupFields::Periodic);
+    m_setupPanel = new SetupPanel(m_setup, context.settings, this, SetupFields::Periodic,
+                                  m_storedSetup ? SetupSource::Stored : SetupSource::Standard);
     m_printPanel = new PrintPanel(this);
     m_infoPanel = new InfoPanel(QString::fromUtf8(kGeneralInformation), this);
     useSetupPanel(m_setupPanel, tops.setup);

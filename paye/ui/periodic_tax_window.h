@@ -3,6 +3,8 @@
 #include "core/settings_store.h"
 #include "core/ui/calculator_window.h"
 
+#include <optional>
+
 class QPushButton;
 
 namespace grovan {
@@ -68,6 +70,7 @@ private:
     MessageSink& m_messages;
     TaxableIncomeRecord& m_taxableIncome;
     const ReportPrinter& m_printer;
+    std::optional<SetupValues> m_storedSetup; ///< nothing when the settings could not be read
     SetupValues m_setup;
     SetupPanel* m_setupPanel;
     PrintPanel* m_printPanel;

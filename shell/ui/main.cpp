@@ -1,5 +1,6 @@
 #include "core/app_paths.h"
 #include "core/calculator_catalogue.h"
+#include "core/output_file.h"
 #include "core/print_database.h"
 #include "core/program_version.h"
 #include "core/settings_store.h"
@@ -33,6 +34,8 @@ public:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // An export interrupted half-way leaves no temporary file beside the PDF.
+    grovan::removeTemporaryFilesOnInterrupt();
     QApplication::setApplicationName(QStringLiteral("Grovan 2022"));
     QApplication::setApplicationVersion(
         QString::fromStdString(grovan::ProgramVersion::current().displayText()));
@@ -50,6 +53,8 @@ int main(int argc, char* argv[])
                 .string()));
     }
     QApplication::setWindowIcon(icon);
+    // Worked out before any database is made: the first start in the user's folder says why.
+    const auto dataFolderNotice = grovan::dataFolderNotice(paths);
     grovan::MessageBoxSink messages;
     grovan::SettingsDatabase settings(paths.settingsDatabase(), messages);
     grovan::StartupStateDatabase startup(paths.startupDatabase(), messages);
@@ -74,6 +79,10 @@ int main(int argc, char* argv[])
     reports.setWindow(&window);
     if (!window.startUp()) {
         return 0;
+    }
+    if (dataFolderNotice) {
+        messages.show(grovan::Message{*dataFolderNotice, grovan::kProgramTitle,
+                                      grovan::MessageIcon::Information});
     }
     // A new installation's print database is made at its first start without a word, once the
     // window has been painted and before anything can be printed; one that goes missing later

@@ -113,29 +113,53 @@ expect_only "$scratch/out" results.csv
 run out_in_a_missing_folder batch annual "$cases/good.csv" --data-dir "$scratch/data" \
     --out "$scratch/no-such-folder/results.csv"
 expect_exit 2
-expect_err "--out: cannot write $scratch/no-such-folder/results.csv: No such file or directory"
+expect_err "--out: $scratch/no-such-folder/results.csv cannot be written: No such file or directory"
 
 run out_is_a_folder batch annual "$cases/good.csv" --data-dir "$scratch/data" --out "$scratch/out"
 expect_exit 2
 expect_err "is a folder, not a file"
 
-# A link is followed: the file it points to gets the results and the link stays.
+# A link is never followed: the file behind it could be anything (a device, another's file).
 echo "earlier results" >"$scratch/out/linked.csv"
 ln -s linked.csv "$scratch/out/link.csv"
 run out_through_a_link batch annual "$cases/good.csv" --data-dir "$scratch/data" \
     --out "$scratch/out/link.csv"
-expect_exit 0
+expect_exit 2
+expect_err "--out: $scratch/out/link.csv is a symbolic link, which is never followed"
 [ -L "$scratch/out/link.csv" ] || fail "the link was replaced by a file"
-expect_same "$scratch/out/linked.csv" "$cases/good.expected.csv"
+[ "$(cat "$scratch/out/linked.csv")" = "earlier results" ] || fail "the linked file was touched"
 expect_only "$scratch/out" results.csv linked.csv link.csv
 
 # Devices are never replaced (as root, renaming over /dev/stdout would succeed).
-for device in /dev/stdout /dev/null; do
-    run "out_is_a_device ($device)" batch annual "$cases/good.csv" --data-dir "$scratch/data" \
-        --out "$device"
-    expect_exit 2
-    expect_err "--out: $device is not an ordinary file"
-done
+run "out_is_a_link_to_a_device (/dev/stdout)" batch annual "$cases/good.csv" \
+    --data-dir "$scratch/data" --out /dev/stdout
+expect_exit 2
+expect_err "--out: /dev/stdout is a symbolic link"
+run "out_is_a_device (/dev/null)" batch annual "$cases/good.csv" --data-dir "$scratch/data" \
+    --out /dev/null
+expect_exit 2
+expect_err "--out: /dev/null is a device, not an ordinary file"
+
+# A write-protected file is refused as a shell redirect refuses it (root's too), and kept.
+echo "earlier results" >"$scratch/out/protected.csv"
+chmod 444 "$scratch/out/protected.csv"
+run out_is_write_protected batch annual "$cases/good.csv" --data-dir "$scratch/data" \
+    --out "$scratch/out/protected.csv"
+expect_exit 2
+expect_err "--out: $scratch/out/protected.csv is write-protected"
+[ "$(cat "$scratch/out/protected.csv")" = "earlier results" ] || fail "the protected file was touched"
+[ "$(stat -c %a "$scratch/out/protected.csv")" = 444 ] || fail "the protection was changed"
+rm -f "$scratch/out/protected.csv"
+
+# A replaced file keeps its permissions: private results stay private.
+echo "earlier results" >"$scratch/out/private.csv"
+chmod 600 "$scratch/out/private.csv"
+run out_keeps_the_permissions batch annual "$cases/good.csv" --data-dir "$scratch/data" \
+    --out "$scratch/out/private.csv"
+expect_exit 0
+expect_same "$scratch/out/private.csv" "$cases/good.expected.csv"
+[ "$(stat -c %a "$scratch/out/private.csv")" = 600 ] || fail "mode $(stat -c %a "$scratch/out/private.csv"), expected 600"
+rm -f "$scratch/out/private.csv"
 
 # Standard output that cannot be written is a failure, not a success.
 current=standard_output_full
@@ -145,6 +169,12 @@ code=$?
 err=$(cat "$scratch/stderr")
 expect_exit 2
 expect_err "cannot write the results to standard output"
+
+# Invisible characters in a header (a NUL, a second byte order mark) are shown escaped.
+printf 'age,\xef\xbb\xbfsal\x00ary\n40,1\n' >"$scratch/invisible.csv"
+run header_with_invisible_characters batch annual "$scratch/invisible.csv" --data-dir "$scratch/data"
+expect_exit 2
+expect_err 'the column "\u{FEFF}sal\0ary" is not an input of the annual calculator'
 
 # --out never overwrites the input, however the input's path is spelt.
 mkdir -p "$scratch/input/sub"

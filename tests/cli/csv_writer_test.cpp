@@ -210,7 +210,10 @@ TEST(CsvWriter, ARecordOfOneEmptyCellIsNoEmptyLine)
 TEST(CsvWriter, WhatItWritesReadsBackCellForCell)
 {
     const std::vector<std::vector<std::string>> records = {
-        {"employeeName", "age"},
+        // A first cell that begins with a byte order mark is not the file's mark.
+        {"\xEF\xBB\xBF"
+         "employeeName",
+         "age"},
         {"van Wyk, Jan", "40"},
         {"\"quoted\"", ""},
         {"two\nlines", "crlf\r\n"},

@@ -1,11 +1,15 @@
+#include "cli/json_conversion.h"
 #include "cli/stored_setup.h"
 #include "core/calculator_catalogue.h"
+#include "core/field_reader.h"
 #include "shell/calculators.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/temp_folder.h"
 
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 namespace grovan::cli {
@@ -21,6 +25,18 @@ RawInput typed(std::initializer_list<std::pair<const char*, const char*>> values
         input.values.emplace_back(key, RawValue{RawType::Typed, 0.0, text});
     }
     return input;
+}
+
+const FieldDescription* annualSalaryField()
+{
+    for (const FieldGroup& group : programCalculators().find("annual")->fields()) {
+        for (const FieldDescription* field : group.fields) {
+            if (field->key == "salary") {
+                return field;
+            }
+        }
+    }
+    return nullptr;
 }
 
 const FieldValue* resultOf(const CalculationOutput& output, std::string_view key)
@@ -81,21 +97,36 @@ struct TypeCase
 {
     const char* name;
     RawValue raw;
+    double salary;     ///< the salary read, when accepted
     const char* error; ///< nullptr when accepted
 };
 
 // A JSON text is never read as a number, while typed text (a CSV cell, a KEY=VALUE argument) is
-// read strictly: the whole text must be the number.
+// read as a numeric field reads it, blanks ignored and no text read as 0, but it must be the
+// number as a whole.
 const TypeCase kTypeCases[] = {
-    {"json_number", {RawType::Number, 500000, ""}, nullptr},
-    {"typed_number", {RawType::Typed, 0, "500000"}, nullptr},
-    {"typed_number_with_exponent", {RawType::Typed, 0, "5e5"}, nullptr},
-    {"json_text", {RawType::String, 0, "500000"}, "must be a number (rands), not \"500000\""},
+    {"json_number", {RawType::Number, 500000, ""}, 500000, nullptr},
+    {"typed_number", {RawType::Typed, 0, "500000"}, 500000, nullptr},
+    {"typed_number_with_exponent", {RawType::Typed, 0, "5e5"}, 500000, nullptr},
+    {"typed_with_blank_before", {RawType::Typed, 0, " 500000"}, 500000, nullptr},
+    {"typed_in_groups_of_thousands", {RawType::Typed, 0, "500 000"}, 500000, nullptr},
+    {"typed_with_tab_and_line_break", {RawType::Typed, 0, "\t500000\r\n"}, 500000, nullptr},
+    {"typed_empty_is_0", {RawType::Typed, 0, ""}, 0, nullptr},
+    {"typed_blanks_only_are_0", {RawType::Typed, 0, "   "}, 0, nullptr},
+    {"json_text", {RawType::String, 0, "500000"}, 0, "must be a number (rands), not \"500000\""},
     {"typed_text_with_trailing_letters",
      {RawType::Typed, 0, "500000abc"},
+     0,
      "must be a number (rands), not \"500000abc\""},
-    {"typed_empty", {RawType::Typed, 0, ""}, "must be a number (rands), not \"\""},
-    {"json_boolean", {RawType::Other, 0, "true"}, "must be a number (rands), not true"},
+    {"typed_blanks_do_not_join_a_sign",
+     {RawType::Typed, 0, "5 - 3"},
+     0,
+     "must be a number (rands), not \"5 - 3\""},
+    {"typed_with_two_signs",
+     {RawType::Typed, 0, "+-500000"},
+     0,
+     "must be a number (rands), not \"+-500000\""},
+    {"json_boolean", {RawType::Other, 0, "true"}, 0, "must be a number (rands), not true"},
 };
 
 class AnnualInputTypes : public ::testing::TestWithParam<TypeCase>
@@ -109,7 +140,8 @@ TEST_P(AnnualInputTypes, ReadSalary)
     const auto outcome = annual.run(input, RunOptions{});
     if (GetParam().error == nullptr) {
         ASSERT_TRUE(std::holds_alternative<CalculationOutput>(outcome));
-        EXPECT_EQ(std::get<CalculationOutput>(outcome).inputs[1].value, FieldValue{500000.0});
+        EXPECT_EQ(std::get<CalculationOutput>(outcome).inputs[1].value,
+                  FieldValue{GetParam().salary});
     } else {
         ASSERT_TRUE(std::holds_alternative<InputError>(outcome));
         EXPECT_EQ(std::get<InputError>(outcome).message, GetParam().error);
@@ -137,6 +169,8 @@ const ColumnCase kColumnCases[] = {
     {"salary_500000_age_40", {"Jan", "40", "500000", "", "", "", "", ""}},
     {"part_year", {"", "", "250000", "01/09/2021", "", "", "", ""}},
     {"given_inclusion_rate", {"", "", "300000", "", "", "", "100000", "0.2"}},
+    {"typed_with_a_blank_after_each_comma",
+     {" Jan", " 40", " 250 000", " 01/09/2021", " 28/02/2022", " 2", " 100 000", " 0.2"}},
     {"not_a_number", {"", "", "12abc", "", "", "", "", ""}},
     {"out_of_range", {"", "", "-1", "", "", "", "", ""}},
     {"invalid_date", {"", "", "", "31/02/2022", "", "", "", ""}},
@@ -229,16 +263,48 @@ TEST(AnnualColumnsHeader, EmptyCellsKeepTheDefaultsAndRowsOfAnotherLengthAreRefu
         return SetupValues{};
     }};
 
-    // An empty start date is the window's default, 01/03/2021: the whole year of 365 days.
-    const std::vector<std::string_view> defaults = {"", ""};
-    ASSERT_FALSE(columns.run(defaults, options, output).has_value());
-    EXPECT_EQ(output.results[8].key, "days");
-    EXPECT_EQ(output.results[8].value, FieldValue{std::int64_t{365}});
+    // An empty start date is the window's default, 01/03/2021: the whole year of 365 days; so is
+    // one of blanks only, as a CSV typed with a blank after each comma has.
+    for (const std::string_view empty : {"", "  "}) {
+        const std::vector<std::string_view> defaults = {empty, ""};
+        ASSERT_FALSE(columns.run(defaults, options, output).has_value());
+        EXPECT_EQ(output.results[8].key, "days");
+        EXPECT_EQ(output.results[8].value, FieldValue{std::int64_t{365}});
+    }
 
     const std::vector<std::string_view> shortRow = {"01/09/2021"};
     const auto error = columns.run(shortRow, options, output);
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->message, "the row has 1 cell where the header names 2");
+}
+
+TEST(AnnualColumnsHeader, ARefusedCellIsQuotedByAShortPrefix)
+{
+    // The error column of a batch holds the message: a huge bad cell must not be repeated there.
+    const Calculator& annual = *programCalculators().find("annual");
+    const std::vector<std::string> header = {"salary"};
+    auto prepared = annual.columnCases(header);
+    ColumnCases& columns = *std::get<std::unique_ptr<ColumnCases>>(prepared);
+    const std::string cell = "12abc" + std::string(100'000, '9');
+    const std::vector<std::string_view> row = {cell};
+    CalculationOutput output;
+    const auto error = columns.run(row, RunOptions{}, output);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_LT(error->message.size(), 200u) << error->message.substr(0, 300);
+    EXPECT_TRUE(error->message.starts_with("must be a number (rands), not \"12abc9999"))
+        << error->message.substr(0, 300);
+    EXPECT_TRUE(error->message.ends_with("\u2026\" (100 005 bytes)"))
+        << error->message.substr(0, 300);
+}
+
+TEST(Output, NeverWritesANegativeZero)
+{
+    // A credit that cancels a tax exactly, or 0 times a rate, leaves -0 in the arithmetic.
+    EXPECT_EQ(toJson(FieldValue{-0.0}).dump(), "0.0");
+    const FieldDescription& salary = *annualSalaryField();
+    const FieldValue shown = outputValue(salary, InputValue{-0.0});
+    ASSERT_TRUE(std::holds_alternative<double>(shown));
+    EXPECT_FALSE(std::signbit(std::get<double>(shown)));
 }
 
 TEST(StoredSetup, ReadsTheValuesAWindowSaved)
@@ -264,6 +330,22 @@ TEST(StoredSetup, TellsOfADamagedFileAndUsesTheStandardValues)
     std::ostringstream err;
     EXPECT_EQ(loadStoredSetup(folder.path(), err), SetupValues{});
     EXPECT_NE(err.str().find("grovan-cli: "), std::string::npos) << err.str();
+}
+
+TEST(StoredSetup, TellsOfAValueOutsideItsRangeOnStandardError)
+{
+    TempFolder folder;
+    RecordingSink sink;
+    ASSERT_TRUE(
+        SettingsDatabase(folder / "Settings.mdb", sink).save(SetupValues{}, SetupFields::Package));
+    SQLite::Database((folder / "Settings.mdb").string(), SQLite::OPEN_READWRITE)
+        .exec("UPDATE Setup SET EmployeeUIF = 1e308");
+    std::ostringstream err;
+    EXPECT_EQ(loadStoredSetup(folder.path(), err), SetupValues{});
+    EXPECT_NE(err.str().find("grovan-cli: "), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("\u201cEmployeeUIF\u201d (1E+308, outside 0 to 100; now 1)"),
+              std::string::npos)
+        << err.str();
 }
 
 struct PeriodCase

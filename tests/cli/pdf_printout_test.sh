@@ -26,7 +26,7 @@ amounts from a thousand million stay on one line|0|age=40 salary=999999999 bonus
 no name|0|salary=1|none.pdf|For :;Annual Check
 name is text, not a path or markup|0|salary=1 --name '../<b>x</b> & Seuns'|odd.pdf|For : ../<b>x</b> & Seuns
 name longer than 50 characters|2|salary=1 --name $long_name|-|--name: must be at most 50
-PDF in a folder that does not exist|1|salary=1 --pdf missing-folder/x.pdf|-|could not be written
+PDF in a folder that does not exist|1|salary=1 --pdf missing-folder/x.pdf|-|cannot be written: No such file or directory; nothing was written
 CASES
 )
 

@@ -86,7 +86,7 @@ expect_exit 2
 mkfifo "$scratch/pipe"
 run out_fifo schedule loan --csv --out "$scratch/pipe" $home_loan
 expect_exit 2
-[[ "$err" == *"is not an ordinary file"* ]] || fail "stderr: $err"
+[[ "$err" == *"not an ordinary file"* ]] || fail "stderr: $err"
 [ -p "$scratch/pipe" ] || fail "the pipe was replaced"
 
 # A loan without a schedule writes nothing.

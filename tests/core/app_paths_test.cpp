@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace grovan {
 namespace {
 
@@ -90,6 +92,31 @@ TEST(AppPaths, SystemInstallKeepsDataInTheUsersFolder)
     const AppPaths relative =
         locateAppPaths("/usr/bin/grovan", std::filesystem::path("data"), "/home/clerk");
     EXPECT_EQ(relative.dataDir, "/home/clerk/.local/share/grovan2022");
+}
+
+TEST(AppPaths, AnUnwritableProgramFolderMovesTheDatabasesAndSaysSoOnce)
+{
+    // A copy on a write-protected stick, or unpacked into a folder made read-only: root could
+    // still write there, but a folder without any write permission is not meant to be written.
+    TempFolder root;
+    const std::filesystem::path program = root / "stick";
+    std::filesystem::create_directories(program);
+    ASSERT_EQ(::chmod(program.c_str(), 0555), 0);
+    const AppPaths paths = locateAppPaths(program / "grovan", root / "data", "/home/clerk");
+    ::chmod(program.c_str(), 0755);
+    EXPECT_EQ(paths.dataDir, root / "data" / "grovan2022");
+    EXPECT_EQ(paths.unwritableProgramFolder, std::filesystem::canonical(program));
+
+    const auto notice = dataFolderNotice(paths);
+    ASSERT_TRUE(notice.has_value());
+    EXPECT_NE(notice->find(std::filesystem::canonical(program).string()), std::string::npos);
+    EXPECT_NE(notice->find((root / "data" / "grovan2022").string()), std::string::npos);
+    // Once the databases are there, the next start says nothing.
+    std::filesystem::create_directories(paths.dataDir);
+    EXPECT_FALSE(dataFolderNotice(paths).has_value());
+    // Nor does a copy whose own folder is written.
+    EXPECT_FALSE(
+        dataFolderNotice(locateAppPaths(program / "grovan", root / "other", "/home/clerk")));
 }
 
 } // namespace

@@ -48,6 +48,9 @@ const ReadCase kReadCases[] = {
     {"too_small_reads_as_zero", "1e-999", 0.0},
     {"beyond_double_range", "1e999", std::nullopt},
     {"many_digits_beyond_range", kManyNines.c_str(), std::nullopt},
+    {"largest_exponent_beyond_range", "5e9223372036854775807", std::nullopt},
+    {"exponent_beyond_64_bits", "5e99999999999999999999", std::nullopt},
+    {"smallest_exponent_reads_as_zero", "1e-4294967295", 0.0},
 };
 
 class ReadNumberCases : public ::testing::TestWithParam<ReadCase>

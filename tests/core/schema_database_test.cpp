@@ -1,5 +1,6 @@
 #include "core/schema_database.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/special_files.h"
 #include "tests/support/temp_folder.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
@@ -168,6 +169,91 @@ TEST_F(SchemaDatabaseTest, AFileThatCannotBeMadeIsToldNotThrown)
     EXPECT_FALSE(impossible.writeRow("Report", {{"Amount", 1.0}}));
     EXPECT_EQ(sink.messages.size(), 2u);
     EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
+}
+
+struct NotAFileCase
+{
+    const char* name;
+    /// Makes what stands at the database's name.
+    bool (*make)(const TempFolder& folder, const std::filesystem::path& file);
+    const char* told;
+};
+
+// The database library would open these through (a link to a device, a pipe it would wait on)
+// and put its journal beside the device; each is moved aside, untouched, as a damaged file is.
+const NotAFileCase kNotAFileCases[] = {
+    {"link_to_a_device",
+     [](const TempFolder& folder, const auto& file) {
+         return testing::makeDeviceNode(folder / "device") &&
+                ::symlink((folder / "device").c_str(), file.c_str()) == 0;
+     },
+     "is not an ordinary file (a link to a device)"},
+    {"named_pipe", [](const TempFolder&, const auto& file) { return testing::makeFifo(file); },
+     "is not an ordinary file (a named pipe)"},
+    {"dangling_link",
+     [](const TempFolder& folder, const auto& file) {
+         return ::symlink((folder / "nowhere").c_str(), file.c_str()) == 0;
+     },
+     "is a link to nothing"},
+};
+
+class SchemaDatabaseNotAFile : public ::testing::TestWithParam<NotAFileCase>
+{};
+
+TEST_P(SchemaDatabaseNotAFile, IsKeptAsideNeverOpenedThrough)
+{
+    TempFolder folder;
+    RecordingSink sink;
+    const std::filesystem::path file = folder / "test.mdb";
+    ASSERT_TRUE(GetParam().make(folder, file));
+    const mode_t type = testing::fileType(file);
+    SchemaDatabase database(file, testSchema(), sink);
+
+    ASSERT_TRUE(database.writeRow("Report", {{"Amount", 2.5}}));
+    EXPECT_EQ(*findField(*database.readRow("Report"), "Amount"), FieldValue(2.5));
+    EXPECT_EQ(testing::fileType(file), S_IFREG);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_NE(sink.messages[0].text.find(GetParam().told), std::string::npos)
+        << sink.messages[0].text;
+    // The old name is kept aside as it was, and nothing was made beside what it points to.
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        names.push_back(entry.path().filename().string());
+        if (names.back().starts_with("test.mdb.damaged-")) {
+            EXPECT_EQ(testing::fileType(entry.path()), type);
+        }
+    }
+    EXPECT_EQ(std::count_if(names.begin(), names.end(),
+                            [](const auto& n) { return n.starts_with("test.mdb.damaged-"); }),
+              1);
+    EXPECT_EQ(std::count_if(names.begin(), names.end(),
+                            [](const auto& n) { return n.find("journal") != std::string::npos; }),
+              0);
+    if (std::filesystem::exists(std::filesystem::symlink_status(folder / "device"))) {
+        EXPECT_EQ(testing::fileType(folder / "device"), S_IFCHR);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Schema, SchemaDatabaseNotAFile, ::testing::ValuesIn(kNotAFileCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SchemaDatabaseTest, FailuresAreExplainedAndSayWhatHappensInstead)
+{
+    DatabaseSchema schema = testSchema();
+    schema.whenUnreadable = "The standard values are used for now.";
+    TempFolder::writeFile(folder / "plain", "a file, not a folder");
+    SchemaDatabase impossible(folder / "plain/x.mdb", schema, sink);
+    EXPECT_FALSE(impossible.readRow("Report").has_value());
+    EXPECT_FALSE(impossible.writeRow("Report", {{"Amount", 1.0}}));
+    ASSERT_EQ(sink.messages.size(), 2u);
+    EXPECT_NE(sink.messages[0].text.find("could not be created: the file or its folder cannot be "
+                                         "opened (the database library said \u201c"),
+              std::string::npos)
+        << sink.messages[0].text;
+    EXPECT_TRUE(sink.messages[0].text.ends_with("\u201d). The standard values are used for now."))
+        << sink.messages[0].text;
+    EXPECT_TRUE(sink.messages[1].text.ends_with("). Nothing in it was changed."))
+        << sink.messages[1].text;
 }
 
 } // namespace

@@ -241,3 +241,151 @@ TEST_F(SettingsStoreTest, AnUnwritableLocationGivesDefaultsAndAMessage)
 
 } // namespace
 } // namespace grovan
+
+namespace grovan {
+namespace {
+
+struct StoredValueCase
+{
+    const char* name;
+    const char* sql;            ///< what another program (or a hand) did to the stored record
+    double SetupValues::*field; ///< the field it damaged
+    double loaded;              ///< what the field loads as
+    const char* told;           ///< what the message says of it; nullptr for no message
+};
+
+// Values outside the range its set-up field takes (or no number at all) would be used silently:
+// infinite or negative UIF, a levy above the salary. Each is restored alone, the rest kept.
+const StoredValueCase kStoredValueCases[] = {
+    {"uif_far_too_large", "UPDATE Setup SET EmployeeUIF = 1e308", &SetupValues::EmployeeUIF, 1.0,
+     "the value of \u201cEmployeeUIF\u201d (1E+308, outside 0 to 100; now 1)"},
+    {"uif_infinite", "UPDATE Setup SET EmployerUIF = 9e999", &SetupValues::EmployerUIF, 1.0,
+     "the value of \u201cEmployerUIF\u201d (infinity, no number it can use; now 1)"},
+    {"uif_negative", "UPDATE Setup SET EmployeeUIF = -5", &SetupValues::EmployeeUIF, 1.0,
+     "(-5, outside 0 to 100; now 1)"},
+    {"levy_above_100_percent", "UPDATE Setup SET SkillLevy = 150", &SetupValues::SkillLevy, 1.0,
+     "the value of \u201cSkillLevy\u201d (150, outside 0 to 100; now 1)"},
+    {"uif_limit_above_its_digits", "UPDATE Setup SET UIFLimit = 1000000", &SetupValues::UIFLimit,
+     17712.0, "(1000000, outside 0 to 999999; now 17712)"},
+    {"inclusion_rate_above_1", "UPDATE Setup SET TAIncRate8020 = 8", &SetupValues::TAIncRate8020,
+     0.8, "(8, outside 0 to 1; now 0.8)"},
+    {"fund_rate_negative", "UPDATE Setup SET ProvCont = -1", &SetupValues::ProvCont, 0.0,
+     "(-1, outside 0 to 100; now 0)"},
+    {"company_car_rate_above_1", "UPDATE Setup SET CompCarFBRate8020 = 80",
+     &SetupValues::CompCarFBRate8020, 0.8, "(80, outside 0 to 1; now 0.8)"},
+    {"empty_value", "UPDATE Setup SET SkillLevy = NULL", &SetupValues::SkillLevy, 1.0,
+     "the value of \u201cSkillLevy\u201d (empty, not a number; now 1)"},
+    {"uif_limit_0_is_kept", "UPDATE Setup SET UIFLimit = 0", &SetupValues::UIFLimit, 0.0, nullptr},
+    {"uif_100_percent_is_kept", "UPDATE Setup SET EmployeeUIF = 100", &SetupValues::EmployeeUIF,
+     100.0, nullptr},
+};
+
+class StoredSetupValues : public ::testing::TestWithParam<StoredValueCase>
+{
+protected:
+    TempFolder folder;
+    RecordingSink sink;
+    std::filesystem::path file = folder / "Settings.mdb";
+    SettingsDatabase settings{file, sink};
+};
+
+TEST_P(StoredSetupValues, AreUsedOnlyWithinTheirFieldsRange)
+{
+    const StoredValueCase& c = GetParam();
+    SetupValues stored = packageValues();
+    ASSERT_TRUE(settings.save(stored, SetupFields::Package));
+    {
+        SQLite::Database db(file.string(), SQLite::OPEN_READWRITE);
+        db.exec(c.sql);
+    }
+    const SetupValues loaded = settings.load();
+    EXPECT_EQ(loaded.*c.field, c.loaded);
+    SetupValues others = loaded;
+    others.*c.field = stored.*c.field;
+    EXPECT_EQ(others, stored) << "only the damaged value is restored";
+    if (c.told == nullptr) {
+        EXPECT_TRUE(sink.messages.empty());
+        return;
+    }
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_NE(sink.messages[0].text.find(c.told), std::string::npos) << sink.messages[0].text;
+    // The value was restored in the file: the next window is not told again.
+    EXPECT_EQ(settings.load(), loaded);
+    EXPECT_EQ(sink.messages.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, StoredSetupValues, ::testing::ValuesIn(kStoredValueCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsStoreTest, AYesNoFieldHolding7IsRestoredAloneNotTheWholeFile)
+{
+    // The table's own rule (0 or 1) was switched off to write the 7, so the file's check reports
+    // a broken rule: that is one bad value, not a damaged file.
+    ASSERT_TRUE(settings.save(packageValues(), SetupFields::Package));
+    execute("PRAGMA ignore_check_constraints = ON; UPDATE Setup SET CompCarMPYesNo = 7");
+    SetupValues expected = packageValues();
+    expected.CompCarMPYesNo = false;
+    EXPECT_EQ(settings.load(), expected);
+    EXPECT_TRUE(setAsideFiles().empty());
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_NE(sink.messages[0].text.find("\u201cCompCarMPYesNo\u201d (7, neither yes nor no"),
+              std::string::npos)
+        << sink.messages[0].text;
+    // The record can be written again.
+    EXPECT_TRUE(settings.save(packageValues(), SetupFields::Package));
+    EXPECT_EQ(settings.load(), packageValues());
+}
+
+TEST_F(SettingsStoreTest, ANumberStoredAsTextIsReadAsThatNumber)
+{
+    execute("CREATE TABLE Setup (EmployeeUIF, EmployerUIF, SkillLevy, UIFLimit, TAIncRate8020, "
+            "PensionCont, EmployerPenCont, ProvCont, EmployerProvCont, CompCarFBRate8020, "
+            "CompCarMPYesNo)");
+    execute("INSERT INTO Setup VALUES ('2.5', ' 1.25', 1, '17 712', 0.8, 0, 0, 0, 0, 0.8, 0)");
+    const SetupValues loaded = settings.load();
+    EXPECT_EQ(loaded.EmployeeUIF, 2.5);
+    EXPECT_EQ(loaded.EmployerUIF, 1.25);
+    EXPECT_EQ(loaded.UIFLimit, 17712.0);
+    EXPECT_TRUE(sink.messages.empty()) << sink.messages[0].text;
+}
+
+TEST_F(SettingsStoreTest, ALockedFileIsWaitedForThenTheStandardValuesAreUsedAndSaid)
+{
+    ASSERT_TRUE(settings.save(packageValues(), SetupFields::Package));
+    {
+        SQLite::Database other(file.string(), SQLite::OPEN_READWRITE);
+        other.exec("BEGIN EXCLUSIVE");
+        EXPECT_FALSE(settings.loadStored().has_value());
+        other.exec("ROLLBACK");
+    }
+    ASSERT_EQ(sink.messages.size(), 1u);
+    const std::string& text = sink.messages[0].text;
+    EXPECT_NE(text.find("could not be opened: another program is using it"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("(the database library said \u201cdatabase is locked\u201d)"),
+              std::string::npos)
+        << text;
+    EXPECT_TRUE(text.ends_with("The standard set-up values are used for now.")) << text;
+    EXPECT_EQ(settings.load(), packageValues());
+}
+
+TEST_F(SettingsStoreTest, OnlyTheChangedValuesAreSavedOverValuesNeverLoaded)
+{
+    // A window that could not load the stored values shows the standard ones; the user changes
+    // the skills levy and confirms. The other stored values must survive.
+    ASSERT_TRUE(settings.save(packageValues(), SetupFields::Package));
+    const SetupValues shown;
+    SetupValues typed = shown;
+    typed.SkillLevy = 2.0;
+    ASSERT_TRUE(settings.saveChanged(shown, typed, SetupFields::Periodic));
+    SetupValues expected = packageValues();
+    expected.SkillLevy = 2.0;
+    EXPECT_EQ(settings.load(), expected);
+    // Nothing changed: nothing is written, not even to a file that cannot be opened.
+    EXPECT_TRUE(SettingsDatabase(folder / "missing-folder/file" / "Settings.mdb", sink)
+                    .saveChanged(shown, shown, SetupFields::Package));
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+} // namespace
+} // namespace grovan

@@ -70,6 +70,7 @@ private slots:
     void setupPanelSelectsAnOptionOnlyForExactRates();
     void setupPanelShowsAndTakesEveryChangeAtOnce();
     void setupPanelSavesOnlyThePeriodicFields();
+    void setupPanelSavesOnlyChangesOverValuesNeverLoaded();
     void setupPanelReadsTheLimitAfreshFromItsText();
     void setupPanelDisablesTheMainButtonsWhileOpen();
     void setupPanelFailedSaveIsToldAndKeepsTheValues();
@@ -334,6 +335,34 @@ void PanelsTest::setupPanelSavesOnlyThePeriodicFields()
     QCOMPARE(confirmed.count(), 1);
     QCOMPARE(confirmed.at(0).at(0).toBool(), true);
     QVERIFY(!panel->isVisible());
+    QVERIFY(sink.messages.empty());
+}
+
+// The window could not read the stored values (another program held the file) and shows the
+// standard values: confirming the panel must not save those over the user's stored values.
+void PanelsTest::setupPanelSavesOnlyChangesOverValuesNeverLoaded()
+{
+    TempFolder folder;
+    RecordingSink sink;
+    SettingsDatabase store(folder / "Settings.mdb", sink);
+    SetupValues stored;
+    stored.EmployeeUIF = 1.5;
+    stored.UIFLimit = 15000.0;
+    stored.TAIncRate8020 = 0.2;
+    QVERIFY(store.save(stored, SetupFields::Periodic));
+
+    TestWindow window;
+    SetupValues values; // the standard values, in place of the stored ones
+    auto* panel = new SetupPanel(values, store, &window, SetupFields::Periodic,
+                                 grovan::SetupSource::Standard);
+    QVERIFY(window.showActive());
+    panel->showAt(1470);
+    TestWindow::typeInto(panel->field(QStringLiteral("numSkillPercent")), QStringLiteral("2"));
+    QTest::mouseClick(panel->okButton(), Qt::LeftButton);
+
+    SetupValues expected = stored;
+    expected.SkillLevy = 2.0;
+    QCOMPARE(store.load(), expected);
     QVERIFY(sink.messages.empty());
 }
 

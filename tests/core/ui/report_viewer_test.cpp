@@ -6,6 +6,7 @@
 #include "core/ui/report_viewer.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/report_test_schema.h"
+#include "tests/support/special_files.h"
 #include "tests/support/temp_folder.h"
 
 #include <QAction>
@@ -273,7 +274,48 @@ private slots:
         m_saveAnswer = QString::fromStdString(path("no-such-folder/annual.pdf").string());
         QVERIFY(!m_viewer->previewWindow()->exportPdf());
         QCOMPARE(m_sink->messages.size(), std::size_t{1});
-        QVERIFY(m_sink->messages[0].text.find("could not be written") != std::string::npos);
+        QVERIFY(m_sink->messages[0].text.find("cannot be written: No such file or directory") !=
+                std::string::npos);
+    }
+
+    // As root, renaming the export over a device node would destroy the system's device; over a
+    // pipe its reader would get nothing; a link would make the export land wherever it points.
+    void anExportNeverReplacesADevicePipeOrLink_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("type");
+        QTest::newRow("device") << QStringLiteral("device") << int(S_IFCHR);
+        QTest::newRow("pipe") << QStringLiteral("pipe") << int(S_IFIFO);
+        QTest::newRow("link") << QStringLiteral("link") << int(S_IFLNK);
+    }
+
+    void anExportNeverReplacesADevicePipeOrLink()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, type);
+        const std::filesystem::path file = path("export.pdf");
+        if (kind == QStringLiteral("device")) {
+            QVERIFY(testing::makeDeviceNode(file));
+        } else if (kind == QStringLiteral("pipe")) {
+            QVERIFY(testing::makeFifo(file));
+        } else {
+            TempFolder::writeFile(path("kept.txt"), "kept");
+            QVERIFY(::symlink(path("kept.txt").c_str(), file.c_str()) == 0);
+        }
+        previewAnnual();
+        m_saveAnswer = QString::fromStdString(file.string());
+        QVERIFY(!m_viewer->previewWindow()->exportPdf());
+        QCOMPARE(m_sink->messages.size(), std::size_t{1});
+        QVERIFY2(m_sink->messages[0].text.ends_with("; nothing was written."),
+                 m_sink->messages[0].text.c_str());
+        QCOMPARE(int(testing::fileType(file)), type);
+        if (kind == QStringLiteral("link")) {
+            QCOMPARE(TempFolder::readFile(path("kept.txt")), std::string("kept"));
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(m_folder->path())) {
+            QVERIFY2(!entry.path().filename().string().starts_with(".export.pdf"),
+                     entry.path().c_str());
+        }
     }
 
     void printFromThePreviewGoesThroughThePrintDialog()
