@@ -86,8 +86,6 @@ void frmLoanBuster::buildFields()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setColumnMinimumWidth(kGapColumn, 24);
     grid->setColumnStretch(kSlackColumn, 1);
-    // Room to spare goes below the last row, so that a larger window keeps the rows in place.
-    grid->setRowStretch(9, 1);
 
     for (const auto& [column, text] : {std::pair{kLeft, tr("Without extra payments")},
                                        std::pair{kRight, tr("With extra payments")}}) {
@@ -98,19 +96,17 @@ void frmLoanBuster::buildFields()
         grid->addWidget(heading, 0, column, 1, 3);
     }
 
-    const auto place = [&](const FieldDescription& description, bool result) {
+    const auto place = [&](const FieldDescription& description) {
         for (const Place& p : kPlaces) {
             if (description.controlName != p.control) {
                 continue;
             }
             auto* field =
                 qobject_cast<NumericField*>(FormBuilder::createField(description, fields));
-            if (description.readOnly || result) {
+            if (description.readOnly) {
                 // Room for the largest totals: 600 repayments of the largest loan at 50 %.
                 field->setDigitLimits(10, description.decimals);
             }
-            // A larger window gives its room to the slack column, not to the fields.
-            field->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
             auto* label = new QLabel(qText(description.label), fields);
             label->setBuddy(field);
             grid->addWidget(label, p.row, p.column);
@@ -122,12 +118,12 @@ void frmLoanBuster::buildFields()
         }
     };
     for (const InputBinding<LoanBusterInputs>& binding : loanBusterCalculator().inputs) {
-        place(*binding.field, false);
+        place(*binding.field);
     }
     for (const ResultBinding<LoanBusterResults>& binding : loanBusterCalculator().results) {
         // The extra payment shows its adjusted value in its own input field.
         if (findChild<QWidget*>(qText(binding.field->controlName)) == nullptr) {
-            place(*binding.field, true);
+            place(*binding.field);
         }
     }
     bodyLayout()->addWidget(fields);
