@@ -7,8 +7,12 @@
 #include "core/ui/window_context.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QGridLayout>
+#include <QLayout>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace grovan {
 
@@ -28,6 +32,27 @@ FinanceWindow::FinanceWindow(const QString& caption, const WindowContext& contex
     new ActivationWatch(this, [this] { activated(); });
     // The narrow windows grow to hold the print panel's buttons side by side.
     setMinimumWidth(m_printPanel->windowWidthNeeded());
+}
+
+bool FinanceWindow::event(QEvent* event)
+{
+    const bool handled = CalculatorWindow::event(event);
+    // The layout has just taken in what the window holds now (its fields are laid out after this
+    // constructor, and a field can grow): the width it needs follows. Measuring the layout
+    // polishes the window, which must wait until it is shown where it belongs.
+    if (event->type() == QEvent::LayoutRequest && testAttribute(Qt::WA_WState_Polished)) {
+        keepWidthNeeded();
+    }
+    return handled;
+}
+
+void FinanceWindow::keepWidthNeeded()
+{
+    // The narrow windows grow to hold the print panel's buttons side by side. A minimum width set
+    // here replaces the one the layout would set, so the form's own minimum is kept as well: a
+    // window narrower than its form would squeeze the fields and cut their figures.
+    const int form = layout() != nullptr ? layout()->totalMinimumSize().width() : 0;
+    setMinimumWidth(std::max(m_printPanel->windowWidthNeeded(), form));
 }
 
 void FinanceWindow::printRequested()

@@ -66,9 +66,12 @@ protected:
     TaxableIncomeRecord& noTaxableIncome() { return m_noTaxableIncome; }
 
     void print(PrintDestination destination, PrintLanguage language) override;
+    bool event(QEvent* event) override;
 
 private:
     void printRequested();
+    /// Sets the window's minimum width: its form's, or the print panel's where that is wider.
+    void keepWidthNeeded();
 
     MessageSink& m_messages;
     const ReportPrinter& m_printer;

@@ -38,7 +38,8 @@ std::optional<InputValue> largestValue(const FieldDescription& field,
         if (field.maximum == 0.0) {
             return std::nullopt;
         }
-        return CalendarDate::fromDayNumber(static_cast<std::int32_t>(field.maximum));
+        return CalendarDate::fromDayNumber(
+            static_cast<std::int32_t>(testing::largestNumber(field, limits)));
     }
     return testing::largestNumber(field, limits);
 }
@@ -157,6 +158,7 @@ private slots:
         QVERIFY2(shell.sink.messages.empty(), shell.sink.messages.front().text.c_str());
 
         bool someFigure = false;
+        int shownFields = 0;
         for (const FieldGroup& group : calc->fields()) {
             if (group.role != FieldRole::Result) {
                 continue;
@@ -164,9 +166,12 @@ private slots:
             for (const FieldDescription* result : group.fields) {
                 const QString name = qText(result->controlName);
                 auto* field = name.isEmpty() ? nullptr : window->findChild<NumericField*>(name);
-                if (field == nullptr) {
+                // A field the window hides (a figure too large to show gives way to a note)
+                // shows nothing.
+                if (field == nullptr || field->isHidden()) {
                     continue;
                 }
+                ++shownFields;
                 someFigure = someFigure || field->value() != 0.0;
                 const int needed = field->fontMetrics().horizontalAdvance(field->text());
                 QVERIFY2(needed <= textRoom(*field),
@@ -175,6 +180,10 @@ private slots:
                                         .arg(needed)
                                         .arg(textRoom(*field))));
             }
+        }
+        if (shownFields == 0 && !calc->resultTables().empty()) {
+            QSKIP("the results are the cells of a grid, which the printout test holds to its "
+                  "largest figures");
         }
         QVERIFY2(someFigure, "no result shows a figure: the largest inputs did not arrive");
     }

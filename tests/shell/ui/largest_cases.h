@@ -1,6 +1,7 @@
 #pragma once
 // The largest case of each calculator, which the window and printout tests size for.
 
+#include "core/calendar_date.h"
 #include "core/field_description.h"
 
 #include <algorithm>
@@ -46,9 +47,25 @@ inline std::vector<std::pair<std::string_view, double>> grossUpCase()
     return values;
 }
 
+// The daily balance counts at most 10 960 days (30 years): its largest interest runs that long
+// up to the last day a date field takes. A date's value here is its day number.
+inline std::vector<std::pair<std::string_view, double>> dailyBalanceCase()
+{
+    const CalendarDate last = *CalendarDate::fromYmd(9999, 12, 31);
+    return {{"startDate", static_cast<double>(last.dayNumber() - 10960)},
+            {"endDate", static_cast<double>(last.dayNumber())}};
+}
+
 inline const LargestCase* largestCaseOf(std::string_view calculator)
 {
+    // The inflation projection shows and prints no future cost above 9 999 999 999: one year at
+    // the largest rate keeps the largest present cost below it, with as many digits. The loan
+    // buster takes an extra payment of at most ten times the repayment (R4 166 666.67 for the
+    // largest loan at 50 % over 600 months).
     static const std::vector<LargestCase> cases = {
+        {"dailybalance", 1e300, dailyBalanceCase()},
+        {"inflation", 1e300, {{"years", 1.0}}},
+        {"loanbuster", 1e300, {{"extraPayment", 41666666.66}}},
         {"grossup-monthly", 9999999.99, grossUpCase()},
         {"grossup-annual", 9999999.99, grossUpCase()},
         {"takehome-monthly", 1e300, kNoFundContributions},

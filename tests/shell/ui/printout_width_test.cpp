@@ -64,9 +64,10 @@ std::optional<RawValue> largestValue(const FieldDescription& field,
         if (field.maximum == 0.0) {
             return std::nullopt;
         }
-        return RawValue{
-            RawType::String, 0.0,
-            CalendarDate::fromDayNumber(static_cast<std::int32_t>(field.maximum)).text()};
+        return RawValue{RawType::String, 0.0,
+                        CalendarDate::fromDayNumber(
+                            static_cast<std::int32_t>(testing::largestNumber(field, limits)))
+                            .text()};
     default:
         break;
     }
