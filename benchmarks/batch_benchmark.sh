@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Throughput of grovan-cli batch next to reading and writing the same CSV file alone.
 #
 #   benchmarks/batch_benchmark.sh [build folder] [calculator] [rows] [runs] [jobs]

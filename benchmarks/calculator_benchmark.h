@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The measurements every calculator's benchmarks take: the calculation alone, the printout row,
 // and one case as grovan-cli runs it from text cells.

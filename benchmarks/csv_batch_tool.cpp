@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two helpers of batch_benchmark.sh:
 //   csv_batch_tool generate CALCULATOR ROWS FILE   a CSV file of ROWS employees for the calculator
 //   csv_batch_tool copy IN OUT                     reads IN and writes its records to OUT with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finance calculators' solves at the inputs that make them work hardest: every one must end
 // well under a millisecond for any input the fields accept.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchmarks/calculator_benchmark.h"
 #include "paye/monthly_calculator.h"
 #include "paye/monthly_printout.h"

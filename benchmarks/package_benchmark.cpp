@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The back-calculation's search against trying every rand: tax evaluations and time for the
 // annual window's worked example (a net of R300 000), for a large net within reach, and for the
 // net field's maximum, which no salary up to the same amount reaches.

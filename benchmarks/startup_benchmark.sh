@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and memory of grovan next to a bare Qt main window, on a virtual display.
 #
 #   benchmarks/startup_benchmark.sh [build folder] [runs]      (defaults: build, 10)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/schedule_command.h"
 
 #include "cli/calc_command.h"

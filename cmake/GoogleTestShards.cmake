@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A GoogleTest executable as a few CTest tests instead of one per case: each shard is one process
 # that runs every n-th case (GoogleTest's own sharding), so a process starts once per shard rather
 # than once per case, which under AddressSanitizer costs about a second each. A failing shard

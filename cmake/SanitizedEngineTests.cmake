@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A second build of the engine and its tests with AddressSanitizer and UndefinedBehaviorSanitizer,
 # from the same source lists, registered with CTest as the shards sanitized.engine_tests.0 and .1.
 # Unoptimised and with assert() on, whatever the build type: AddressSanitizer and all but

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decimal digits of a double, as its shortest round-trip text shows them. Rounding and
 // formatting work on these digits, so a value typed as 2.675 is treated as exactly 2.675 (a half)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a numeric field lets the user type: the rules every key press, paste or drop is held to.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pay periods of the employees'-tax calculators and the conversions between a period and the
 // tax year. Each conversion keeps the order of operations the calculators use, so that results

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/program_version.h"
 
 #include "core/build_version.h"

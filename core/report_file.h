@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printout from its template file and the print database: reading the rows a template prints,
 // then laying them out (core/report_renderer.h).

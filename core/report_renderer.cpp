@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/report_renderer.h"
 
 #include "core/calendar_date.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rounding and whole-number conversion. Halves are judged on the decimal value as typed or shown
 // (2.675 is a half), not on the binary number that stands for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tax law of the one tax year the program serves: 1 March 2021 to 28 February 2022.
 // Every rate, rebate, cap and credit amount is held here once; calculators read it from here.

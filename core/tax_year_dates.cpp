@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/tax_year_dates.h"
 
 #include "core/tax_year.h"

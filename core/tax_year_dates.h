@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dated calculators' checks of a period within the tax year, and the messages their date
 // fields show.

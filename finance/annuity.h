@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one annuity solver of the finance calculators: a fixed-rate loan repaid in equal monthly
 // instalments, of which the repayment, the present value (principal), the whole-month term or

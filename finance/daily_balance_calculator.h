@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Daily balance interest: the simple interest on a capital amount between two dates, actual days
 // over a 365-day year, without compounding.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The daily balance window's two spin buttons: `spRate` steps the rate, `spDate` the end date.
 // A spin never makes a value that its field would refuse when typed.

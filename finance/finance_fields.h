@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Field descriptions that the finance calculators share: money amounts, rates in percent and
 // whole numbers, each with its range, digit limits and display format.

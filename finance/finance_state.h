@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The finance calculators' application-wide values, in one place for the shell to own: each
 // survives closing its window, and "&Initialise All" resets them as each calculator says.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Inflation projection: what an item that costs a given amount today costs after some years of
 // constant inflation, and what today's amount is worth in money of the end of that time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finance/inflation_fields.h"
 
 #include "finance/finance_fields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The inflation printout: the one row of table `Inflation` that "Inflatin.rpt" prints.
 

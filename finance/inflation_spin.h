@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The inflation window's two spin buttons: `spInflation` steps the rate by 0.25, `spPeriod` the
 // period by a year. Both keep the value within what its field takes.

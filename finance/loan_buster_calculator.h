@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan buster: what a fixed extra payment with every instalment does to a loan, the shorter
 // term, the new repayment, the new totals and the saving, through the shared annuity solver.

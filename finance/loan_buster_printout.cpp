@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finance/loan_buster_printout.h"
 
 namespace grovan {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan calculator: of principal, period, annual rate and monthly repayment, the calculate
 // mode names the one solved from the other three, through the shared annuity solver.

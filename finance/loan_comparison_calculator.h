@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan comparison: one bond amount at one annual rate over six terms, 5 to 30 years, through
 // the shared annuity formula.

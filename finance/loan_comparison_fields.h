@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan comparison's fields, described once for the window and grovan-cli.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan comparison's printout: the one row of table `BondComp` that "LoanComparison.rpt"
 // prints.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan calculator's definition: its window, grovan-cli and the tests drive it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan calculator's inputs: the application-wide loan and the print panel's choice of
 // schedule. The choice belongs to the loan window, which sets it back to none whenever it opens;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan printout: the one row of table `Loans`, optionally the schedule's lines in table
 // `Amort`, and the one of eight templates that fits the calculate mode and the schedule.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finance/loan_schedule.h"
 
 #include "core/number_format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan's amortisation schedules: month by month (the capital and interest of each instalment
 // and the balance after it) and year by year, with the grids the loan window shows and the data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan calculator's application-wide values: the loan, the quantity solved for and whether
 // the totals are shown. They outlive the loan window; the schedules and the printout read them.

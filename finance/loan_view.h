@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the loan window's controls do besides calculating: the calculate mode's marking of the
 // four loan fields, the focus, and the "&Fin. charges" totals panel. The window only shows what

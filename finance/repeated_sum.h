@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The value a running total reaches when a step is added to it over and over in double precision,
 // found without doing every addition.

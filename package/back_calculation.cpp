@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "package/back_calculation.h"
 
 #include "core/tax_year.h"

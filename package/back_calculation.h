@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The back-calculation of the Grovan windows, `SalPackBackCalc`, in its three stages: the
 // figures fixed before the search, one pass of the search at a trial amount, and the figures

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The salary-package calculators. The back-calculation windows find the gross salary and the
 // cost to company of a required net salary; the forward windows take a total package apart into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The salary package subsystem's calculators, each defined once: its window, grovan-cli and the
 // tests drive these definitions.

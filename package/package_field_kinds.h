@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kinds of field the salary-package windows are built from. Every numeric field holds a
 // double shown with two decimals ("0.00"), percentages with three ("0.000"); the age and the

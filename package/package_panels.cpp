@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "package/package_panels.h"
 
 #include "core/number_format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the package windows' panels and their warning label show, decided here so that a window
 // only shows it: the R/A explanation panel's lines, the place of the button row, which buttons a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The salary-package printout: the one row of table SalPackage that the templates "Grovan.rpt"
 // (back-calculation windows) and "Velmora.rpt" (forward windows) print. The package printouts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The set-up values of the package windows: the shared record of the settings store, with the
 // rule that keeps the back-calculation's R/Fund percentages within what the search can carry.

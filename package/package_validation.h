@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the package windows refuse when "&Calculate" is pressed. No field of these windows has a
 // message of its own for a value it refuses as typed: the fields' digit limits keep every value

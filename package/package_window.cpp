@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "package/package_window.h"
 
 #include "package/package_field_kinds.h"

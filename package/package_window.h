@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four salary-package windows are one calculator: the back-calculation (net salary required
 // -> gross salary and cost to company) and the forward calculation (total package -> take-home

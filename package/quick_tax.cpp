@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "package/quick_tax.h"
 
 #include "core/rounding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The quick tax calculator: how the income tax of an annual taxable income is made up, and the
 // average rates before and after the rebates.

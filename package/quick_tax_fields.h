@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The quick tax calculator's fields, the control array sidbEdit1(0) ... sidbEdit1(9), described
 // once: the window builds its controls from these tables and grovan-cli reads, writes and

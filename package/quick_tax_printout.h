@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The quick tax calculator's printout: the one row of table "rapell" that the template
 // "rapelltep.rpt" prints.

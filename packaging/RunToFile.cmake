@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs PROGRAM with the words of ARGUMENTS and writes its standard output into OUTPUT, and with
 # GZIP_OUTPUT also a copy compressed without a time stamp (as Debian wants its manual pages).
 #   cmake -DPROGRAM=... -DARGUMENTS="word word" -DOUTPUT=... [-DGZIP_OUTPUT=...] -P RunToFile.cmake

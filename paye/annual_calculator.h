@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The annual calculator: the employees' tax of a whole tax year, or of the part of it between a
 // start and an end date, from the amounts earned over that period.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The annual calculator's printout: the one row of table IRP5Ann that the template
 // "Annual.rpt" prints.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The daily calculator: the employees' tax, UIF, skills levy and medical credits of one day's
 // pay, a day being one of 260 working days of a year.

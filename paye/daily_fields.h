@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The daily calculator's fields, described once: the window builds its controls from these
 // tables and grovan-cli reads, writes and describes the calculator by the same keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The daily calculator's printout: the one row of table IRP5Day that the template "Daily.rpt"
 // prints.

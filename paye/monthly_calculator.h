@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monthly calculator: the employees' tax, UIF, skills levy and medical credits of one
 // calendar month or of part of one.

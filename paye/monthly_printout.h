@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monthly calculator's printout: the one row of table IRP5Mon that the template
 // "Monthly.rpt" prints.

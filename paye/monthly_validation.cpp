@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/monthly_validation.h"
 
 #include "paye/annual_validation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/paye_calculators.h"
 
 #include "core/calculator_catalogue.h"

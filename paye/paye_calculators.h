@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The employees'-tax calculators of one pay period, each defined once: its window, grovan-cli
 // and the tests drive these definitions.

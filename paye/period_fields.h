@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Field descriptions and bindings that the periodic calculators (annual, monthly, fortnightly,
 // weekly and daily) share: their result fields bear the same control names and labels in every

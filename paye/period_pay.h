@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the monthly, fortnightly, weekly and daily calculators share: the pay of one period as
 // the windows take it, the results they show, and the steps they take alike once the tax of the

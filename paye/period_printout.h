@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts of the monthly, fortnightly/weekly and daily printouts that read alike: the same
 // fields with the same English and Afrikaans texts, written in the same order within each part.

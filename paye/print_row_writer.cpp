@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/print_row_writer.h"
 
 #include <utility>

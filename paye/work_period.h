@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fortnightly and weekly calculators are one calculator over two pay periods; everything in
 // which the two windows differ stands in one table, WorkPeriod, and nowhere else.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/work_period_calculator.h"
 
 #include "core/pay_period.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fortnightly and weekly calculators: the employees' tax, UIF, skills levy and medical
 // credits of one fortnight or one work week, which may be shorter than a normal one.

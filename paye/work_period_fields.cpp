@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/work_period_fields.h"
 
 #include "paye/period_fields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fortnightly and weekly calculators' fields, described once: the windows build their
 // controls from these tables and grovan-cli reads, writes and describes the calculators by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fortnightly and weekly printout: the one row of table IRP5Week that the templates
 // "FortNightly.rpt" and "Weekly.rpt" print.

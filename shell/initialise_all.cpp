@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/initialise_all.h"
 
 #include "core/calculator_catalogue.h"

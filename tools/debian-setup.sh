@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by ./run and ./test: installs the Debian 12 packages the build, the program and the tests
 # need, when any is missing. Runs apt-get update at most once; quick when everything is there.
 

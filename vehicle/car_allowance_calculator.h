@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The travel (car) allowance calculator: the deduction an employee who receives a travel
 // allowance may set off against it, on the actual costs of the vehicle when an accurate record

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The car allowance window's fields, described once: the window builds its controls from these
 // descriptions and grovan-cli reads, writes and describes the calculator by the same keys.

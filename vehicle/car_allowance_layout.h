@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the car allowance window lays itself out for the method the accurate-record choice
 // selects: which inputs it enables and which results its panel shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The car allowance printout: the one row of table "traveldeduction", printed by "caepnrk.rpt"
 // for the deemed cost or by "caeprk.rpt" for the actual costs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The car allowance calculator's application-wide values: what the window shows outlives the
 // window, and only start-up and "&Initialise All" reset it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vehicle/car_allowance_undo.h"
 
 #include "vehicle/car_allowance_fields.h"

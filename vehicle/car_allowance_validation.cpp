@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vehicle/car_allowance_validation.h"
 
 #include "core/tax_year_dates.h"

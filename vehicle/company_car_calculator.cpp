@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vehicle/company_car_calculator.h"
 
 #include "core/rounding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The company car fringe benefit: for every car an employee had the full use of in the tax
 // year, the taxable value of that right of use and how it differs from what the employer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The company car window's fields, described once: the window builds its controls from these
 // descriptions and grovan-cli reads, writes and describes each vehicle of the register, the

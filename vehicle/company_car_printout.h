@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The company car printout: one line of table "compcar" per vehicle of the register, printed by
 // "compcar.rpt".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vehicle/company_car_register.h"
 
 #include "core/tax_year_dates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The company car register: the vehicles of one employee, kept in memory for the whole run, and
 // what the company car window does with them (adding, deleting, browsing, what it enables and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vehicle/vehicle_calculators.h"
 
 #include "core/calculator_catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The deemed cost of running a vehicle in the tax year, by the vehicle's value: the fixed cost a
 // year and the fuel and maintenance costs a kilometre. The travel allowance's deemed-cost method

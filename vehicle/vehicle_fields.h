@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Field description factories the car allowance and company car windows share: amounts and
 // distances the user types are stored as whole numbers (halves to even), check boxes and option

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The vehicle calculators' application-wide values: they outlive the windows and are reset only
 // at start-up and by "&Initialise All".

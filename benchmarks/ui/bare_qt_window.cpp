@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the program's start-up: an empty Qt main window of the same size, shown and
 // left running. benchmarks/startup_benchmark.sh starts it beside grovan.
 

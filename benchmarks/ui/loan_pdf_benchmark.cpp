@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The longest loan printout, from the loan to the PDF file, headless: the 600-month loan solved,
 // its Loans row and 600 Amort lines written into a print database, the template rendered and the
 // pages painted into a PDF, as "&View/Export report" and grovan-cli --pdf make it. Target: under

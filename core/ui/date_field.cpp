@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ui/date_field.h"
 
 #include "core/ui/qt_text.h"

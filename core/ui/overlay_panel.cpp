@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ui/overlay_panel.h"
 
 #include "core/ui/twips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ui/setup_panel.h"
 
 #include "core/setup_fields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a calculator window is lent for its lifetime: references only, so that a window's file
 // needs none of the definitions and nothing recompiles when the program's shared parts grow.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finance/ui/finance_window.h"
 
 #include "core/ui/activation_watch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finance/ui/finance_windows.h"
 
 #include "core/ui/window_registry.h"

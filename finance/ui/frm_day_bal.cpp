@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finance/ui/frm_day_bal.h"
 
 #include "core/ui/date_field.h"

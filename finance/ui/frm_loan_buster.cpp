@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finance/ui/frm_loan_buster.h"
 
 #include "core/ui/form_builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finance/ui/frm_loans.h"
 
 #include "core/ui/busy_cursor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finance/ui/loan_graph_window.h"
 
 #include "core/message.h"

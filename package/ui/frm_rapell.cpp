@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "package/ui/frm_rapell.h"
 
 #include "core/ui/form_builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "package/ui/package_windows.h"
 
 #include "core/ui/window_registry.h"

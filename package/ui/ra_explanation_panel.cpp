@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "package/ui/ra_explanation_panel.h"
 
 #include "core/ui/qt_text.h"

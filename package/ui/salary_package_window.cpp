@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "package/ui/salary_package_window.h"
 
 #include "core/ui/busy_cursor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/ui/frm_annual.h"
 
 #include "core/ui/date_field.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/ui/frm_daily.h"
 
 #include "core/ui/numeric_field.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/ui/period_form.h"
 
 #include "core/ui/numeric_field.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/ui/periodic_tax_window.h"
 
 #include "core/ui/info_panel.h"

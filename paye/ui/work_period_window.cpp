@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/ui/work_period_window.h"
 
 #include "core/ui/qt_text.h"

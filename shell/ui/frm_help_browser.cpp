@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ui/frm_help_browser.h"
 
 #include "core/ui/twips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/app_paths.h"
 #include "core/calculator_catalogue.h"
 #include "core/output_file.h"

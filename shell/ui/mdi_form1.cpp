@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ui/mdi_form1.h"
 
 #include "core/ui/busy_cursor.h"

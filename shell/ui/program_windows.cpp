@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ui/program_windows.h"
 
 #include "finance/ui/finance_windows.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # grovan-cli batch end to end: the table of cases in batch/cases.tsv, then what happens to the
 # files: --out written whole or not at all, never over the input, and the printouts of --pdf-dir
 # with names that are never trusted as paths.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/json_conversion.h"
 #include "cli/stored_setup.h"
 #include "core/calculator_catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/describe_command.h"
 #include "core/calculator_catalogue.h"
 #include "shell/calculators.h"

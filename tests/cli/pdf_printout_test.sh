@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # grovan-cli calc --pdf: the printout written as a PDF through the shipped template, checked by
 # its text as a reader would copy it (pdftotext), and the refusals around it.
 # Usage: pdf_printout_test.sh CLI SCRATCH_FOLDER

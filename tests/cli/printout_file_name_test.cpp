@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/printout_file_name.h"
 
 #include <gtest/gtest.h>

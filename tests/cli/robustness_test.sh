@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # grovan-cli against careless and hostile input, as a user, a damaged disk or a hostile file would
 # give it: text that is no UTF-8, files that are devices, pipes or links, full disks, endless
 # input, interruptions. Every file the cases make is inside the scratch folder; devices are made

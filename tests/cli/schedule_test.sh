@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # grovan-cli schedule end to end: the monthly and annual schedules as the window's grid texts and
 # as CSV, and the --out file written whole, never over something that is no ordinary file.
 # Usage: schedule_test.sh CLI SCRATCH_FOLDER

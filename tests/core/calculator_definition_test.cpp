@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/calculator_definition.h"
 #include "core/defined_calculator.h"
 #include "core/setup_fields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/output_file.h"
 #include "tests/support/special_files.h"
 #include "tests/support/temp_folder.h"

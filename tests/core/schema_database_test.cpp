@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/schema_database.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/special_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/startup_store.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/temp_folder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/pay_period.h"
 #include "core/tax_relief.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finance/daily_balance_fields.h"
 #include "finance/finance_state.h"
 #include "finance/inflation_fields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // grovan-cli calc's JSON input, through every calculator and back out as JSON.
 #include "cli/json_conversion.h"
 #include "core/calculator_catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV reader of grovan-cli batch, fed in chunks of every size, with a short longest record.
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date reader: "dd/mm/yyyy" as the date fields show it, or "yyyy-mm-dd".
 #include "core/calendar_date.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number readers: a numeric field's text (readNumber) and typed text of the command line and
 // CSV cells (parseTypedNumber, parsePlainNumber).
 #include "core/number_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report template parser, and the renderer over what it accepts, against the program's print
 // database tables with each table's initial row.
 #include "core/calculator_catalogue.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzz target for a bounded time, starting from its corpus in the repository. New inputs
 # go to a scratch folder, never into the repository; an input that crashes the target is kept
 # there, shown, and fails the test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the JSON document on standard input as one line per value, in the document's order:
 // its JSON pointer, a blank and the value as JSON text ("/results/paye 106725.0"); an empty object
 // or array is a value of its own ("/printout/fields {}"). The golden tables compare grovan-cli's

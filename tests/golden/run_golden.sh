@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs golden tables through grovan-cli and reports every mismatch; fails when any case failed,
 # when a table cannot be read, or when no case ran.
 # Usage: run_golden.sh CLI JSON_LINES DATA_DIR TABLE...

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # grovan-cli's bash completion, as the build writes it, completing command lines as a user types
 # them; and every calculator's input keys offered after `calc NAME`, as `describe --json` lists
 # them (less those of a list's records). Usage: completion_test.sh CLI COMPLETION_SCRIPT SCRATCH_DIR

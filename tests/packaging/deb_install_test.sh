@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a user gets it: cpack -G DEB builds it from the (already built) build
 # tree; its files stay in the standard layout; its dependencies come from dpkg-shlibdeps; and,
 # unpacked into a temporary root (dpkg -x, never installed on this machine), grovan-cli runs

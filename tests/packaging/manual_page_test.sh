@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # grovan-cli(1) as the build writes it: groff reads it without a warning, and the rendered page
 # names every command of `grovan-cli --help`, every calculator `describe` takes and every key of
 # their inputs, set-up values and results.

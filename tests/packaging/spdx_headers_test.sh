@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tools/add-spdx-headers on a small repository of every kind of file: --check names exactly the
 # source files without the licence line; adding puts it first (after "#!" in a script), keeps a
 # script executable, leaves data files and build folders alone, and changes nothing when run

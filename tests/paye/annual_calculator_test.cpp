@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/annual_calculator.h"
 #include "paye/annual_fields.h"
 #include "tests/support/dates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/annual_fields.h"
 #include "paye/annual_validation.h"
 #include "tests/support/dates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/daily_calculator.h"
 #include "paye/daily_fields.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paye/daily_printout.h"
 #include "tests/paye/printed_row.h"
 

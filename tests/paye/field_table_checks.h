@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every calculator's field tables must hold, checked alike for each calculator.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the printout tests: the expected fields of a printout row in both languages, and
 // the comparison of a written row with them.

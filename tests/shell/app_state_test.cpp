@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/income_tax.h"
 #include "package/quick_tax.h"
 #include "shell/app_state.h"

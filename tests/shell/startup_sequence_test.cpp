@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/startup_store.h"
 #include "shell/startup_sequence.h"
 #include "tests/support/recording_sink.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window tests do with fields as a user does: find them by control name, type over
 // their text, leave them, read what they and their labels show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tables the report engine's own tests print from: the program's print tables, which hold
 // every kind of table the engine prints (single-row tables and line tables such as a loan's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files that are no ordinary files, made inside a test's temporary folder. Tests run as root: a
 // device is never made or touched outside the folder; /dev/null is only looked at for its numbers.

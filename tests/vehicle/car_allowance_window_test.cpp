@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the car allowance window does beyond calculating: the fields' checks and messages, the
 // Escape key, the layout of each method and the values that outlive the window.
 

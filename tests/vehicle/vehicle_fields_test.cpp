@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/paye/field_table_checks.h"
 #include "vehicle/car_allowance_fields.h"
 #include "vehicle/company_car_fields.h"

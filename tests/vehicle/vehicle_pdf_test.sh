@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The car allowance and company car printouts as PDF pages (grovan-cli calc --pdf through the
 # shipped templates), read back as a reader would copy them (pdftotext -layout): the largest
 # figure each field can hold prints whole on its line, and a register runs onto further pages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the main window's background picture: a calm blue-teal gradient with faint ledger lines,
 // a rising chart and the program's name in the lower right corner, where the picture stays in
 // view however the window is sized. Run by the build: make_background_picture <output.jpg>

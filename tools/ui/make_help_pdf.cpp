@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the help document's Markdown chapters into the PDF the help window shows. Run by the build:
 //     make_help_pdf <output.pdf> <chapter.md>...
 // Each chapter file starts with a level-one heading; its level-two headings are its sections.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/pdf_outline.h"
 
 #include <QRegularExpression>

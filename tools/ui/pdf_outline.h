@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An outline (bookmarks) and links within the document, added to a PDF that QPdfWriter wrote:
 // the writer makes neither. They are appended as an incremental update, which every reader

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded into the grovan program by tools/take-screenshots (LD_PRELOAD), so that the pictures show
 // the program itself as a new user starts it: accepts the disclaimer, closes the About window,
 // then for each line of the examples table opens the calculator by its menu command, types the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vehicle/ui/frm_car_all1.h"
 
 #include "core/message.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vehicle/ui/frm_comp_car.h"
 
 #include "core/message.h"

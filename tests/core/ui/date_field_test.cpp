@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/tax_year.h"
 #include "core/ui/date_field.h"
 #include "core/ui/field_access.h"

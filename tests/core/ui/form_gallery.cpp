@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds a small calculator-like form from every kind of field and panel and saves pictures of
 // it, to look at the widgets as a user sees them: form_gallery <folder>.
 

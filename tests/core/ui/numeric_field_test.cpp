@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ui/numeric_field.h"
 #include "tests/core/ui/test_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the program's main window with the inflation, loan buster, loan comparison and daily
 // balance windows as a user does, types realistic cases and saves pictures of the windows, their
 // print panels and the printouts' previews, and prints each printout into a PDF file, to look at

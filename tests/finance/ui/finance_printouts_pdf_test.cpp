@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan buster, loan comparison, daily balance and inflation printouts on paper: each prints
 // on one page, and the widest value each of its fields can hold stands on one line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan buster, loan comparison, daily balance and inflation windows inside the main window:
 // opened from their menu commands, calculated again whenever they become the active window, and
 // closed and reset by "&Initialise All".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the loans window in the program's main window as a user does (Business Calculations >
 // Loans), works a home loan through every mode, and saves pictures of the window, its schedule
 // grid, the annual graph, the print panel and the printout's preview, and the printouts as PDF

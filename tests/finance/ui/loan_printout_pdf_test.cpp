@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan printout on paper: a 600-month schedule runs over many pages, each with the schedule's
 // column headings and its page number, painted by the program's page painter into a PDF.
 

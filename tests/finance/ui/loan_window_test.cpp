@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loans window: the four calculate modes with their marking, the solves and the faults they
 // answer soundly, the totals, the schedules' grid, the annual graph and the printout.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the program's main window, as large as the screen, with the four salary package
 // windows as a user does, types realistic packages and saves pictures of the windows, their
 // panels, the warning and the printouts' previews, and prints each printout into a PDF file,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/print_database.h"
 #include "core/ui/numeric_field.h"
 #include "core/ui/print_panel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/number_format.h"
 #include "core/print_database.h"
 #include "core/settings_store.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the program's main window with the annual calculator as a user does (TaxCalcs > Annual),
 // types a realistic case and saves pictures of the window, its panels and the printout's
 // preview, to look at them as a user sees them: annual_gallery <folder>. Run it under

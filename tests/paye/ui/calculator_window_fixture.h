@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the calculator window tests share: the shell's objects in a temporary folder with the
 // report templates installed, the user's hands on the fields (tests/support/field_typing.h), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ui/date_field.h"
 #include "core/ui/info_panel.h"
 #include "core/ui/numeric_field.h"

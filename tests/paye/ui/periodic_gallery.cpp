@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the program's main window with the monthly and the daily calculators as a user does
 // (TaxCalcs > Monthly, TaxCalcs > Daily), types realistic cases and saves pictures of the
 // windows, their panels and the printouts' previews, and prints each printout in both languages

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monthly and daily windows together: the set-up values they share through the settings
 // database, and their life in the main window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the program's main window with the fortnightly, weekly and quick tax calculators as a
 // user does, types realistic cases and saves pictures of the windows, their panels and the
 // printouts' previews, and prints each printout into a PDF file, to look at them as a user sees

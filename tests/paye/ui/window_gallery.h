@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the gallery programs share: an installed shell in the main window, and the user's hands
 // on a calculator window while its pictures are saved into a folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every calculator window of the program, opened as the main window opens it:
 // - with each input and set-up value at the largest value its field takes, after "&Calculate"
 //   every result field shows its whole figure (a field too narrow hides the first digits,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help document's tool on chapters of any shape, as other chapters will be added: the outline
 // holds every chapter and section at its page, the contents link to the same pages, no heading
 // stands at the foot of a page, a table repeats its header on every page it runs over, and no page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ui/twips.h"
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/frm_help_browser.h"

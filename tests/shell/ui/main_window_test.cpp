@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/income_tax.h"
 #include "core/ui/qt_text.h"
 #include "core/ui/twips.h"

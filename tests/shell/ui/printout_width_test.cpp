@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every printout of every calculator the program registers, with each input and set-up value at
 // the largest value its field takes, laid out on the template's pages: every line must still fit
 // on one line. An amount that wraps reads as a much smaller number ("R 100 041" over "409.00").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every refusal the calculators' windows word themselves, given once to the window (typed into
 // its fields, then "&Calculate" where the check waits for it) and once to the command line's
 // reading of the same KEY=VALUE inputs: both front ends must say the same words.

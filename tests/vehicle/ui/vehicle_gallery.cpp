@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the program's main window at the size of the screen it runs on, with the company car and
 // car allowance calculators as a user does (Car Calculations > ...), types realistic cases and
 // saves pictures of the main window, the calculators, their print panels and the printouts'
