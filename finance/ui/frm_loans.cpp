@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finance/ui/frm_loans.h"
 
+#include "core/ui/activation_watch.h"
 #include "core/ui/busy_cursor.h"
 #include "core/ui/form_builder.h"
 #include "core/ui/numeric_field.h"
@@ -15,7 +16,6 @@
 #include "finance/ui/loan_schedule_panel.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -82,6 +82,7 @@ frmLoans::frmLoans(LoanInputs& loan, const WindowContext& context, QWidget* pare
 
     setTabOrderOf({m_fields.begin(), m_fields.end()},
                   {m_finCharges, m_monthly, m_annual, m_graphButton});
+    new ActivationWatch(this, [this] { activate(); });
     activate();
     field(loanModeFocus(m_loan.CalcMode))->setFocus(Qt::OtherFocusReason);
 }
@@ -298,7 +299,8 @@ void frmLoans::showSchedule(bool annual)
     // A grid wider than the window widens the window (its frame, inside the main window).
     const int missing = m_schedulePanel->sizeHint().width() + 16 - width();
     if (missing > 0) {
-        QWidget* frame = m_frame != nullptr ? static_cast<QWidget*>(m_frame) : this;
+        auto* ownFrame = qobject_cast<QMdiSubWindow*>(parentWidget());
+        QWidget* frame = ownFrame != nullptr ? static_cast<QWidget*>(ownFrame) : this;
         frame->resize(frame->width() + missing, frame->height());
     }
     m_schedulePanel->showAt(kSchedulePanelTop);
@@ -322,7 +324,8 @@ void frmLoans::showGraph()
     }
     auto* graph = new LoanGraphWindow(std::move(*schedule), m_messages);
     m_graph = graph;
-    QMdiArea* area = m_frame != nullptr ? m_frame->mdiArea() : nullptr;
+    auto* ownFrame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QMdiArea* area = ownFrame != nullptr ? ownFrame->mdiArea() : nullptr;
     if (area != nullptr) {
         QMdiSubWindow* frame = area->addSubWindow(graph);
         frame->resize(frame->sizeHint());
@@ -345,44 +348,6 @@ void frmLoans::print(PrintDestination destination, PrintLanguage)
         return;
     }
     m_printer.print(m_form.printout(PrintLanguage::English), destination);
-}
-
-bool frmLoans::event(QEvent* event)
-{
-    if (event->type() == QEvent::ParentChange) {
-        watchFrame();
-    } else if (event->type() == QEvent::WindowActivate && isActiveChild()) {
-        activate();
-    }
-    return CalculatorWindow::event(event);
-}
-
-void frmLoans::watchFrame()
-{
-    if (m_frame != nullptr) {
-        disconnect(m_frame, nullptr, this, nullptr);
-    }
-    m_frame = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (m_frame == nullptr) {
-        return;
-    }
-    // Inside the main window the window becomes active when its frame becomes the active child
-    // window, which need not activate the main window itself.
-    connect(m_frame, &QMdiSubWindow::windowStateChanged, this,
-            [this](Qt::WindowStates before, Qt::WindowStates now) {
-                if (!before.testFlag(Qt::WindowActive) && now.testFlag(Qt::WindowActive)) {
-                    activate();
-                }
-            });
-}
-
-bool frmLoans::isActiveChild() const
-{
-    // The main window's activation reaches every child window; only the active one counts.
-    if (m_frame == nullptr || m_frame->mdiArea() == nullptr) {
-        return true;
-    }
-    return m_frame->mdiArea()->activeSubWindow() == m_frame;
 }
 
 } // namespace grovan

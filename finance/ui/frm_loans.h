@@ -14,7 +14,6 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QMdiSubWindow;
 class QRadioButton;
 
 namespace grovan {
@@ -54,7 +53,6 @@ public:
 protected:
     void calculate() override;
     void print(PrintDestination destination, PrintLanguage language) override;
-    bool event(QEvent* event) override;
 
 private:
     void buildFields();
@@ -69,8 +67,6 @@ private:
     void setTotalsShown(bool shown);
     void showSchedule(bool annual);
     void showGraph();
-    void watchFrame();
-    bool isActiveChild() const;
     NumericField* field(LoanQuantity quantity) const;
 
     LoanInputs& m_loan;
@@ -95,7 +91,6 @@ private:
     std::array<QRadioButton*, 2> m_amortKinds{};
     LoanSchedulePanel* m_schedulePanel;
     QPointer<LoanGraphWindow> m_graph;
-    QPointer<QMdiSubWindow> m_frame;
 };
 
 } // namespace grovan

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "package/ui/frm_rapell.h"
 
+#include "core/ui/activation_watch.h"
 #include "core/ui/form_builder.h"
 #include "core/ui/numeric_field.h"
 #include "core/ui/print_panel.h"
@@ -9,11 +10,8 @@
 #include "core/ui/window_context.h"
 #include "package/package_calculators.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -62,6 +60,7 @@ frmRapell::frmRapell(TaxSummary& summary, const WindowContext& context, QWidget*
         order.append(m_form.binder().field(*binding.field));
     }
     setTabOrderOf(order);
+    new ActivationWatch(this, [this] { calculate(); });
     calculate();
 }
 
@@ -138,44 +137,6 @@ void frmRapell::print(PrintDestination destination, PrintLanguage)
 void frmRapell::RapellPrint(PrintDestination destination)
 {
     m_printer.print(m_form.printout(PrintLanguage::English), destination);
-}
-
-bool frmRapell::event(QEvent* event)
-{
-    if (event->type() == QEvent::ParentChange) {
-        watchFrame();
-    } else if (event->type() == QEvent::WindowActivate && isActiveChild()) {
-        calculate();
-    }
-    return CalculatorWindow::event(event);
-}
-
-void frmRapell::watchFrame()
-{
-    if (m_frame != nullptr) {
-        disconnect(m_frame, nullptr, this, nullptr);
-    }
-    m_frame = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (m_frame == nullptr) {
-        return;
-    }
-    // Inside the main window the window becomes active when its frame becomes the active child
-    // window, which need not activate the main window itself.
-    connect(m_frame, &QMdiSubWindow::windowStateChanged, this,
-            [this](Qt::WindowStates before, Qt::WindowStates now) {
-                if (!before.testFlag(Qt::WindowActive) && now.testFlag(Qt::WindowActive)) {
-                    calculate();
-                }
-            });
-}
-
-bool frmRapell::isActiveChild() const
-{
-    // The main window's activation reaches every child window; only the active one counts.
-    if (m_frame == nullptr || m_frame->mdiArea() == nullptr) {
-        return true;
-    }
-    return m_frame->mdiArea()->activeSubWindow() == m_frame;
 }
 
 } // namespace grovan

@@ -5,10 +5,6 @@
 #include "core/ui/calculator_window.h"
 #include "package/quick_tax.h"
 
-#include <QPointer>
-
-class QMdiSubWindow;
-
 namespace grovan {
 
 class PrintPanel;
@@ -41,19 +37,15 @@ public:
 protected:
     void calculate() override;
     void print(PrintDestination destination, PrintLanguage language) override;
-    bool event(QEvent* event) override;
 
 private:
     void buildFields();
-    void watchFrame();
-    bool isActiveChild() const;
 
     TaxSummary& m_summary;
     TaxableIncomeRecord& m_record;
     const ReportPrinter& m_printer;
     CalculatorForm<TaxSummary, TaxSummary> m_form;
     PrintPanel* m_printPanel;
-    QPointer<QMdiSubWindow> m_frame;
 };
 
 } // namespace grovan
