@@ -280,16 +280,27 @@ struct RowSettings
     const RunOptions* options = nullptr;
 };
 
+// What a row's calculation gives: its results as numbers, or, where its printout is written as
+// well, the whole output; kept from row to row for their storage.
+struct RowOutput
+{
+    std::vector<double> numbers;
+    CalculationOutput whole;
+};
+
 // Calculates one row and writes its cells and results (empty ones when it is not calculated),
 // leaving its error cell to the caller; true when it was calculated, `error` says why not
-// otherwise.
+// otherwise. With printouts the row's whole output is kept in `output.whole`.
 bool writeRow(const CsvRecord& record, const RowSettings& settings, ColumnCases& cases,
-              CalculationOutput& output, CsvWriter& writer, std::string& error)
+              RowOutput& output, CsvWriter& writer, std::string& error)
 {
+    const bool whole = settings.options->withPrintout;
     bool calculated = false;
     if (!record.problem.empty()) {
         error = record.problem;
-    } else if (auto refused = cases.run(record.cells, *settings.options, output)) {
+    } else if (auto refused =
+                   whole ? cases.run(record.cells, *settings.options, output.whole)
+                         : cases.runForResults(record.cells, *settings.options, output.numbers)) {
         error = errorText(*refused);
     } else {
         calculated = true;
@@ -301,24 +312,25 @@ bool writeRow(const CsvRecord& record, const RowSettings& settings, ColumnCases&
             writer.cell(column < record.cells.size() ? record.cells[column] : std::string_view{});
         }
     }
-    for (std::size_t i = 0; i < settings.resultCount; ++i) {
-        if (calculated) {
-            writeValue(writer, output.results[i].value);
-        } else {
+    if (!calculated) {
+        for (std::size_t i = 0; i < settings.resultCount + settings.tableCellCount; ++i) {
             writer.cell({});
         }
-    }
-    if (calculated) {
-        for (std::size_t t = 0; t < settings.tableCount && t < output.resultLists.size(); ++t) {
-            for (const std::vector<NamedValue>& row : output.resultLists[t].items) {
+    } else if (!whole) {
+        for (const double number : output.numbers) {
+            writer.number(number);
+        }
+    } else {
+        for (const NamedValue& value : output.whole.results) {
+            writeValue(writer, value.value);
+        }
+        for (std::size_t t = 0; t < settings.tableCount && t < output.whole.resultLists.size();
+             ++t) {
+            for (const std::vector<NamedValue>& row : output.whole.resultLists[t].items) {
                 for (const NamedValue& value : row) {
                     writeValue(writer, value.value);
                 }
             }
-        }
-    } else {
-        for (std::size_t i = 0; i < settings.tableCellCount; ++i) {
-            writer.cell({});
         }
     }
     return calculated;
@@ -418,7 +430,7 @@ CsvReader::Status runInChunks(std::vector<std::unique_ptr<ColumnCases>> workerCa
     bool noMore = false;
 
     const auto work = [&](ColumnCases& cases) {
-        CalculationOutput output;
+        RowOutput output;
         std::string error;
         CsvRecord record;
         std::string* target = nullptr;
@@ -667,7 +679,7 @@ void run(const BatchArguments& arguments, CliContext& context,
         notCalculated = failed; // no printouts here: every error is a row not calculated
     } else {
         CsvRecord record;
-        CalculationOutput output;
+        RowOutput output;
         CollectingSink printMessages;
         std::string error;
         while ((status = reader.next(record)) == CsvReader::Status::Record) {
@@ -675,8 +687,8 @@ void run(const BatchArguments& arguments, CliContext& context,
             error.clear();
             const bool calculated =
                 writeRow(record, settings, *prepared->cases, output, writer, error);
-            if (calculated && prepared->printAssets && !output.printRefusal.empty()) {
-                error = "printout: not written: " + output.printRefusal;
+            if (calculated && prepared->printAssets && !output.whole.printRefusal.empty()) {
+                error = "printout: not written: " + output.whole.printRefusal;
             } else if (calculated && prepared->printAssets) {
                 const std::string_view name =
                     static_cast<std::size_t>(nameColumn) < settings.columns
@@ -686,7 +698,7 @@ void run(const BatchArguments& arguments, CliContext& context,
                     std::filesystem::path(arguments.pdfDir) / printoutFileName(rows, name);
                 printMessages.clear();
                 ++printouts;
-                if (!writePrintoutPdf(output, language, calculators.printSchema(),
+                if (!writePrintoutPdf(output.whole, language, calculators.printSchema(),
                                       *prepared->printAssets, pdf, printMessages)) {
                     ++printoutsFailed;
                     error = "printout: " + printMessages.joined();

@@ -2,10 +2,13 @@
 #include "cli/csv_writer.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <system_error>
 
 namespace grovan::cli {
@@ -27,73 +30,165 @@ bool needsQuotes(std::string_view text)
     return false;
 }
 
-// The powers of ten of the decimals tried, each a double exactly.
-constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+using Wide = unsigned __int128;
+
 constexpr double kExactIntegers = 9007199254740992.0; // 2^53
 
-// The distance from a positive finite double to the next one up.
-double spacingAbove(double magnitude)
+// 10^k for k up to 19, each exactly.
+constexpr auto kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& entry : powers) {
+        entry = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// The two digits of each number below 100.
+constexpr char kDigitPairs[] = "00010203040506070809"
+                               "10111213141516171819"
+                               "20212223242526272829"
+                               "30313233343536373839"
+                               "40414243444546474849"
+                               "50515253545556575859"
+                               "60616263646566676869"
+                               "70717273747576777879"
+                               "80818283848586878889"
+                               "90919293949596979899";
+
+// Writes `digits` / 10^decimals in plain decimal notation (a 0 before the point where nothing
+// else is; no point without decimals), with a minus sign when `negative`, so that it ends at
+// `end`; returns where it begins. Room for 24 characters and the decimals is needed.
+char* writeBackward(std::uint64_t digits, int decimals, bool negative, char* end)
 {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &magnitude, sizeof bits);
-    ++bits;
-    double next = 0.0;
-    std::memcpy(&next, &bits, sizeof next);
-    return next - magnitude;
+    char* at = end;
+    const auto pair = [&at](std::uint64_t below100) {
+        at -= 2;
+        std::memcpy(at, kDigitPairs + 2 * below100, 2);
+    };
+    int written = 0;
+    for (; written + 2 <= decimals; written += 2) {
+        pair(digits % 100);
+        digits /= 100;
+    }
+    if (written < decimals) {
+        *--at = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    if (decimals > 0) {
+        *--at = '.';
+    }
+    while (digits >= 100) {
+        pair(digits % 100);
+        digits /= 100;
+    }
+    if (digits >= 10) {
+        pair(digits);
+    } else {
+        *--at = static_cast<char>('0' + digits);
+    }
+    if (negative) {
+        *--at = '-';
+    }
+    return at;
 }
 
-// The shortest text of a value that is not whole, written without std::to_chars where that is
-// quick to find, as for amounts in cents: the fewest decimals (up to 6) of a decimal that reads
-// back as the value. Reading a decimal back is one division of two exact doubles (its digits by
-// 10^k), which rounds as a full reading of the text does. As long as 10^-k is well above the
-// spacing of doubles at the value, at most one decimal with k places reads back as the value, and
-// the one nearest the value is found despite the rounding of value x 10^k. So the value is tried
-// once, at the most decimals k for which that holds: a decimal with fewer places that reads back
-// as the value is the same decimal with trailing zeros, and none found at k means none at fewer.
-// That is the shortest text, the one to_chars writes. Writes into `text` and returns the end;
-// nullptr where the long way is needed.
-char* shortDecimals(double value, char* text)
+// How many digits `value` has (at least 1), for values below 10^19.
+int digitCount(std::uint64_t value, const std::array<std::uint64_t, 20>& powersOfTen)
 {
-    const double magnitude = std::abs(value);
-    const double spacing = spacingAbove(magnitude);
-    int decimals = static_cast<int>(std::size(kPowersOfTen)) - 1;
-    while (decimals > 0 && (magnitude * kPowersOfTen[decimals] >= kExactIntegers ||
-                            spacing * kPowersOfTen[decimals] > 0.125)) {
-        --decimals;
-    }
-    if (decimals == 0) {
+    // 1233 / 4096 is just above log10(2): from the bit length, the count or one less.
+    const int bitLength = 64 - std::countl_zero(value | 1);
+    const int guess = (bitLength * 1233) >> 12;
+    return guess + (value >= powersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
+}
+
+// The shortest text of a value that is not whole and lies below 2^53 and from 2^-8, by exact
+// integer arithmetic; the same text std::to_chars writes, without its general machinery.
+//
+// The value is m / 2^s (m its 53 significant bits, 1 <= s <= 60). It reads back from any decimal
+// strictly nearer to it than to its neighbours (at the halfway points too when m is even, as
+// a reading rounds halves to even): within 2^-(s+1) on either side, but 2^-(s+2) below a power
+// of two, where the doubles below lie closer together. With k decimals, the decimals nearest the
+// value are q / 10^k and (q + 1) / 10^k, where q and r are the quotient and remainder of
+// m * 10^k / 2^s; they lie r / 2^s and (2^s - r) / 2^s of a 10^-k away. A decimal with k decimals
+// that reads back as the value is also one with k + 1, so the fewest decimals are found by
+// halving a range of k: from 1 (the value is not whole) to the decimals of 17 significant
+// digits, which always read back (19 at most: a value from 2^-8 has at most two zeros after its
+// point). Amounts in cents are tried first. Of two decimals that both read back, the nearer is
+// written, the even one of two as near (as to_chars does, for values whose doubles lie more than
+// a 10^-k apart). Writes the text so that it ends at `end` (see writeBackward) and returns where
+// it begins; nullptr for a value outside that range.
+char* shortestFraction(double value, char* end)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const auto exponent = static_cast<int>((bits >> 52) & 0x7FF);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    const int s = 1075 - exponent;
+    if (exponent == 0 || s < 1 || s > 60) {
         return nullptr;
     }
-    const double power = kPowersOfTen[decimals];
-    const double nearest = std::nearbyint(magnitude * power);
-    if (nearest / power != magnitude) {
-        return nullptr;
-    }
-    auto digits = static_cast<std::uint64_t>(nearest);
-    // Not whole, so the digits are no multiple of 10^k: at least one decimal stays.
-    while (digits % 10 == 0) {
-        digits /= 10;
-        --decimals;
-    }
-    char reversed[24];
-    int count = 0;
-    for (; count < decimals || digits > 0; ++count) {
-        reversed[count] = static_cast<char>('0' + digits % 10);
-        digits /= 10;
-    }
-    if (value < 0) {
-        *text++ = '-';
-    }
-    if (count == decimals) {
-        *text++ = '0';
-    }
-    while (count > 0) {
-        if (count == decimals) {
-            *text++ = '.';
+    const std::uint64_t m = fraction | (std::uint64_t{1} << 52);
+    const bool halfwayReadsBack = m % 2 == 0;
+    const unsigned belowFactor = fraction == 0 && exponent > 1 ? 4 : 2;
+    const std::uint64_t unit = std::uint64_t{1} << s;
+
+    // The decimal with `k` decimals that reads back as the value, times 10^k; 0 where there is
+    // none (the value is not whole: 0 never reads back).
+    const auto at = [&](int k) -> std::uint64_t {
+        const std::uint64_t power = kPowersOfTen[static_cast<std::size_t>(k)];
+        const Wide scaled = Wide{m} * power;
+        const auto q = static_cast<std::uint64_t>(scaled >> s);
+        const std::uint64_t r = static_cast<std::uint64_t>(scaled) & (unit - 1);
+        // Within reach when twice (four times below a power of two) the distance in units of
+        // 2^-s is less than 10^k: both sides scaled by 2^s * 10^k. Distances stay below 2^62.
+        const auto within = [&](std::uint64_t scaledDistance) {
+            return scaledDistance < power || (halfwayReadsBack && scaledDistance == power);
+        };
+        const bool lowerIn = within(r * belowFactor);
+        const bool upperIn = r != 0 && within((unit - r) * 2);
+        // Halfway between the two, the even one is written.
+        const bool lowerNearer = r < unit - r || (r == unit - r && q % 2 == 0);
+        if (lowerIn && (!upperIn || lowerNearer)) {
+            return q;
         }
-        *text++ = reversed[--count];
+        return upperIn ? q + 1 : 0;
+    };
+    const std::uint64_t whole = m >> s;
+    int low = 1;
+    int high = whole > 0 ? 17 - digitCount(whole, kPowersOfTen) : 19;
+    std::uint64_t best = 0;
+    if (low < high) {
+        if (const std::uint64_t cents = at(2); cents != 0) {
+            best = cents;
+            high = 2;
+            // Where the doubles lie closer together than a hundredth, no other decimal with two
+            // decimals reads back: one with one decimal does only as this one without its 0.
+            if (unit > kPowersOfTen[2]) {
+                if (best % 10 == 0) {
+                    best /= 10;
+                    high = 1;
+                }
+                low = high;
+            }
+        } else {
+            low = 3;
+        }
     }
-    return text;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (const std::uint64_t tried = at(middle); tried != 0) {
+            high = middle;
+            best = tried;
+        } else {
+            low = middle + 1;
+        }
+    }
+    if (best == 0 && (best = at(high)) == 0) {
+        return nullptr;
+    }
+    return writeBackward(best, high, value < 0, end);
 }
 
 } // namespace
@@ -149,15 +244,16 @@ void CsvWriter::number(double value)
     }
     separate();
     m_lastCellEmpty = false;
-    // The longest fixed notation of a double, 1.7e308, has 309 digits.
-    constexpr std::size_t kLongest = 400;
-    char* const text = room(kLongest);
     if (std::isfinite(value)) {
-        if (char* end = shortDecimals(value, text)) {
-            wrote(end);
+        char text[48];
+        if (const char* begin = shortestFraction(value, std::end(text))) {
+            put(std::string_view(begin, static_cast<std::size_t>(std::end(text) - begin)));
             return;
         }
     }
+    // The longest fixed notation of a double, 1.7e308, has 309 digits.
+    constexpr std::size_t kLongest = 400;
+    char* const text = room(kLongest);
     wrote(std::to_chars(text, text + kLongest, value, std::chars_format::fixed).ptr);
 }
 
@@ -165,9 +261,12 @@ void CsvWriter::integer(std::int64_t value)
 {
     separate();
     m_lastCellEmpty = false;
-    constexpr std::size_t kLongest = 24;
-    char* const text = room(kLongest);
-    wrote(std::to_chars(text, text + kLongest, value).ptr);
+    char text[24];
+    // The magnitude of the most negative value too.
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const char* begin = writeBackward(magnitude, 0, value < 0, std::end(text));
+    put(std::string_view(begin, static_cast<std::size_t>(std::end(text) - begin)));
 }
 
 void CsvWriter::endRecord()

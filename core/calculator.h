@@ -106,8 +106,16 @@ public:
     /// calculates it into `output`, whose vectors keep their storage from case to case. An empty
     /// cell, or one of blanks only, counts as not given: the input keeps its default, the set-up
     /// value its stored one. A row with more or fewer cells than there are columns is refused.
+    /// Cases run with the same options object read the stored set-up values once, at the first
+    /// case that needs them.
     virtual std::optional<InputError> run(std::span<const std::string_view> cells,
                                           const RunOptions& options, CalculationOutput& output) = 0;
+    /// As `run`, for a case whose output is its results alone (a batch's row): each single
+    /// result, then each table's cells row by row, as numbers (see `resultNumber`), into
+    /// `numbers`.
+    virtual std::optional<InputError> runForResults(std::span<const std::string_view> cells,
+                                                    const RunOptions& options,
+                                                    std::vector<double>& numbers) = 0;
 };
 
 /// What a group of fields is to the calculator.

@@ -103,8 +103,7 @@ public:
             return *error;
         }
         if (auto problem = m_def.check(inputs)) {
-            return InputError{problem->field ? std::string(problem->field->key) : "",
-                              problem->message.text};
+            return inputError(*problem);
         }
         return inputs;
     }
@@ -125,35 +124,78 @@ public:
     }
 
 private:
-    // Cases read from cells: each input and set-up field (a slot, inputs first) knows its column.
+    // Cases read from cells: each input and set-up field knows its column. What every case
+    // starts from is made once: the window's opening inputs, and the set-up values from the
+    // stored ones once a case first needs them. A number cell that is a plain amount the field
+    // takes as it stands goes straight into its input; anything else is read as the typed text
+    // it is, with the field's own refusals.
     class Columns : public ColumnCases
     {
     public:
         Columns(const DefinedCalculator& calculator, std::span<const std::string> keys)
-            : m_calculator(calculator), m_columns(keys.size())
+            : m_calculator(calculator), m_def(calculator.m_def), m_columns(keys.size()),
+              m_opening(calculator.m_def.openingInputs())
         {
             const auto columnOf = [keys](std::string_view key) {
                 const auto found = std::find(keys.begin(), keys.end(), key);
                 return found == keys.end() ? kNoColumn
                                            : static_cast<std::size_t>(found - keys.begin());
             };
-            const auto isNumeric = [](const FieldDescription& field) {
-                return field.kind != FieldKind::Date && field.kind != FieldKind::Text;
-            };
-            for (const auto& binding : calculator.m_def.inputs) {
-                m_columnOfSlot.push_back(columnOf(binding.field->key));
-                m_numericSlot.push_back(isNumeric(*binding.field));
+            for (const auto& binding : m_def.inputs) {
+                m_inputColumns.push_back(columnOf(binding.field->key));
             }
-            for (const auto& binding : calculator.m_def.setup) {
-                m_columnOfSlot.push_back(columnOf(binding.field->key));
-                m_numericSlot.push_back(isNumeric(*binding.field));
+            for (const auto& binding : m_def.setup) {
+                m_setupColumns.push_back(columnOf(binding.field->key));
+                m_anySetupColumn = m_anySetupColumn || m_setupColumns.back() != kNoColumn;
             }
-            m_values.resize(m_columnOfSlot.size());
-            m_given.resize(m_columnOfSlot.size());
         }
 
         std::optional<InputError> run(std::span<const std::string_view> cells,
                                       const RunOptions& options, CalculationOutput& output) override
+        {
+            if (auto error = calculate(cells, options)) {
+                return error;
+            }
+            m_calculator.fillOutput(m_inputs, *m_setup, m_results, options, output);
+            return std::nullopt;
+        }
+
+        std::optional<InputError> runForResults(std::span<const std::string_view> cells,
+                                                const RunOptions& options,
+                                                std::vector<double>& numbers) override
+        {
+            if (auto error = calculate(cells, options)) {
+                return error;
+            }
+            numbers.clear();
+            for (const auto& binding : m_def.results) {
+                numbers.push_back(resultNumber(*binding.field, binding.get(m_results)));
+            }
+            for (const auto& table : m_def.resultTables) {
+                for (std::size_t row = 0; row < table.rows; ++row) {
+                    for (std::size_t column = 0; column < table.columns.size(); ++column) {
+                        numbers.push_back(resultNumber(table.columns[column],
+                                                       table.cell(m_results, row, column)));
+                    }
+                }
+            }
+            return std::nullopt;
+        }
+
+    private:
+        static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+
+        // Blanks only, as trimmed() takes them off: the cell is not given.
+        static bool isBlankCell(std::string_view cell)
+        {
+            return cell.empty() ||
+                   ((cell.front() == ' ' || cell.front() == '\t') && trimmed(cell).empty());
+        }
+
+        // Reads, checks and calculates one case into m_inputs, m_setup and m_results, as
+        // runCase does for a case given by key.
+        std::optional<InputError> calculate(std::span<const std::string_view> cells,
+                                            const RunOptions& options)
         {
             if (cells.size() != m_columns) {
                 return InputError{{},
@@ -161,43 +203,147 @@ private:
                                       (cells.size() == 1 ? " cell" : " cells") +
                                       " where the header names " + std::to_string(m_columns)};
             }
-            for (std::size_t slot = 0; slot < m_columnOfSlot.size(); ++slot) {
-                const std::size_t column = m_columnOfSlot[slot];
-                if (column == kNoColumn || trimmed(cells[column]).empty()) {
-                    m_given[slot] = nullptr;
+            m_inputs = m_opening;
+            const auto ownMessage = [this](const FieldDescription& field,
+                                           std::optional<double> value) {
+                return m_def.refusal(field, value, m_inputs);
+            };
+            for (std::size_t slot = 0; slot < m_inputColumns.size(); ++slot) {
+                const std::size_t column = m_inputColumns[slot];
+                if (column == kNoColumn || isBlankCell(cells[column]) ||
+                    takeCell(m_def.inputs[slot], cells[column], m_inputs)) {
                     continue;
                 }
-                RawValue& value = m_values[slot];
-                m_given[slot] = &value;
-                // A numeric cell that is a plain amount goes on as the number its text reads as
-                // (a field reads a number alike however it was given), without the text.
-                if (m_numericSlot[slot]) {
-                    if (const auto number = readPlainDecimal(cells[column])) {
-                        value.type = RawType::Number;
-                        value.number = *number;
-                        continue;
+                if (auto error =
+                        readCell(m_def.inputs[slot], cells[column], m_inputs, ownMessage)) {
+                    return error;
+                }
+            }
+            bool someSetupGiven = false;
+            bool allSetupGiven = true;
+            if (m_anySetupColumn) {
+                m_givenSetup = SetupValues{};
+                for (std::size_t slot = 0; slot < m_setupColumns.size(); ++slot) {
+                    const std::size_t column = m_setupColumns[slot];
+                    const bool given = column != kNoColumn && !isBlankCell(cells[column]);
+                    someSetupGiven = someSetupGiven || given;
+                    allSetupGiven = allSetupGiven && given;
+                    if (given && !takeCell(m_def.setup[slot], cells[column], m_givenSetup)) {
+                        if (auto error = readCell(m_def.setup[slot], cells[column], m_givenSetup,
+                                                  noOwnMessage)) {
+                            return error;
+                        }
                     }
                 }
-                value.type = RawType::Typed;
-                value.text.assign(cells[column]);
             }
-            const auto given = [this](const FieldDescription&, std::size_t slot) {
-                return m_given[slot];
-            };
-            return m_calculator.runCase(given, options, output);
+            if (auto problem = m_def.check(m_inputs)) {
+                return inputError(*problem);
+            }
+            if (!someSetupGiven) {
+                m_setup = &openingStored(options);
+            } else {
+                m_rowSetup = allSetupGiven || !options.storedSetup ? m_def.openingSetup({})
+                                                                   : openingStored(options);
+                for (std::size_t slot = 0; slot < m_setupColumns.size(); ++slot) {
+                    const std::size_t column = m_setupColumns[slot];
+                    if (column != kNoColumn && !isBlankCell(cells[column])) {
+                        const auto& binding = m_def.setup[slot];
+                        binding.set(m_rowSetup, binding.get(m_givenSetup));
+                    }
+                }
+                m_setup = &m_rowSetup;
+            }
+            TaxableIncomeRecord record;
+            if (auto problem = m_def.calculateChecked(m_inputs, *m_setup, record, m_results)) {
+                return inputError(*problem);
+            }
+            return std::nullopt;
         }
 
-    private:
-        static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+        // Takes a cell its field takes as it stands, the usual case: a plain amount inside the
+        // field's range (a field reads a number alike however it was given), or text. True when
+        // it did; readCell reads the others.
+        template <typename Target>
+        bool takeCell(const InputBinding<Target>& binding, std::string_view cell, Target& target)
+        {
+            const FieldDescription& field = *binding.field;
+            if (field.kind == FieldKind::Text) {
+                const auto text = acceptedText(field, cell);
+                if (text) {
+                    // The storage of the last case's text is used again.
+                    std::get<std::string>(m_text).assign(*text);
+                    binding.set(target, m_text);
+                }
+                return text.has_value();
+            }
+            double number = 0.0;
+            if (field.kind == FieldKind::Date || !readPlainDecimal(cell, number) ||
+                !takesNumber(field, number)) {
+                return false;
+            }
+            if (binding.setNumber != nullptr) {
+                binding.setNumber(target, number);
+            } else {
+                binding.set(target, number);
+            }
+            return true;
+        }
+
+        // Reads a cell takeCell did not take, with the field's refusals: a plain amount as the
+        // number it reads as, anything else as the text typed.
+        template <typename Target, typename OwnMessage>
+        std::optional<InputError> readCell(const InputBinding<Target>& binding,
+                                           std::string_view cell, Target& target,
+                                           OwnMessage ownMessage)
+        {
+            const FieldDescription& field = *binding.field;
+            if (field.kind != FieldKind::Date && field.kind != FieldKind::Text &&
+                readPlainDecimal(cell, m_raw.number)) {
+                m_raw.type = RawType::Number;
+            } else {
+                m_raw.type = RawType::Typed;
+                m_raw.text.assign(cell);
+            }
+            return readInto(binding, &m_raw, target, ownMessage);
+        }
+
+        // The set-up values a case starts from when it does not give them all: the stored ones
+        // as a newly opened window prepares them. Read at the first case that needs them; the
+        // cases of one batch share their options.
+        const SetupValues& openingStored(const RunOptions& options)
+        {
+            if (!m_openingStored || m_storedFor != &options) {
+                m_openingStored =
+                    m_def.openingSetup(options.storedSetup ? options.storedSetup() : SetupValues{});
+                m_storedFor = &options;
+            }
+            return *m_openingStored;
+        }
 
         const DefinedCalculator& m_calculator;
+        const CalculatorDefinition<Inputs, Results>& m_def;
         std::size_t m_columns;
-        std::vector<std::size_t> m_columnOfSlot;
-        std::vector<char> m_numericSlot;
-        // The cells of the current case, as typed text; kept between cases for their storage.
-        std::vector<RawValue> m_values;
-        std::vector<const RawValue*> m_given;
+        std::vector<std::size_t> m_inputColumns;
+        std::vector<std::size_t> m_setupColumns;
+        bool m_anySetupColumn = false;
+        const Inputs m_opening;
+        std::optional<SetupValues> m_openingStored;
+        const RunOptions* m_storedFor = nullptr;
+        // The current case; kept between cases for their storage.
+        Inputs m_inputs;
+        SetupValues m_givenSetup;
+        SetupValues m_rowSetup;
+        const SetupValues* m_setup = nullptr;
+        Results m_results{};
+        RawValue m_raw;
+        InputValue m_text{std::string()};
     };
+
+    static InputError inputError(const FieldProblem& problem)
+    {
+        return InputError{problem.field ? std::string(problem.field->key) : "",
+                          problem.message.text};
+    }
 
     // One case: `given(field, slot)` is the raw value of an input or set-up field, or nothing.
     template <typename Given>
@@ -219,8 +365,7 @@ private:
             }
         }
         if (auto problem = m_def.check(inputs)) {
-            return InputError{problem->field ? std::string(problem->field->key) : "",
-                              problem->message.text};
+            return inputError(*problem);
         }
 
         // The stored set-up values are read only when some are not given. As in the window, the
@@ -236,8 +381,7 @@ private:
         TaxableIncomeRecord record;
         Results results{};
         if (auto problem = m_def.calculateChecked(inputs, setup, record, results)) {
-            return InputError{problem->field ? std::string(problem->field->key) : "",
-                              problem->message.text};
+            return inputError(*problem);
         }
         fillOutput(inputs, setup, results, options, out);
         return std::nullopt;
@@ -347,8 +491,8 @@ private:
         // A number the field takes as it stands needs none of the refusals' words.
         if (raw->type == RawType::Number && binding.field->kind != FieldKind::Date &&
             binding.field->kind != FieldKind::Text) {
-            if (const auto accepted = acceptedNumber(*binding.field, raw->number)) {
-                binding.set(target, *accepted);
+            if (double accepted = raw->number; takesNumber(*binding.field, accepted)) {
+                binding.set(target, accepted);
                 return std::nullopt;
             }
         }

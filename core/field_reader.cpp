@@ -60,6 +60,11 @@ std::size_t characters(std::string_view text)
     return count;
 }
 
+bool fitsField(const FieldDescription& field, std::size_t characterCount)
+{
+    return static_cast<double>(characterCount) <= field.maximum;
+}
+
 std::variant<InputValue, Refusal> readNumber(const FieldDescription& field, const RawValue& raw)
 {
     std::optional<double> number;
@@ -71,8 +76,8 @@ std::variant<InputValue, Refusal> readNumber(const FieldDescription& field, cons
     if (!number || !std::isfinite(*number)) {
         return wrongType(field, raw);
     }
-    if (const auto accepted = acceptedNumber(field, *number)) {
-        return *accepted;
+    if (double accepted = *number; takesNumber(field, accepted)) {
+        return accepted;
     }
     double value = *number;
     if (field.kind == FieldKind::WholeNumber) {
@@ -125,7 +130,7 @@ std::variant<InputValue, Refusal> readText(const FieldDescription& field, const 
                        false, std::nullopt};
     }
     const std::size_t length = characters(text);
-    if (static_cast<double>(length) > field.maximum) {
+    if (!fitsField(field, length)) {
         return Refusal{"must be at most " + limitText(field, field.maximum) +
                            " characters long, not " + std::to_string(length),
                        false, std::nullopt};
@@ -135,10 +140,10 @@ std::variant<InputValue, Refusal> readText(const FieldDescription& field, const 
 
 } // namespace
 
-std::optional<double> acceptedNumber(const FieldDescription& field, double number)
+bool takesNumberAfterAll(const FieldDescription& field, double& number)
 {
     if (!std::isfinite(number)) {
-        return std::nullopt;
+        return false;
     }
     double value = number;
     // Whole numbers, the usual case, need no decimal digits examined.
@@ -149,12 +154,22 @@ std::optional<double> acceptedNumber(const FieldDescription& field, double numbe
     if (field.kind == FieldKind::WholeNumber) {
         value = whole ? value : roundHalfEven(value, 0);
     } else if (!whole && cutToDecimals(value, field.decimals) != value) {
-        return std::nullopt;
+        return false;
     }
     if (value < field.minimum || value > field.maximum) {
+        return false;
+    }
+    number = value;
+    return true;
+}
+
+std::optional<std::string_view> acceptedText(const FieldDescription& field, std::string_view typed)
+{
+    const std::string_view text = trimmed(typed);
+    if (validUtf8Length(text) < text.size() || !fitsField(field, characters(text))) {
         return std::nullopt;
     }
-    return value;
+    return text;
 }
 
 std::variant<InputValue, Refusal> readField(const FieldDescription& field, const RawValue& raw)

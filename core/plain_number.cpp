@@ -24,7 +24,7 @@ bool isDigit(char c)
 
 } // namespace
 
-std::optional<double> readPlainDecimal(std::string_view text)
+bool readPlainDecimal(std::string_view text, double& value)
 {
     // Every power of ten up to 10^15 is a double exactly.
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -52,24 +52,25 @@ std::optional<double> readPlainDecimal(std::string_view text)
         }
         decimals = at - decimalsBegin;
         if (decimals == 0) {
-            return std::nullopt;
+            return false;
         }
     }
     if (whole == 0 || at != end || whole + decimals > kMostDigits) {
-        return std::nullopt;
+        return false;
     }
     // The digits (below 10^15) and the power of ten are both exact, so one division rounds the
     // decimal to the nearest double, as a full reading of its text does.
-    double value = static_cast<double>(digits);
+    double read = static_cast<double>(digits);
     if (decimals > 0) {
-        value /= kPowersOfTen[decimals];
+        read /= kPowersOfTen[decimals];
     }
-    return (negative ? -value : value) + 0.0; // "-0" is 0
+    value = (negative ? -read : read) + 0.0; // "-0" is 0
+    return true;
 }
 
 std::optional<double> parsePlainNumber(std::string_view text)
 {
-    if (const auto quick = readPlainDecimal(text)) {
+    if (double quick = 0.0; readPlainDecimal(text, quick)) {
         return quick;
     }
     if (!text.empty() && text.front() == '+') {

@@ -18,9 +18,11 @@ std::optional<double> parsePlainNumber(std::string_view text);
 std::optional<double> parseTypedNumber(std::string_view text);
 
 /// The quick reading of the usual amount: an optional sign and at most 15 digits, with at most
-/// one decimal point that has digits on both sides ("28471", "-177.12"). For such text it gives
+/// one decimal point that has digits on both sides ("28471", "-177.12"). For such text it sets
 /// the very double parsePlainNumber gives (the nearest to the decimal, halves to even); for any
-/// other text nothing, and parsePlainNumber reads it the long way.
-std::optional<double> readPlainDecimal(std::string_view text);
+/// other text false (and `value` stays as it was), and parsePlainNumber reads it the long way.
+/// (A bool and the value rather than an optional: it is read for every cell of a batch, and an
+/// optional double comes back through memory.)
+bool readPlainDecimal(std::string_view text, double& value);
 
 } // namespace grovan

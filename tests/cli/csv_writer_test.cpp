@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <random>
 
 namespace grovan::cli {
@@ -121,7 +122,8 @@ TEST(CsvWriter, WritesEveryDoubleAsToCharsDoes)
     // Amounts in cents and other short decimals take a quicker way than std::to_chars, which
     // must come to the same text: amounts and the results of dividing and multiplying them,
     // the doubles on either side of short decimals (which need all their digits), doubles too
-    // far apart for six decimals to tell them, powers of two and doubles of any bit pattern.
+    // far apart for six decimals to tell them, powers of two and the doubles just below them,
+    // doubles halfway between two shortest decimals, and doubles of any bit pattern.
     std::mt19937_64 random(20220228);
     std::uniform_int_distribution<std::int64_t> cents(-100'000'000'000, 100'000'000'000);
     std::uniform_int_distribution<int> decimals(0, 22);
@@ -146,6 +148,11 @@ TEST(CsvWriter, WritesEveryDoubleAsToCharsDoes)
             // Just below 2^53 millionths, where doubles lie further apart than a millionth.
             8.6e9 + fraction(random) * 4e8,
             std::isfinite(pattern) ? pattern : 0.5,
+            // Powers of two, below which doubles lie closer together, and the double below one.
+            std::ldexp(1.0, -static_cast<int>(bits % 70)),
+            std::nextafter(std::ldexp(1.0, -static_cast<int>(bits % 70)), 0.0),
+            // Quarters of large amounts, halfway between two decimals of the same length.
+            static_cast<double>((std::uint64_t{1} << 50) + (bits >> 24)) + 0.25 * (bits % 4),
         };
         for (const double value : candidates) {
             values.push_back(value);
@@ -190,9 +197,13 @@ TEST(CsvWriter, WritesIntegersAndEmptyCells)
     writer.integer(365);
     writer.cell("");
     writer.integer(-4);
+    writer.integer(0);
+    writer.integer(10);
+    writer.integer(std::numeric_limits<std::int64_t>::max());
+    writer.integer(std::numeric_limits<std::int64_t>::min());
     writer.endRecord();
     ASSERT_TRUE(writer.flush());
-    EXPECT_EQ(out.text, "365,,-4\n");
+    EXPECT_EQ(out.text, "365,,-4,0,10,9223372036854775807,-9223372036854775808\n");
 }
 
 TEST(CsvWriter, ARecordOfOneEmptyCellIsNoEmptyLine)

@@ -10,6 +10,8 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <sstream>
 
@@ -172,6 +174,8 @@ const ColumnCase kColumnCases[] = {
     {"given_inclusion_rate", {"", "", "300000", "", "", "", "100000", "0.2"}},
     {"typed_with_a_blank_after_each_comma",
      {" Jan", " 40", " 250 000", " 01/09/2021", " 28/02/2022", " 2", " 100 000", " 0.2"}},
+    {"whole_number_field_rounds_halves_to_even", {"", "40.5", "250000", "", "", "", "", ""}},
+    {"more_decimals_than_the_field_takes", {"", "", "250000.125", "", "", "", "", ""}},
     {"not_a_number", {"", "", "12abc", "", "", "", "", ""}},
     {"out_of_range", {"", "", "-1", "", "", "", "", ""}},
     {"invalid_date", {"", "", "", "31/02/2022", "", "", "", ""}},
@@ -225,6 +229,19 @@ TEST_P(AnnualColumns, GiveWhatOneCaseGivenByKeyGives)
         }
         EXPECT_TRUE(output.inputs.empty());
         EXPECT_FALSE(output.printout);
+
+        // A batch's rows give the same results as numbers alone.
+        std::vector<double> numbers;
+        ASSERT_FALSE(columns.runForResults(GetParam().cells, resultsOnly, numbers).has_value());
+        ASSERT_EQ(numbers.size(), whole.results.size());
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            const FieldValue& value = whole.results[i].value;
+            const double expected = std::holds_alternative<std::int64_t>(value)
+                                        ? static_cast<double>(std::get<std::int64_t>(value))
+                                        : std::get<double>(value);
+            EXPECT_EQ(numbers[i], expected) << whole.results[i].key;
+            EXPECT_FALSE(std::signbit(numbers[i])) << whole.results[i].key;
+        }
     }
 }
 
@@ -277,6 +294,56 @@ TEST(AnnualColumnsHeader, EmptyCellsKeepTheDefaultsAndRowsOfAnotherLengthAreRefu
     const auto error = columns.run(shortRow, options, output);
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->message, "the row has 1 cell where the header names 2");
+}
+
+TEST(AnnualColumnsHeader, ARowsSetUpValueCountsForThatRowAloneAndTheStoredOnesAreReadOnce)
+{
+    const Calculator& annual = *programCalculators().find("annual");
+    const std::vector<std::string> header = {"salary", "travelAllowance", "travelInclusionRate"};
+    auto prepared = annual.columnCases(header);
+    ColumnCases& columns = *std::get<std::unique_ptr<ColumnCases>>(prepared);
+    int reads = 0;
+    SetupValues stored;
+    stored.TAIncRate8020 = 0.8;
+    RunOptions options{[&reads, &stored] {
+        ++reads;
+        return stored;
+    }};
+    options.listInputs = false;
+    options.withPrintout = false;
+    const auto expected = [&annual, &options](std::string_view rate) {
+        RawInput byKey;
+        byKey.values.emplace_back("salary", RawValue{RawType::Typed, 0.0, "300000"});
+        byKey.values.emplace_back("travelAllowance", RawValue{RawType::Typed, 0.0, "100000"});
+        if (!rate.empty()) {
+            byKey.values.emplace_back("travelInclusionRate",
+                                      RawValue{RawType::Typed, 0.0, std::string(rate)});
+        }
+        return std::get<CalculationOutput>(annual.run(byKey, options)).results;
+    };
+    const auto given = expected("0.2");
+    const auto storedRate = expected("");
+    // The rate changes the tax.
+    const auto taxLiability = [](const std::vector<NamedValue>& results) {
+        return std::find_if(results.begin(), results.end(),
+                            [](const NamedValue& v) { return v.key == "taxLiability"; })
+            ->value;
+    };
+    ASSERT_NE(taxLiability(given), taxLiability(storedRate));
+    reads = 0;
+
+    CalculationOutput output;
+    for (const std::string_view rate : {"0.2", "", "0.2", ""}) {
+        const std::vector<std::string_view> row = {"300000", "100000", rate};
+        ASSERT_FALSE(columns.run(row, options, output).has_value());
+        const auto& wanted = rate.empty() ? storedRate : given;
+        ASSERT_EQ(output.results.size(), wanted.size());
+        for (std::size_t i = 0; i < wanted.size(); ++i) {
+            EXPECT_EQ(output.results[i].value, wanted[i].value)
+                << "rate '" << rate << "', " << wanted[i].key;
+        }
+    }
+    EXPECT_EQ(reads, 1);
 }
 
 TEST(AnnualColumnsHeader, ARefusedCellIsQuotedByAShortPrefix)
