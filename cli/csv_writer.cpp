@@ -57,26 +57,51 @@ constexpr char kDigitPairs[] = "00010203040506070809"
                                "80818283848586878889"
                                "90919293949596979899";
 
-// Writes `digits` / 10^decimals in plain decimal notation (a 0 before the point where nothing
-// else is; no point without decimals), with a minus sign when `negative`, so that it ends at
-// `end`; returns where it begins. Room for 24 characters and the decimals is needed.
-char* writeBackward(std::uint64_t digits, int decimals, bool negative, char* end)
+// How many digits `value` has (at least 1), for values below 10^19.
+int digitCount(std::uint64_t value, const std::array<std::uint64_t, 20>& powersOfTen)
 {
+    // 1233 / 4096 is just above log10(2): from the bit length, the count or one less.
+    const int bitLength = 64 - std::countl_zero(value | 1);
+    const int guess = (bitLength * 1233) >> 12;
+    return guess + (value >= powersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
+}
+
+// The longest text writeDecimal writes: a sign, 20 digits, "0." and 19 decimals.
+constexpr std::size_t kLongestDecimal = 48;
+
+// A number as the digits of a decimal: digits / 10^decimals, negative or not.
+struct Decimal
+{
+    std::uint64_t digits = 0;
+    int decimals = 0;
+    bool negative = false;
+};
+
+// Writes `decimal` in plain decimal notation (a 0 before the point where nothing else is; no
+// point without decimals) at `out`, right to left from its end; returns the end. At most 24
+// characters and the decimals.
+char* writeDecimal(const Decimal& decimal, char* out)
+{
+    const int count = digitCount(decimal.digits, kPowersOfTen);
+    const int wholeDigits = count > decimal.decimals ? count - decimal.decimals : 1;
+    char* const end = out + (decimal.negative ? 1 : 0) + wholeDigits +
+                      (decimal.decimals > 0 ? decimal.decimals + 1 : 0);
     char* at = end;
+    std::uint64_t digits = decimal.digits;
     const auto pair = [&at](std::uint64_t below100) {
         at -= 2;
         std::memcpy(at, kDigitPairs + 2 * below100, 2);
     };
     int written = 0;
-    for (; written + 2 <= decimals; written += 2) {
+    for (; written + 2 <= decimal.decimals; written += 2) {
         pair(digits % 100);
         digits /= 100;
     }
-    if (written < decimals) {
+    if (written < decimal.decimals) {
         *--at = static_cast<char>('0' + digits % 10);
         digits /= 10;
     }
-    if (decimals > 0) {
+    if (decimal.decimals > 0) {
         *--at = '.';
     }
     while (digits >= 100) {
@@ -88,19 +113,10 @@ char* writeBackward(std::uint64_t digits, int decimals, bool negative, char* end
     } else {
         *--at = static_cast<char>('0' + digits);
     }
-    if (negative) {
+    if (decimal.negative) {
         *--at = '-';
     }
-    return at;
-}
-
-// How many digits `value` has (at least 1), for values below 10^19.
-int digitCount(std::uint64_t value, const std::array<std::uint64_t, 20>& powersOfTen)
-{
-    // 1233 / 4096 is just above log10(2): from the bit length, the count or one less.
-    const int bitLength = 64 - std::countl_zero(value | 1);
-    const int guess = (bitLength * 1233) >> 12;
-    return guess + (value >= powersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
+    return end;
 }
 
 // The shortest text of a value that is not whole and lies below 2^53 and from 2^-8, by exact
@@ -117,9 +133,8 @@ int digitCount(std::uint64_t value, const std::array<std::uint64_t, 20>& powersO
 // digits, which always read back (19 at most: a value from 2^-8 has at most two zeros after its
 // point). Amounts in cents are tried first. Of two decimals that both read back, the nearer is
 // written, the even one of two as near (as to_chars does, for values whose doubles lie more than
-// a 10^-k apart). Writes the text so that it ends at `end` (see writeBackward) and returns where
-// it begins; nullptr for a value outside that range.
-char* shortestFraction(double value, char* end)
+// a 10^-k apart). False for a value outside that range.
+bool shortestFraction(double value, Decimal& decimal)
 {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
@@ -127,7 +142,7 @@ char* shortestFraction(double value, char* end)
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
     const int s = 1075 - exponent;
     if (exponent == 0 || s < 1 || s > 60) {
-        return nullptr;
+        return false;
     }
     const std::uint64_t m = fraction | (std::uint64_t{1} << 52);
     const bool halfwayReadsBack = m % 2 == 0;
@@ -186,9 +201,10 @@ char* shortestFraction(double value, char* end)
         }
     }
     if (best == 0 && (best = at(high)) == 0) {
-        return nullptr;
+        return false;
     }
-    return writeBackward(best, high, value < 0, end);
+    decimal = {best, high, value < 0};
+    return true;
 }
 
 } // namespace
@@ -231,25 +247,25 @@ void CsvWriter::plainCells(std::string_view joined, std::size_t count)
 
 void CsvWriter::number(double value)
 {
-    // Whole amounts, the usual case, take the much quicker integer conversion; it writes the same
-    // digits. -0 (a credit that cancels a tax exactly) is written as 0.
-    // (Below 2^53 the conversion to an integer drops the fraction: the same test as std::trunc,
-    // without a call.)
+    separate();
+    m_lastCellEmpty = false;
+    // Whole amounts, the usual case, are written as integers: the same digits. -0 (a credit that
+    // cancels a tax exactly) is written as 0. (Below 2^53 the conversion to an integer drops the
+    // fraction: the same test as std::trunc, without a call.)
+    Decimal decimal;
+    bool exact = false;
     if (std::abs(value) < kExactIntegers) {
         const auto whole = static_cast<std::int64_t>(value);
         if (static_cast<double>(whole) == value) {
-            integer(whole);
-            return;
+            decimal = {static_cast<std::uint64_t>(whole < 0 ? -whole : whole), 0, whole < 0};
+            exact = true;
+        } else {
+            exact = shortestFraction(value, decimal);
         }
     }
-    separate();
-    m_lastCellEmpty = false;
-    if (std::isfinite(value)) {
-        char text[48];
-        if (const char* begin = shortestFraction(value, std::end(text))) {
-            put(std::string_view(begin, static_cast<std::size_t>(std::end(text) - begin)));
-            return;
-        }
+    if (exact) {
+        wrote(writeDecimal(decimal, room(kLongestDecimal)));
+        return;
     }
     // The longest fixed notation of a double, 1.7e308, has 309 digits.
     constexpr std::size_t kLongest = 400;
@@ -261,12 +277,10 @@ void CsvWriter::integer(std::int64_t value)
 {
     separate();
     m_lastCellEmpty = false;
-    char text[24];
     // The magnitude of the most negative value too.
     const std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    const char* begin = writeBackward(magnitude, 0, value < 0, std::end(text));
-    put(std::string_view(begin, static_cast<std::size_t>(std::end(text) - begin)));
+    wrote(writeDecimal({magnitude, 0, value < 0}, room(kLongestDecimal)));
 }
 
 void CsvWriter::endRecord()
