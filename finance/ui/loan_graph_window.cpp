@@ -3,11 +3,13 @@
 
 #include "core/message.h"
 #include "core/number_format.h"
+#include "core/output_file.h"
 #include "core/ui/qt_text.h"
 #include "core/ui/report_pdf.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPageLayout>
@@ -17,11 +19,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <numeric>
 
 namespace grovan {
@@ -317,58 +319,66 @@ LoanGraphWindow::LoanGraphWindow(AnnualSchedule schedule, MessageSink& messages,
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-bool LoanGraphWindow::writable(const QString& file)
+bool LoanGraphWindow::writeFile(const QString& file, const QByteArray& bytes,
+                                const std::string& what)
 {
-    const QFileInfo info(file);
-    if (info.exists() && (!info.isFile() || info.isSymLink())) {
-        m_messages.show(Message{"\u201c" + file.toStdString() +
-                                    "\u201d is not an ordinary file; the graph was not saved.",
-                                kProgramTitle, MessageIcon::Error});
+    const std::filesystem::path path(QFile::encodeName(file).toStdString());
+    OutputFile out(path);
+    if (!out.open() || !out.write(std::string_view(bytes.constData(), bytes.size())) ||
+        !out.commit()) {
+        tellNotSaved(file, what, out.error());
         return false;
     }
     return true;
+}
+
+void LoanGraphWindow::tellNotSaved(const QString& file, const std::string& what,
+                                   const std::string& reason)
+{
+    m_messages.show(Message{what + " \u201c" + file.toStdString() + "\u201d " +
+                                (reason.empty() ? std::string("could not be written") : reason) +
+                                "; the graph was not saved.",
+                            kProgramTitle, MessageIcon::Error});
 }
 
 bool LoanGraphWindow::saveImage(const QString& file)
 {
-    if (!writable(file)) {
+    // Checked before the graph is drawn, and again by the file itself before it is renamed.
+    if (const auto problem = outputFileProblem(QFile::encodeName(file).toStdString())) {
+        tellNotSaved(file, "The picture", *problem);
         return false;
     }
     const QImage image = loanGraphImage(m_schedule, m_graph->size().expandedTo({960, 600}));
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "PNG") || !out.commit()) {
-        m_messages.show(Message{"The picture \u201c" + file.toStdString() +
-                                    "\u201d could not be written (" +
-                                    out.errorString().toStdString() + ").",
-                                kProgramTitle, MessageIcon::Error});
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        tellNotSaved(file, "The picture", {});
         return false;
     }
-    return true;
+    return writeFile(file, png, "The picture");
 }
 
 bool LoanGraphWindow::savePdf(const QString& file)
 {
-    if (!writable(file)) {
+    if (const auto problem = outputFileProblem(QFile::encodeName(file).toStdString())) {
+        tellNotSaved(file, "The PDF file", *problem);
         return false;
     }
-    QSaveFile out(file);
+    QByteArray pdf;
     bool painted = false;
-    if (out.open(QIODevice::WriteOnly)) {
-        QPdfWriter writer(&out);
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(windowTitle());
         writer.setCreator(QString::fromLatin1(kPdfCreator));
         painted = paintLoanGraphPage(writer, m_schedule);
     }
     if (!painted) {
-        out.cancelWriting();
-    }
-    if (!painted || !out.commit()) {
-        m_messages.show(
-            Message{"The PDF file \u201c" + file.toStdString() + "\u201d could not be written.",
-                    kProgramTitle, MessageIcon::Error});
+        tellNotSaved(file, "The PDF file", {});
         return false;
     }
-    return true;
+    return writeFile(file, pdf, "The PDF file");
 }
 
 void LoanGraphWindow::askAndSaveImage()

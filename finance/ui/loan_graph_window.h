@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 
 class QPainter;
 class QPagedPaintDevice;
@@ -48,8 +49,10 @@ public:
     const AnnualSchedule& schedule() const { return m_schedule; }
 
     /// Writes the graph as a PNG picture of the window's graph size (at least 960 x 600 pixels).
+    /// As every file the program writes: whole or not at all, and never over a device, a pipe, a
+    /// link or a write-protected file; false (the user is told why) when it cannot be written.
     bool saveImage(const QString& file);
-    /// Writes the graph as a one-page PDF file.
+    /// Writes the graph as a one-page PDF file, as saveImage writes its picture.
     bool savePdf(const QString& file);
 
     /// Replaces the file dialog (tests use this so that nothing modal opens).
@@ -61,7 +64,10 @@ private:
     void askAndSaveImage();
     void askAndSavePdf();
     void printGraph();
-    bool writable(const QString& file);
+    // Writes `bytes` to `file` through an OutputFile: whole or not at all, never over a device,
+    // a pipe, a link or a write-protected file. False (the user is told why) when it cannot.
+    bool writeFile(const QString& file, const QByteArray& bytes, const std::string& what);
+    void tellNotSaved(const QString& file, const std::string& what, const std::string& reason);
 
     AnnualSchedule m_schedule;
     MessageSink& m_messages;

@@ -22,6 +22,12 @@
 #include <QScrollBar>
 #include <QTableView>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace grovan {
@@ -594,10 +600,26 @@ void LoanWindowTest::annualGraphShowsAndExports()
         QVERIFY2(text.contains(QLatin1String(expected)), qPrintable(expected + text));
     }
 
-    // A folder is no file to save over.
+    // A folder, a named pipe or a link is no file to save over: the link is not followed (the
+    // file behind it stays as it was) and the user is told why.
+    const auto behindLink = shell.folder / "behind-link.txt";
+    std::ofstream(behindLink) << "kept";
+    std::filesystem::create_symlink(behindLink, shell.folder / "link.png");
+    const auto pipe = shell.folder / "pipe.pdf";
+    QCOMPARE(mkfifo(pipe.c_str(), 0600), 0);
     QVERIFY(!graph->saveImage(QString::fromStdString(shell.folder.path().string())));
-    QCOMPARE(shell.sink.messages.size(), 1u);
-    QCOMPARE(shell.sink.messages.front().icon, MessageIcon::Error);
+    QVERIFY(!graph->saveImage(QString::fromStdString((shell.folder / "link.png").string())));
+    QVERIFY(!graph->savePdf(QString::fromStdString(pipe.string())));
+    QCOMPARE(shell.sink.messages.size(), 3u);
+    for (const Message& message : shell.sink.messages) {
+        QCOMPARE(message.icon, MessageIcon::Error);
+        QVERIFY2(QString::fromStdString(message.text).endsWith("the graph was not saved."),
+                 message.text.c_str());
+    }
+    QVERIFY(std::filesystem::is_symlink(shell.folder / "link.png"));
+    std::ifstream kept(behindLink);
+    QCOMPARE(std::string(std::istreambuf_iterator<char>(kept), {}), std::string("kept"));
+    QVERIFY(std::filesystem::is_fifo(pipe));
 
     // Asked again, the graph opens afresh in place of the first.
     click(*window, "cmdLoanGraph");
