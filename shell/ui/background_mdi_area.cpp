@@ -4,10 +4,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QPaintEvent>
 #include <QPainter>
-
-#include <malloc.h>
 
 namespace grovan {
 
@@ -20,7 +17,7 @@ void BackgroundMdiArea::setPictureFile(const QString& file)
 {
     m_pictureFile.clear();
     m_pictureSize = QSize();
-    m_shown = QImage();
+    m_shown = QPixmap();
     QFile picture(file);
     if (picture.open(QIODevice::ReadOnly)) {
         m_pictureFile = picture.readAll();
@@ -35,23 +32,17 @@ void BackgroundMdiArea::setPictureFile(const QString& file)
     viewport()->update();
 }
 
-QImage BackgroundMdiArea::decodeFor(QSize area) const
+QPixmap BackgroundMdiArea::decodeFor(QSize area) const
 {
     const QSize cover = m_pictureSize.scaled(area, Qt::KeepAspectRatioByExpanding);
     QBuffer buffer;
     buffer.setData(m_pictureFile);
     QImageReader reader(&buffer);
-    // The JPEG reader decodes at the nearest eighth of the full size above the one asked for (six
-    // eighths in a window of the usual size), smooths that down to it and keeps the clipped part.
+    // The JPEG reader scales while it decodes, line by line, and keeps only the clipped part.
     reader.setScaledSize(cover);
     reader.setScaledClipRect(
         QRect(QPoint(cover.width() - area.width(), cover.height() - area.height()), area));
-    // Kept with three bytes a pixel rather than four: a JPEG has no more than 8 bits a channel
-    // and no transparency, so the picture painted is the very same, in three quarters of the
-    // memory; painting converts only the part being painted. (Converted from a const image, so
-    // that the four-byte one is freed rather than converted in its own, larger, buffer.)
-    const QImage decoded = reader.read();
-    return decoded.convertToFormat(QImage::Format_RGB888);
+    return QPixmap::fromImage(reader.read());
 }
 
 void BackgroundMdiArea::paintEvent(QPaintEvent* event)
@@ -67,19 +58,13 @@ void BackgroundMdiArea::paintEvent(QPaintEvent* event)
             m_pictureSize = QSize();
         }
         m_shown.setDevicePixelRatio(ratio);
-        // The decoding's buffers of some megabytes each, freed by now, may have been taken from
-        // the heap (the C library's threshold for mapping large blocks of their own rises with
-        // the first one freed); handed back here, or they stay resident for the whole run.
-        malloc_trim(0);
     }
     if (!hasPicture() || m_shown.isNull()) {
         QMdiArea::paintEvent(event);
         return;
     }
     QPainter painter(viewport());
-    painter.drawImage(
-        event->rect().topLeft(), m_shown,
-        QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
+    painter.drawPixmap(QPoint(0, 0), m_shown);
 }
 
 } // namespace grovan

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
 #include <QMdiArea>
+#include <QPixmap>
 
 namespace grovan {
 
@@ -28,18 +28,18 @@ public:
     /// Whether a picture is shown behind the child windows.
     bool hasPicture() const { return !m_pictureSize.isEmpty(); }
     /// The picture as last painted: the visible part at the area's size in device pixels, or a
-    /// null image before the first paint and without a picture.
-    const QImage& shownPicture() const { return m_shown; }
+    /// null pixmap before the first paint and without a picture.
+    const QPixmap& shownPicture() const { return m_shown; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage decodeFor(QSize area) const;
+    QPixmap decodeFor(QSize area) const;
 
     QByteArray m_pictureFile;
     QSize m_pictureSize;
-    QImage m_shown;
+    QPixmap m_shown;
 };
 
 } // namespace grovan
