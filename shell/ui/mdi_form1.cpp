@@ -97,13 +97,10 @@ void MDIForm1::buildMenuBar()
 
 bool MDIForm1::startUp()
 {
+    m_area->setPictureFile(QString::fromStdString(m_context.paths.asset("Grovan.jpg")));
     setWindowTitle(QStringLiteral("Grovan 2022 Ver: ") +
                    QString::fromStdString(m_context.version.displayText()));
     show();
-    // Read once the window is on its way to the screen (its first paint, which decodes the
-    // picture, comes with the events below), so that reading the file and loading the JPEG
-    // reader do not hold up its showing.
-    m_area->setPictureFile(QString::fromStdString(m_context.paths.asset("Grovan.jpg")));
     QCoreApplication::processEvents();
     m_context.state.initialiseAll();
     // The database paths are the context's; every store opens its file by them as needed.
