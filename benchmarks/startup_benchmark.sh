@@ -11,7 +11,9 @@
 # milliseconds with xwininfo). Memory: the resident set's peak (VmHWM) one second later, once the
 # window has painted. CPU: the time all its threads ran until then (/proc/PID/task/*/schedstat),
 # the whole start-up's work, which other programs on the machine disturb less. Cases:
-#   bare        the bare Qt main window
+#   bare        the bare Qt main window (the yardstick)
+#   bare-menu   the bare window with a menu bar of text, which the bare one lacks: the part of
+#               the difference that any window with a menu bar has (loading the fonts)
 #   grovan      grovan as on every start after the first: no disclaimer, no About window
 #   first-run   grovan on its very first start, until the disclaimer is shown over the main
 #               window and the About window
@@ -43,12 +45,14 @@ fresh_grovan() {
     cp -r "$build/share/grovan2022" "$1/share/"
 }
 
-# Runs a program until the window titled $2 is viewable; prints "milliseconds kilobytes".
+# Runs a program (with the arguments after $2) until the window titled $2 is viewable; prints
+# "milliseconds kilobytes CPU-milliseconds".
 measure() {
     local program=$1 title=$2
+    shift 2
     local start pid shown
     start=$(now_ms)
-    "$program" >/dev/null 2>"$work/stderr" &
+    "$program" "$@" >/dev/null 2>"$work/stderr" &
     pid=$!
     until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do
         if ! kill -0 "$pid" 2>/dev/null; then
@@ -97,9 +101,10 @@ report() {
         "$(cut -d' ' -f3 "$file" | median)"
 }
 
-: >"$work/bare" ; : >"$work/grovan" ; : >"$work/first"
+: >"$work/bare" ; : >"$work/bare-menu" ; : >"$work/grovan" ; : >"$work/first"
 for ((i = 0; i < runs; i++)); do
     measure "$build/benchmarks/bare_qt_window" "Bare Qt main window" >>"$work/bare"
+    measure "$build/benchmarks/bare_qt_window" "Bare Qt main window" --menu-bar >>"$work/bare-menu"
 
     fresh_grovan "$work/first-run"
     measure "$work/first-run/bin/grovan" "Disclaimer" >>"$work/first"
@@ -112,5 +117,6 @@ done
 
 echo "$runs runs each, medians; load average $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores:"
 report bare "$work/bare"
+report bare-menu "$work/bare-menu"
 report grovan "$work/grovan"
 report first-run "$work/first"
