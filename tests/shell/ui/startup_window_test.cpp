@@ -49,6 +49,7 @@ private slots:
     void aboutStoresViewAboutWhenItCloses();
     void captionAndBackgroundPicture();
     void pictureIsKeptAtTheAreaSizeAnchoredBottomRight();
+    void pictureOfTheAreasProportionsShowsWhole();
     void missingPictureLeavesThePlainBackground();
 };
 
@@ -283,6 +284,57 @@ void StartupWindowTest::pictureIsKeptAtTheAreaSizeAnchoredBottomRight()
         QVERIFY(!isGreen(shown.width() - greenWidth - 8));
         QVERIFY(!isGreen(1));
     }
+}
+
+void StartupWindowTest::pictureOfTheAreasProportionsShowsWhole()
+{
+    // A picture of about the area's own proportions is shown from its decoded pixels as they
+    // stand: all of it in view but the pixel or two the cover leaves over at its top and left.
+    ShellFixture shell;
+    QVERIFY(shell.startup.saveAcceptedVersion(205));
+    QVERIFY(shell.startup.saveViewAbout(false));
+    MDIForm1 window(shell.context, shell.calculators);
+    QVERIFY(window.startUp());
+    window.resize(800, 560);
+    BackgroundMdiArea& area = *window.mdiArea();
+    QWidget* viewport = area.viewport();
+    const QSize device = viewport->size() * viewport->devicePixelRatio();
+
+    // Half the area's size and one pixel taller: red, with a green band down its right-hand
+    // eighth and a blue one across its bottom eighth.
+    QImage picture(device.width() / 2, device.height() / 2 + 1, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const bool right = x >= picture.width() * 7 / 8;
+            const bool bottom = y >= picture.height() * 7 / 8;
+            picture.setPixelColor(x, y,
+                                  right    ? QColor(40, 200, 40)
+                                  : bottom ? QColor(40, 40, 200)
+                                           : QColor(200, 40, 40));
+        }
+    }
+    const QString file = QString::fromStdString((shell.folder / "same-proportions.png").string());
+    QVERIFY(picture.save(file));
+    area.setPictureFile(file);
+    const QImage shown = viewport->grab().toImage();
+
+    QCOMPARE(area.shownPicture().size(), device);
+    const auto colourAt = [&shown](double x, double y) {
+        return shown.pixelColor(static_cast<int>(x * (shown.width() - 1)),
+                                static_cast<int>(y * (shown.height() - 1)));
+    };
+    const auto near = [](QColor found, QColor wanted) {
+        return qAbs(found.red() - wanted.red()) < 12 && qAbs(found.green() - wanted.green()) < 12 &&
+               qAbs(found.blue() - wanted.blue()) < 12;
+    };
+    QVERIFY(near(colourAt(0.0, 0.0), QColor(200, 40, 40)));
+    QVERIFY(near(colourAt(0.5, 0.5), QColor(200, 40, 40)));
+    QVERIFY(near(colourAt(1.0, 0.5), QColor(40, 200, 40)));
+    QVERIFY(near(colourAt(0.94, 0.5), QColor(40, 200, 40)));
+    QVERIFY(near(colourAt(0.80, 0.5), QColor(200, 40, 40)));
+    QVERIFY(near(colourAt(0.5, 1.0), QColor(40, 40, 200)));
+    QVERIFY(near(colourAt(0.5, 0.94), QColor(40, 40, 200)));
+    QVERIFY(near(colourAt(0.5, 0.80), QColor(200, 40, 40)));
 }
 
 void StartupWindowTest::missingPictureLeavesThePlainBackground()
