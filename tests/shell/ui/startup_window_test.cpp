@@ -33,6 +33,13 @@ QPushButton* button(QWidget& window, const char* name)
     return window.findChild<QPushButton*>(name);
 }
 
+// Stores what a user who accepted this version's disclaimer and asked not to see the About window
+// again leaves behind: the next start goes straight to the main window.
+bool startsStraightToTheMainWindow(ShellFixture& shell)
+{
+    return shell.startup.saveAcceptedVersion(205) && shell.startup.saveViewAbout(false);
+}
+
 } // namespace
 
 class StartupWindowTest : public QObject
@@ -229,8 +236,7 @@ void StartupWindowTest::aboutStoresViewAboutWhenItCloses()
 void StartupWindowTest::captionAndBackgroundPicture()
 {
     ShellFixture shell;
-    QVERIFY(shell.startup.saveAcceptedVersion(205));
-    QVERIFY(shell.startup.saveViewAbout(false));
+    QVERIFY(startsStraightToTheMainWindow(shell));
     QImage picture(320, 200, QImage::Format_RGB32);
     picture.fill(QColor(200, 40, 40));
     QVERIFY(picture.save(QString::fromStdString(shell.paths.asset("Grovan.jpg").string())));
@@ -251,8 +257,7 @@ void StartupWindowTest::captionAndBackgroundPicture()
 void StartupWindowTest::pictureIsKeptAtTheAreaSizeAnchoredBottomRight()
 {
     ShellFixture shell;
-    QVERIFY(shell.startup.saveAcceptedVersion(205));
-    QVERIFY(shell.startup.saveViewAbout(false));
+    QVERIFY(startsStraightToTheMainWindow(shell));
     // Far wider than any window: scaled to the area's height, only its right-hand part shows.
     // The right-hand twentieth is green, the rest red.
     QImage picture(1000, 100, QImage::Format_RGB32);
@@ -291,8 +296,7 @@ void StartupWindowTest::pictureOfTheAreasProportionsShowsWhole()
     // A picture of about the area's own proportions is shown from its decoded pixels as they
     // stand: all of it in view but the pixel or two the cover leaves over at its top and left.
     ShellFixture shell;
-    QVERIFY(shell.startup.saveAcceptedVersion(205));
-    QVERIFY(shell.startup.saveViewAbout(false));
+    QVERIFY(startsStraightToTheMainWindow(shell));
     MDIForm1 window(shell.context, shell.calculators);
     QVERIFY(window.startUp());
     window.resize(800, 560);
@@ -340,8 +344,7 @@ void StartupWindowTest::pictureOfTheAreasProportionsShowsWhole()
 void StartupWindowTest::missingPictureLeavesThePlainBackground()
 {
     ShellFixture shell;
-    QVERIFY(shell.startup.saveAcceptedVersion(205));
-    QVERIFY(shell.startup.saveViewAbout(false));
+    QVERIFY(startsStraightToTheMainWindow(shell));
     MDIForm1 window(shell.context, shell.calculators);
 
     QVERIFY(window.startUp());
