@@ -58,12 +58,12 @@ constexpr char kDigitPairs[] = "00010203040506070809"
                                "90919293949596979899";
 
 // How many digits `value` has (at least 1), for values below 10^19.
-int digitCount(std::uint64_t value, const std::array<std::uint64_t, 20>& powersOfTen)
+int digitCount(std::uint64_t value)
 {
     // 1233 / 4096 is just above log10(2): from the bit length, the count or one less.
     const int bitLength = 64 - std::countl_zero(value | 1);
     const int guess = (bitLength * 1233) >> 12;
-    return guess + (value >= powersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
+    return guess + (value >= kPowersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
 }
 
 // The longest text writeDecimal writes: a sign, 20 digits, "0." and 19 decimals.
@@ -82,7 +82,7 @@ struct Decimal
 // characters and the decimals.
 char* writeDecimal(const Decimal& decimal, char* out)
 {
-    const int count = digitCount(decimal.digits, kPowersOfTen);
+    const int count = digitCount(decimal.digits);
     const int wholeDigits = count > decimal.decimals ? count - decimal.decimals : 1;
     char* const end = out + (decimal.negative ? 1 : 0) + wholeDigits +
                       (decimal.decimals > 0 ? decimal.decimals + 1 : 0);
@@ -172,7 +172,7 @@ bool shortestFraction(double value, Decimal& decimal)
     };
     const std::uint64_t whole = m >> s;
     int low = 1;
-    int high = whole > 0 ? 17 - digitCount(whole, kPowersOfTen) : 19;
+    int high = whole > 0 ? 17 - digitCount(whole) : 19;
     std::uint64_t best = 0;
     if (low < high) {
         if (const std::uint64_t cents = at(2); cents != 0) {

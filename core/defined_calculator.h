@@ -242,15 +242,12 @@ private:
             if (!someSetupGiven) {
                 m_setup = &openingStored(options);
             } else {
-                m_rowSetup = allSetupGiven || !options.storedSetup ? m_def.openingSetup({})
-                                                                   : openingStored(options);
-                for (std::size_t slot = 0; slot < m_setupColumns.size(); ++slot) {
+                const auto isGiven = [&](std::size_t slot) {
                     const std::size_t column = m_setupColumns[slot];
-                    if (column != kNoColumn && !isBlankCell(cells[column])) {
-                        const auto& binding = m_def.setup[slot];
-                        binding.set(m_rowSetup, binding.get(m_givenSetup));
-                    }
-                }
+                    return column != kNoColumn && !isBlankCell(cells[column]);
+                };
+                m_rowSetup = m_calculator.caseSetup(m_givenSetup, isGiven, allSetupGiven, options,
+                                                    [&] { return openingStored(options); });
                 m_setup = &m_rowSetup;
             }
             TaxableIncomeRecord record;
@@ -368,16 +365,12 @@ private:
             return inputError(*problem);
         }
 
-        // The stored set-up values are read only when some are not given. As in the window, the
-        // values given then change them one by one, as typed into the set-up panel.
-        SetupValues setup = m_def.openingSetup(
-            allSetupGiven || !options.storedSetup ? SetupValues{} : options.storedSetup());
-        slot = m_def.inputs.size();
-        for (const auto& binding : m_def.setup) {
-            if (given(*binding.field, slot++) != nullptr) {
-                binding.set(setup, binding.get(givenSetup));
-            }
-        }
+        const auto isGiven = [&](std::size_t setupSlot) {
+            return given(*m_def.setup[setupSlot].field, m_def.inputs.size() + setupSlot) != nullptr;
+        };
+        const SetupValues setup = caseSetup(givenSetup, isGiven, allSetupGiven, options, [&] {
+            return m_def.openingSetup(options.storedSetup());
+        });
         TaxableIncomeRecord record;
         Results results{};
         if (auto problem = m_def.calculateChecked(inputs, setup, record, results)) {
@@ -385,6 +378,25 @@ private:
         }
         fillOutput(inputs, setup, results, options, out);
         return std::nullopt;
+    }
+
+    // The set-up values a case runs with, as in the window: the stored ones as a newly opened
+    // window prepares them (`openingStored()`, asked only when some are not given; the standard
+    // ones, so prepared, when all are given or nothing is stored), then each value given in place
+    // of its stored one, as typed into the set-up panel. `isGiven(slot)` says which set-up field
+    // was given (slots from 0), `given` holds their values.
+    template <typename IsGiven, typename OpeningStored>
+    SetupValues caseSetup(const SetupValues& given, const IsGiven& isGiven, bool allGiven,
+                          const RunOptions& options, const OpeningStored& openingStored) const
+    {
+        SetupValues setup =
+            allGiven || !options.storedSetup ? m_def.openingSetup({}) : openingStored();
+        for (std::size_t slot = 0; slot < m_def.setup.size(); ++slot) {
+            if (isGiven(slot)) {
+                m_def.setup[slot].set(setup, m_def.setup[slot].get(given));
+            }
+        }
+        return setup;
     }
 
     // Reads the given inputs in the window's order; the calculator words a refusal where its

@@ -191,9 +191,7 @@ FieldValue outputValue(const FieldDescription& field, const InputValue& value)
     if (const auto* text = std::get_if<std::string>(&value)) {
         return *text;
     }
-    // A result of exactly nothing may come out of the arithmetic as -0 (a credit that cancels
-    // a tax, 0 times a negative rate); it is written as 0.
-    const double number = std::get<double>(value) + 0.0;
+    const double number = resultNumber(field, std::get<double>(value));
     if (field.kind == FieldKind::WholeNumber) {
         return static_cast<std::int64_t>(number);
     }

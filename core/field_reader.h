@@ -32,15 +32,13 @@ struct Refusal
 /// texts (UTF-8 only; typed text without the blanks around it); then checks the field's range.
 std::variant<InputValue, Refusal> readField(const FieldDescription& field, const RawValue& raw);
 
+/// takesNumber for the numbers its quick test below leaves.
+bool takesNumberAfterAll(const FieldDescription& field, double& number);
+
 /// Whether a numeric field takes `number` (where readField refuses it: false); if it does,
 /// `number` becomes the value the field takes (a whole-number field's rounded, halves to even).
 /// (A bool rather than an optional: it runs for every number of a batch, and an optional double
 /// comes back through memory.)
-inline bool takesNumber(const FieldDescription& field, double& number);
-
-/// takesNumber for the numbers its quick test leaves.
-bool takesNumberAfterAll(const FieldDescription& field, double& number);
-
 inline bool takesNumber(const FieldDescription& field, double& number)
 {
     // The usual case, a whole number inside the field's range, at once: below 2^52 the
