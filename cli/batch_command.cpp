@@ -317,9 +317,7 @@ bool writeRow(const CsvRecord& record, const RowSettings& settings, ColumnCases&
             writer.cell({});
         }
     } else if (!whole) {
-        for (const double number : output.numbers) {
-            writer.number(number);
-        }
+        writer.numbers(output.numbers);
     } else {
         for (const NamedValue& value : output.whole.results) {
             writeValue(writer, value.value);

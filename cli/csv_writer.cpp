@@ -66,58 +66,67 @@ int digitCount(std::uint64_t value)
     return guess + (value >= kPowersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
 }
 
-// The longest text writeDecimal writes: a sign, 20 digits, "0." and 19 decimals.
-constexpr std::size_t kLongestDecimal = 48;
+// The longest text writeExact writes: a sign, 16 digits, a point and 19 decimals, and some to
+// spare.
+constexpr std::size_t kLongestExact = 48;
 
-// A number as the digits of a decimal: digits / 10^decimals, negative or not.
-struct Decimal
+void writePair(char* at, std::uint64_t below100)
 {
-    std::uint64_t digits = 0;
-    int decimals = 0;
-    bool negative = false;
-};
+    std::memcpy(at, kDigitPairs + 2 * below100, 2);
+}
 
-// Writes `decimal` in plain decimal notation (a 0 before the point where nothing else is; no
-// point without decimals) at `out`, right to left from its end; returns the end. At most 24
-// characters and the decimals.
-char* writeDecimal(const Decimal& decimal, char* out)
+// Writes `value` in decimal at `out`; returns the end.
+inline char* writeWhole(std::uint64_t value, char* out)
 {
-    const int count = digitCount(decimal.digits);
-    const int wholeDigits = count > decimal.decimals ? count - decimal.decimals : 1;
-    char* const end = out + (decimal.negative ? 1 : 0) + wholeDigits +
-                      (decimal.decimals > 0 ? decimal.decimals + 1 : 0);
+    if (value < 10) {
+        *out = static_cast<char>('0' + value);
+        return out + 1;
+    }
+    if (value < 100) {
+        writePair(out, value);
+        return out + 2;
+    }
+    char* const end = out + digitCount(value);
     char* at = end;
-    std::uint64_t digits = decimal.digits;
-    const auto pair = [&at](std::uint64_t below100) {
+    while (value >= 100) {
         at -= 2;
-        std::memcpy(at, kDigitPairs + 2 * below100, 2);
-    };
-    int written = 0;
-    for (; written + 2 <= decimal.decimals; written += 2) {
-        pair(digits % 100);
-        digits /= 100;
+        writePair(at, value % 100);
+        value /= 100;
     }
-    if (written < decimal.decimals) {
-        *--at = static_cast<char>('0' + digits % 10);
-        digits /= 10;
-    }
-    if (decimal.decimals > 0) {
-        *--at = '.';
-    }
-    while (digits >= 100) {
-        pair(digits % 100);
-        digits /= 100;
-    }
-    if (digits >= 10) {
-        pair(digits);
+    if (value >= 10) {
+        writePair(at - 2, value);
     } else {
-        *--at = static_cast<char>('0' + digits);
-    }
-    if (decimal.negative) {
-        *--at = '-';
+        at[-1] = static_cast<char>('0' + value);
     }
     return end;
 }
+
+// Writes `value` (below 10^count) as exactly `count` digits, with zeros in front, at `out`;
+// returns the end.
+char* writeDigits(std::uint64_t value, int count, char* out)
+{
+    char* const end = out + count;
+    char* at = end;
+    for (; count >= 2; count -= 2) {
+        at -= 2;
+        writePair(at, value % 100);
+        value /= 100;
+    }
+    if (count > 0) {
+        at[-1] = static_cast<char>('0' + value);
+    }
+    return end;
+}
+
+// A number that is not whole as a decimal: whole + decimals / 10^count, negative or not; the
+// last of its decimals is not 0.
+struct Fraction
+{
+    std::uint64_t whole = 0;
+    std::uint64_t decimals = 0;
+    int count = 0;
+    bool negative = false;
+};
 
 // The shortest text of a value that is not whole and lies below 2^53 and from 2^-8, by exact
 // integer arithmetic; the same text std::to_chars writes, without its general machinery.
@@ -128,25 +137,28 @@ char* writeDecimal(const Decimal& decimal, char* out)
 // of two, where the doubles below lie closer together. With k decimals, the decimals nearest the
 // value are q / 10^k and (q + 1) / 10^k, where q and r are the quotient and remainder of
 // m * 10^k / 2^s; they lie r / 2^s and (2^s - r) / 2^s of a 10^-k away. A decimal with k decimals
-// that reads back as the value is also one with k + 1, so the fewest decimals are found by
-// halving a range of k: from 1 (the value is not whole) to the decimals of 17 significant
+// that reads back as the value is also one with k + 1, so the fewest decimals lie at the end of
+// a range of k that reads back: from 1 (the value is not whole) to the decimals of 17 significant
 // digits, which always read back (19 at most: a value from 2^-8 has at most two zeros after its
-// point). Amounts in cents are tried first. Of two decimals that both read back, the nearer is
-// written, the even one of two as near (as to_chars does, for values whose doubles lie more than
-// a 10^-k apart). False for a value outside that range.
-bool shortestFraction(double value, Decimal& decimal)
+// point). Amounts in cents are tried first; then, as the results of dividing need 16 or 17
+// digits, 16 and 15 digits; the rest of the range is halved. Of two decimals that both read
+// back, the nearer is written, the even one of two as near (as to_chars does, for values whose
+// doubles lie more than a 10^-k apart). The decimal's whole part is the value's: a decimal
+// beyond the next whole number would lie nearer to that number, a double itself. False for
+// a value outside that range.
+[[gnu::noinline]] bool shortestFraction(double value, Fraction& fraction)
 {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     const auto exponent = static_cast<int>((bits >> 52) & 0x7FF);
-    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    const std::uint64_t significand = bits & ((std::uint64_t{1} << 52) - 1);
     const int s = 1075 - exponent;
     if (exponent == 0 || s < 1 || s > 60) {
         return false;
     }
-    const std::uint64_t m = fraction | (std::uint64_t{1} << 52);
+    const std::uint64_t m = significand | (std::uint64_t{1} << 52);
     const bool halfwayReadsBack = m % 2 == 0;
-    const unsigned belowFactor = fraction == 0 && exponent > 1 ? 4 : 2;
+    const unsigned belowFactor = significand == 0 && exponent > 1 ? 4 : 2;
     const std::uint64_t unit = std::uint64_t{1} << s;
 
     // The decimal with `k` decimals that reads back as the value, times 10^k; 0 where there is
@@ -171,6 +183,8 @@ bool shortestFraction(double value, Decimal& decimal)
         return upperIn ? q + 1 : 0;
     };
     const std::uint64_t whole = m >> s;
+    // The decimals found are those of `high` (when `best` is not 0); fewer than `low` do not
+    // read back.
     int low = 1;
     int high = whole > 0 ? 17 - digitCount(whole) : 19;
     std::uint64_t best = 0;
@@ -191,6 +205,15 @@ bool shortestFraction(double value, Decimal& decimal)
             low = 3;
         }
     }
+    for (int step = 0; step < 2 && low < high; ++step) {
+        const std::uint64_t tried = at(high - 1);
+        if (tried == 0) {
+            low = high;
+            break;
+        }
+        best = tried;
+        --high;
+    }
     while (low < high) {
         const int middle = (low + high) / 2;
         if (const std::uint64_t tried = at(middle); tried != 0) {
@@ -203,8 +226,70 @@ bool shortestFraction(double value, Decimal& decimal)
     if (best == 0 && (best = at(high)) == 0) {
         return false;
     }
-    decimal = {best, high, value < 0};
+    fraction = {whole, best - whole * kPowersOfTen[static_cast<std::size_t>(high)], high,
+                value < 0};
     return true;
+}
+
+// Amounts in cents below 2^40 (about a million million), the usual value that is not whole,
+// found with one division: the decimal c / 100 reads back as the value when c / 100.0 (the double
+// nearest to it, rounded as a reading rounds) is the value. It is then the only decimal of two
+// decimals or fewer that does: below 2^40 the doubles lie less than a ten-thousandth apart, so
+// two decimals that both read back as the value lie closer together than a hundredth. False for
+// other values (shortestFraction finds them).
+bool centsFraction(double value, Fraction& fraction)
+{
+    constexpr double kLargest = 1099511627776.0; // 2^40
+    const double magnitude = std::abs(value);
+    if (!(magnitude < kLargest)) {
+        return false;
+    }
+    // The nearest number of cents, or one beside it: the division below tells.
+    const auto cents = static_cast<std::uint64_t>(magnitude * 100.0 + 0.5);
+    if (static_cast<double>(cents) / 100.0 != magnitude) {
+        return false;
+    }
+    const std::uint64_t decimals = cents % 100; // not 0: the value is not whole
+    fraction = decimals % 10 == 0 ? Fraction{cents / 100, decimals / 10, 1, value < 0}
+                                  : Fraction{cents / 100, decimals, 2, value < 0};
+    return true;
+}
+
+// Writes a value that is not whole, as writeExact does; nullptr outside its range. (Apart from
+// writeExact, which is quicker for whole numbers without this one's preparations.)
+[[gnu::noinline]] char* writeFraction(double value, char* out)
+{
+    Fraction fraction;
+    if (!centsFraction(value, fraction) && !shortestFraction(value, fraction)) {
+        return nullptr;
+    }
+    if (fraction.negative) {
+        *out++ = '-';
+    }
+    out = writeWhole(fraction.whole, out);
+    *out++ = '.';
+    return writeDigits(fraction.decimals, fraction.count, out);
+}
+
+// Writes `value` at `out` in plain decimal notation where exact integer arithmetic finds its
+// shortest text (below 2^53, and from 2^-8 when it is not whole; at most kLongestExact
+// characters): returns the end, or nullptr for other values. Whole amounts, the usual case, are
+// written as integers: the same digits. -0 (a credit that cancels a tax exactly) is written as 0.
+inline char* writeExact(double value, char* out)
+{
+    if (!(std::abs(value) < kExactIntegers)) {
+        return nullptr;
+    }
+    // Below 2^53 the conversion to an integer drops the fraction: the same test as std::trunc,
+    // without a call.
+    const auto whole = static_cast<std::int64_t>(value);
+    if (static_cast<double>(whole) != value) {
+        return writeFraction(value, out);
+    }
+    if (whole < 0) {
+        *out++ = '-';
+    }
+    return writeWhole(static_cast<std::uint64_t>(whole < 0 ? -whole : whole), out);
 }
 
 } // namespace
@@ -249,24 +334,40 @@ void CsvWriter::number(double value)
 {
     separate();
     m_lastCellEmpty = false;
-    // Whole amounts, the usual case, are written as integers: the same digits. -0 (a credit that
-    // cancels a tax exactly) is written as 0. (Below 2^53 the conversion to an integer drops the
-    // fraction: the same test as std::trunc, without a call.)
-    Decimal decimal;
-    bool exact = false;
-    if (std::abs(value) < kExactIntegers) {
-        const auto whole = static_cast<std::int64_t>(value);
-        if (static_cast<double>(whole) == value) {
-            decimal = {static_cast<std::uint64_t>(whole < 0 ? -whole : whole), 0, whole < 0};
-            exact = true;
+    writeNumber(value);
+}
+
+void CsvWriter::numbers(std::span<const double> values)
+{
+    for (const double value : values) {
+        // Room for the separator and the number at once.
+        char* out = room(kLongestExact + 1);
+        if (m_cellsInRecord++ > 0) {
+            *out++ = ',';
+        }
+        if (char* const end = writeExact(value, out)) {
+            wrote(end);
         } else {
-            exact = shortestFraction(value, decimal);
+            wrote(out);
+            writeFixed(value);
         }
     }
-    if (exact) {
-        wrote(writeDecimal(decimal, room(kLongestDecimal)));
-        return;
+    if (!values.empty()) {
+        m_lastCellEmpty = false;
     }
+}
+
+void CsvWriter::writeNumber(double value)
+{
+    if (char* const end = writeExact(value, room(kLongestExact))) {
+        wrote(end);
+    } else {
+        writeFixed(value);
+    }
+}
+
+void CsvWriter::writeFixed(double value)
+{
     // The longest fixed notation of a double, 1.7e308, has 309 digits.
     constexpr std::size_t kLongest = 400;
     char* const text = room(kLongest);
@@ -277,10 +378,14 @@ void CsvWriter::integer(std::int64_t value)
 {
     separate();
     m_lastCellEmpty = false;
+    char* out = room(kLongestExact);
+    if (value < 0) {
+        *out++ = '-';
+    }
     // The magnitude of the most negative value too.
     const std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    wrote(writeDecimal({magnitude, 0, value < 0}, room(kLongestDecimal)));
+    wrote(writeWhole(magnitude, out));
 }
 
 void CsvWriter::endRecord()

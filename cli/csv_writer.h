@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,8 @@ public:
     /// (such as CsvRecord::plainText).
     void plainCells(std::string_view joined, std::size_t count);
     void number(double value);
+    /// Writes each of `values` as a cell, as number() does.
+    void numbers(std::span<const double> values);
     void integer(std::int64_t value);
     void endRecord();
     /// Writes one or more whole records given as CSV text already, each ending with its line
@@ -50,6 +53,8 @@ private:
         return m_buffer.data() + m_used;
     }
     void grow(std::size_t size);
+    void writeNumber(double value);
+    void writeFixed(double value);
     void wrote(const char* end) { m_used = static_cast<std::size_t>(end - m_buffer.data()); }
     void put(std::string_view bytes)
     {

@@ -89,6 +89,10 @@ const NumberCase kNumberCases[] = {
     {"seventeen_digits", 13958.686666666676, "13958.686666666676"},
     {"next_to_cents", 177.12000000000003, "177.12000000000003"},
     {"largest_below_exact_integers", 4503599627370495.5, "4503599627370495.5"},
+    {"cents_just_below_2_to_40", 1099511627775.99, "1099511627775.99"},
+    {"cents_just_above_2_to_40", 1099511627776.01, "1099511627776.01"},
+    {"tenths_in_cents", 1099511627775.5, "1099511627775.5"},
+    {"cents_below_a_tenth", 0.07, "0.07"},
 };
 
 class CsvWriterNumbers : public ::testing::TestWithParam<NumberCase>
@@ -154,21 +158,26 @@ TEST(CsvWriter, WritesEveryDoubleAsToCharsDoes)
             // Quarters of large amounts, halfway between two decimals of the same length.
             static_cast<double>((std::uint64_t{1} << 50) + (bits >> 24)) + 0.25 * (bits % 4),
         };
-        for (const double value : candidates) {
-            values.push_back(value);
-            writer.number(value);
-            writer.endRecord();
+        // Every other record cell by cell, the others all at once, as a batch writes results.
+        if (i % 2 == 0) {
+            for (const double value : candidates) {
+                writer.number(value);
+            }
+        } else {
+            writer.numbers(candidates);
         }
+        writer.endRecord();
+        values.insert(values.end(), std::begin(candidates), std::end(candidates));
     }
     ASSERT_TRUE(writer.flush());
     std::string_view written = out.text;
     int mismatches = 0;
     for (const double value : values) {
-        const std::size_t end = written.find('\n');
-        const std::string_view line = written.substr(0, end);
+        const std::size_t end = written.find_first_of(",\n");
+        const std::string_view cell = written.substr(0, end);
         written.remove_prefix(end + 1);
-        if (line != shortestText(value) && ++mismatches <= 10) {
-            ADD_FAILURE() << "wrote " << line << " for " << shortestText(value);
+        if (cell != shortestText(value) && ++mismatches <= 10) {
+            ADD_FAILURE() << "wrote " << cell << " for " << shortestText(value);
         }
     }
     EXPECT_EQ(mismatches, 0);
