@@ -75,6 +75,36 @@ void writePair(char* at, std::uint64_t below100)
     std::memcpy(at, kDigitPairs + 2 * below100, 2);
 }
 
+// Writes `value` (below 10^count) as exactly `count` digits, with zeros in front, at `out`;
+// returns the end. Eight digits at a time where there are more, as four pairs that do not wait
+// for each other.
+inline char* writeDigits(std::uint64_t value, int count, char* out)
+{
+    char* const end = out + count;
+    char* at = end;
+    for (; count >= 8; count -= 8) {
+        const auto eight = static_cast<std::uint32_t>(value % 100'000'000);
+        value /= 100'000'000;
+        at -= 8;
+        const std::uint32_t high = eight / 10'000;
+        const std::uint32_t low = eight % 10'000;
+        writePair(at, high / 100);
+        writePair(at + 2, high % 100);
+        writePair(at + 4, low / 100);
+        writePair(at + 6, low % 100);
+    }
+    auto rest = static_cast<std::uint32_t>(value); // below 10^8
+    for (; count >= 2; count -= 2) {
+        at -= 2;
+        writePair(at, rest % 100);
+        rest /= 100;
+    }
+    if (count > 0) {
+        at[-1] = static_cast<char>('0' + rest);
+    }
+    return end;
+}
+
 // Writes `value` in decimal at `out`; returns the end.
 inline char* writeWhole(std::uint64_t value, char* out)
 {
@@ -96,23 +126,6 @@ inline char* writeWhole(std::uint64_t value, char* out)
     if (value >= 10) {
         writePair(at - 2, value);
     } else {
-        at[-1] = static_cast<char>('0' + value);
-    }
-    return end;
-}
-
-// Writes `value` (below 10^count) as exactly `count` digits, with zeros in front, at `out`;
-// returns the end.
-char* writeDigits(std::uint64_t value, int count, char* out)
-{
-    char* const end = out + count;
-    char* at = end;
-    for (; count >= 2; count -= 2) {
-        at -= 2;
-        writePair(at, value % 100);
-        value /= 100;
-    }
-    if (count > 0) {
         at[-1] = static_cast<char>('0' + value);
     }
     return end;
@@ -140,13 +153,14 @@ struct Fraction
 // that reads back as the value is also one with k + 1, so the fewest decimals lie at the end of
 // a range of k that reads back: from 1 (the value is not whole) to the decimals of 17 significant
 // digits, which always read back (19 at most: a value from 2^-8 has at most two zeros after its
-// point). Amounts in cents are tried first; then, as the results of dividing need 16 or 17
-// digits, 16 and 15 digits; the rest of the range is halved. Of two decimals that both read
+// point). Amounts in cents are tried first, unless `centsRuledOut` says that no decimal of two
+// decimals or fewer reads back; then, as the results of dividing need 16 or 17 digits, 16 and 15
+// digits; the rest of the range is halved. Of two decimals that both read
 // back, the nearer is written, the even one of two as near (as to_chars does, for values whose
 // doubles lie more than a 10^-k apart). The decimal's whole part is the value's: a decimal
 // beyond the next whole number would lie nearer to that number, a double itself. False for
 // a value outside that range.
-[[gnu::noinline]] bool shortestFraction(double value, Fraction& fraction)
+[[gnu::noinline]] bool shortestFraction(double value, bool centsRuledOut, Fraction& fraction)
 {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
@@ -188,7 +202,9 @@ struct Fraction
     int low = 1;
     int high = whole > 0 ? 17 - digitCount(whole) : 19;
     std::uint64_t best = 0;
-    if (low < high) {
+    if (centsRuledOut) {
+        low = std::min(3, high);
+    } else if (low < high) {
         if (const std::uint64_t cents = at(2); cents != 0) {
             best = cents;
             high = 2;
@@ -231,28 +247,35 @@ struct Fraction
     return true;
 }
 
+// What centsFraction found.
+enum class Cents
+{
+    Found,    ///< the value is an amount in cents: its shortest decimal has one or two decimals
+    None,     ///< no decimal of two decimals or fewer reads back as the value
+    NotTried, ///< the value is too large to tell this way
+};
+
 // Amounts in cents below 2^40 (about a million million), the usual value that is not whole,
 // found with one division: the decimal c / 100 reads back as the value when c / 100.0 (the double
 // nearest to it, rounded as a reading rounds) is the value. It is then the only decimal of two
 // decimals or fewer that does: below 2^40 the doubles lie less than a ten-thousandth apart, so
-// two decimals that both read back as the value lie closer together than a hundredth. False for
-// other values (shortestFraction finds them).
-bool centsFraction(double value, Fraction& fraction)
+// two decimals that both read back as the value lie closer together than a hundredth.
+Cents centsFraction(double value, Fraction& fraction)
 {
     constexpr double kLargest = 1099511627776.0; // 2^40
     const double magnitude = std::abs(value);
     if (!(magnitude < kLargest)) {
-        return false;
+        return Cents::NotTried;
     }
     // The nearest number of cents, or one beside it: the division below tells.
     const auto cents = static_cast<std::uint64_t>(magnitude * 100.0 + 0.5);
     if (static_cast<double>(cents) / 100.0 != magnitude) {
-        return false;
+        return Cents::None;
     }
     const std::uint64_t decimals = cents % 100; // not 0: the value is not whole
     fraction = decimals % 10 == 0 ? Fraction{cents / 100, decimals / 10, 1, value < 0}
                                   : Fraction{cents / 100, decimals, 2, value < 0};
-    return true;
+    return Cents::Found;
 }
 
 // Writes a value that is not whole, as writeExact does; nullptr outside its range. (Apart from
@@ -260,7 +283,8 @@ bool centsFraction(double value, Fraction& fraction)
 [[gnu::noinline]] char* writeFraction(double value, char* out)
 {
     Fraction fraction;
-    if (!centsFraction(value, fraction) && !shortestFraction(value, fraction)) {
+    if (const Cents cents = centsFraction(value, fraction);
+        cents != Cents::Found && !shortestFraction(value, cents == Cents::None, fraction)) {
         return nullptr;
     }
     if (fraction.negative) {
