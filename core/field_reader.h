@@ -39,7 +39,7 @@ bool takesNumberAfterAll(const FieldDescription& field, double& number);
 /// `number` becomes the value the field takes (a whole-number field's rounded, halves to even).
 /// (A bool rather than an optional: it runs for every number of a batch, and an optional double
 /// comes back through memory.)
-inline bool takesNumber(const FieldDescription& field, double& number)
+[[gnu::always_inline]] inline bool takesNumber(const FieldDescription& field, double& number)
 {
     // The usual case, a whole number inside the field's range, at once: below 2^52 the
     // conversion to an integer drops the fraction (the same test as std::floor, without a call).

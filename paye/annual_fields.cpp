@@ -124,10 +124,15 @@ template <int Month> void setCount(AnnualInputs& inputs, const InputValue& value
     inputs.beneficiaries[Month] = static_cast<std::int16_t>(std::get<double>(value));
 }
 
+template <int Month> void setCountNumber(AnnualInputs& inputs, double value)
+{
+    inputs.beneficiaries[Month] = static_cast<std::int16_t>(value);
+}
+
 template <int Month> constexpr InputBinding<AnnualInputs> bindCount()
 {
     return {&kMonths[static_cast<std::size_t>(taxYearPosition(Month))], &getCount<Month>,
-            &setCount<Month>};
+            &setCount<Month>, &setCountNumber<Month>};
 }
 
 constexpr std::array<InputBinding<AnnualInputs>, 24> kInputs{

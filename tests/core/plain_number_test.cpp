@@ -23,6 +23,10 @@ struct QuickCase
 // or wrong, to the full reading.
 const QuickCase kQuickCases[] = {
     {"whole", "28471", true},
+    {"one_digit", "7", true},
+    {"zero", "0", true},
+    {"point_alone", ".", false},
+    {"one_letter", "x", false},
     {"cents", "177.12", true},
     {"signed", "-177.12", true},
     {"plus_sign", "+40", true},

@@ -74,10 +74,24 @@ void expectKeysAndControlNamesUnique(std::span<const InputBinding<Inputs>> input
 }
 
 /// Every binding writes its own member: after writing a different value through each, starting
-/// from `in`, each reads back its own.
+/// from `in`, each reads back its own; the same through the quick number setters where a binding
+/// has one.
 template <typename Inputs>
 void expectEachBindingWritesItsOwnValue(std::span<const InputBinding<Inputs>> bindings, Inputs in)
 {
+    Inputs quick = in;
+    for (std::size_t i = 0; i < bindings.size(); ++i) {
+        if (bindings[i].setNumber != nullptr) {
+            bindings[i].setNumber(quick, static_cast<double>(i + 1));
+        }
+    }
+    for (std::size_t i = 0; i < bindings.size(); ++i) {
+        if (bindings[i].setNumber != nullptr) {
+            EXPECT_EQ(bindings[i].get(quick), InputValue(static_cast<double>(i + 1)))
+                << bindings[i].field->key << " set as a number";
+        }
+    }
+
     const auto valueFor = [](std::size_t i, const FieldDescription& field) -> InputValue {
         switch (field.kind) {
         case FieldKind::Date:
