@@ -142,7 +142,12 @@ private:
                                            : static_cast<std::size_t>(found - keys.begin());
             };
             for (const auto& binding : m_def.inputs) {
-                m_inputColumns.push_back(columnOf(binding.field->key));
+                const FieldDescription& field = *binding.field;
+                const bool plainNumber = field.kind != FieldKind::Date &&
+                                         field.kind != FieldKind::Text &&
+                                         binding.setNumber != nullptr;
+                m_inputColumns.push_back(
+                    {columnOf(field.key), &field, plainNumber ? binding.setNumber : nullptr});
             }
             for (const auto& binding : m_def.setup) {
                 m_setupColumns.push_back(columnOf(binding.field->key));
@@ -209,13 +214,23 @@ private:
                 return m_def.refusal(field, value, m_inputs);
             };
             for (std::size_t slot = 0; slot < m_inputColumns.size(); ++slot) {
-                const std::size_t column = m_inputColumns[slot];
-                if (column == kNoColumn || isBlankCell(cells[column]) ||
-                    takeCell(m_def.inputs[slot], cells[column], m_inputs)) {
+                const InputColumn& input = m_inputColumns[slot];
+                if (input.column == kNoColumn) {
                     continue;
                 }
-                if (auto error =
-                        readCell(m_def.inputs[slot], cells[column], m_inputs, ownMessage)) {
+                const std::string_view cell = cells[input.column];
+                // The usual cell, a plain amount the field takes, as takeCell takes it but
+                // without going through the binding.
+                if (double number = 0.0; input.setNumber != nullptr &&
+                                         readPlainDecimal(cell, number) &&
+                                         takesNumber(*input.field, number)) {
+                    input.setNumber(m_inputs, number);
+                    continue;
+                }
+                if (isBlankCell(cell) || takeCell(m_def.inputs[slot], cell, m_inputs)) {
+                    continue;
+                }
+                if (auto error = readCell(m_def.inputs[slot], cell, m_inputs, ownMessage)) {
                     return error;
                 }
             }
@@ -320,7 +335,15 @@ private:
         const DefinedCalculator& m_calculator;
         const CalculatorDefinition<Inputs, Results>& m_def;
         std::size_t m_columns;
-        std::vector<std::size_t> m_inputColumns;
+        // An input's column (kNoColumn where the file has none), and for a number field set by
+        // a plain store its setter, for the quick reading of its cells.
+        struct InputColumn
+        {
+            std::size_t column;
+            const FieldDescription* field;
+            void (*setNumber)(Inputs&, double);
+        };
+        std::vector<InputColumn> m_inputColumns;
         std::vector<std::size_t> m_setupColumns;
         bool m_anySetupColumn = false;
         const Inputs m_opening;
