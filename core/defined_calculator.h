@@ -172,15 +172,20 @@ private:
             if (auto error = calculate(cells, options)) {
                 return error;
             }
-            numbers.clear();
+            std::size_t count = m_def.results.size();
+            for (const auto& table : m_def.resultTables) {
+                count += table.rows * table.columns.size();
+            }
+            numbers.resize(count); // the same size for every case: no allocation after the first
+            double* number = numbers.data();
             for (const auto& binding : m_def.results) {
-                numbers.push_back(resultNumber(*binding.field, binding.get(m_results)));
+                *number++ = resultNumber(*binding.field, binding.get(m_results));
             }
             for (const auto& table : m_def.resultTables) {
                 for (std::size_t row = 0; row < table.rows; ++row) {
                     for (std::size_t column = 0; column < table.columns.size(); ++column) {
-                        numbers.push_back(resultNumber(table.columns[column],
-                                                       table.cell(m_results, row, column)));
+                        *number++ =
+                            resultNumber(table.columns[column], table.cell(m_results, row, column));
                     }
                 }
             }
@@ -281,12 +286,17 @@ private:
             const FieldDescription& field = *binding.field;
             if (field.kind == FieldKind::Text) {
                 const auto text = acceptedText(field, cell);
-                if (text) {
+                if (!text) {
+                    return false;
+                }
+                if (binding.setText != nullptr) {
+                    binding.setText(target, *text);
+                } else {
                     // The storage of the last case's text is used again.
                     std::get<std::string>(m_text).assign(*text);
                     binding.set(target, m_text);
                 }
-                return text.has_value();
+                return true;
             }
             double number = 0.0;
             if (field.kind == FieldKind::Date || !readPlainDecimal(cell, number) ||

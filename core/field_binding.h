@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -32,6 +33,9 @@ template <typename Inputs> struct InputBinding
     /// Sets a number field's value as `set` does, where that is a plain store into a member
     /// (quicker for cases read in bulk); nullptr otherwise.
     void (*setNumber)(Inputs&, double) = nullptr;
+    /// Sets a text field's value as `set` does, where that is a plain store into a member;
+    /// nullptr otherwise.
+    void (*setText)(Inputs&, std::string_view) = nullptr;
 };
 
 template <typename Inputs, auto Member> InputValue memberValue(const Inputs& inputs)
@@ -60,6 +64,12 @@ template <typename Inputs, auto Member> void setMemberNumber(Inputs& inputs, dou
     inputs.*Member = static_cast<Value>(value);
 }
 
+template <typename Inputs, auto Member> void setMemberText(Inputs& inputs, std::string_view value)
+{
+    // Into the member's own storage, which the next case reuses.
+    (inputs.*Member).assign(value);
+}
+
 /// `field` bound to one member of `Inputs` (a member of one of its bases will do): a number
 /// member takes the double as it stands, cast to the member's type (a whole-number field's value
 /// is already rounded), a CalendarDate or std::string member takes its own alternative.
@@ -70,6 +80,9 @@ constexpr InputBinding<Inputs> bindMember(const FieldDescription& field)
     if constexpr (std::is_arithmetic_v<Value>) {
         return {&field, &memberValue<Inputs, Member>, &setMemberValue<Inputs, Member>,
                 &setMemberNumber<Inputs, Member>};
+    } else if constexpr (std::is_same_v<Value, std::string>) {
+        return {&field, &memberValue<Inputs, Member>, &setMemberValue<Inputs, Member>, nullptr,
+                &setMemberText<Inputs, Member>};
     } else {
         return {&field, &memberValue<Inputs, Member>, &setMemberValue<Inputs, Member>};
     }

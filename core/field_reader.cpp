@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace grovan {
 
@@ -166,6 +167,20 @@ bool takesNumberAfterAll(const FieldDescription& field, double& number)
 std::optional<std::string_view> acceptedText(const FieldDescription& field, std::string_view typed)
 {
     const std::string_view text = trimmed(typed);
+    // Plain ASCII, the usual name, is UTF-8 of a character a byte: told eight bytes at a time.
+    std::size_t at = 0;
+    for (std::uint64_t word = 0; at + 8 <= text.size(); at += 8) {
+        std::memcpy(&word, text.data() + at, 8);
+        if ((word & 0x8080808080808080) != 0) {
+            break;
+        }
+    }
+    while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80) {
+        ++at;
+    }
+    if (at == text.size()) {
+        return fitsField(field, text.size()) ? std::optional(text) : std::nullopt;
+    }
     if (validUtf8Length(text) < text.size() || !fitsField(field, characters(text))) {
         return std::nullopt;
     }

@@ -184,6 +184,19 @@ const ColumnCase kColumnCases[] = {
     {"name_too_long",
      {std::string_view("ABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJK"), "", "", "", "", "",
       "", ""}},
+    {"name_of_the_longest_length",
+     {std::string_view("ABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJ"), "", "", "", "", "",
+      "", ""}},
+    // 50 characters of two bytes each: a name's length is counted in characters.
+    {"accented_name_of_the_longest_length",
+     {std::string_view("éééééééééééééééééééééééééééééééééééééééééééééééééé"), "", "", "", "", "",
+      "", ""}},
+    {"accented_name_too_long",
+     {std::string_view("Zoëéééééééééééééééééééééééééééééééééééééééééééééééé"), "", "", "", "", "",
+      "", ""}},
+    {"name_not_utf8_in_its_first_eight_bytes", {"Th\xFFndi Mokoena", "", "", "", "", "", "", ""}},
+    {"name_not_utf8_after_eight_letters", {"Thandi M\xFFkoena", "", "", "", "", "", "", ""}},
+    {"name_with_blanks_around", {"  Thandi Mokoena\t", "", "", "", "", "", "", ""}},
 };
 
 class AnnualColumns : public ::testing::TestWithParam<ColumnCase>

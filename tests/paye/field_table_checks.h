@@ -74,8 +74,8 @@ void expectKeysAndControlNamesUnique(std::span<const InputBinding<Inputs>> input
 }
 
 /// Every binding writes its own member: after writing a different value through each, starting
-/// from `in`, each reads back its own; the same through the quick number setters where a binding
-/// has one.
+/// from `in`, each reads back its own; the same through the quick number and text setters where
+/// a binding has one.
 template <typename Inputs>
 void expectEachBindingWritesItsOwnValue(std::span<const InputBinding<Inputs>> bindings, Inputs in)
 {
@@ -84,11 +84,18 @@ void expectEachBindingWritesItsOwnValue(std::span<const InputBinding<Inputs>> bi
         if (bindings[i].setNumber != nullptr) {
             bindings[i].setNumber(quick, static_cast<double>(i + 1));
         }
+        if (bindings[i].setText != nullptr) {
+            bindings[i].setText(quick, "quick " + std::to_string(i));
+        }
     }
     for (std::size_t i = 0; i < bindings.size(); ++i) {
         if (bindings[i].setNumber != nullptr) {
             EXPECT_EQ(bindings[i].get(quick), InputValue(static_cast<double>(i + 1)))
                 << bindings[i].field->key << " set as a number";
+        }
+        if (bindings[i].setText != nullptr) {
+            EXPECT_EQ(bindings[i].get(quick), InputValue("quick " + std::to_string(i)))
+                << bindings[i].field->key << " set as a text";
         }
     }
 
