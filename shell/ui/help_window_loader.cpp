@@ -40,7 +40,8 @@ std::unique_ptr<QWidget> HelpWindowLoader::make(const std::filesystem::path& doc
 {
     if (m_makeWindow == nullptr) {
         // Resolving every symbol now turns a library built against another Qt into a refusal
-        // here rather than a crash later. The handle is never closed (see the header).
+        // here rather than a crash later. A library that makes windows is never closed (see the
+        // header).
         void* handle = ::dlopen(m_library.c_str(), RTLD_NOW | RTLD_LOCAL);
         void* symbol =
             handle != nullptr ? ::dlsym(handle, help_library::kMakeWindowSymbol) : nullptr;
