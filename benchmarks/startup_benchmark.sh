@@ -35,14 +35,19 @@ trap 'rm -rf "$work"' EXIT
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
-# A fresh copy of grovan with its assets: <folder>/bin/grovan and <folder>/share/grovan2022,
-# marked portable so that its databases stay in <folder>/bin and never touch the user's own.
+# The folder of grovan's own libraries (the help window's) below the prefix, as in the build tree.
+private_libraries=$(sed -n 's|^CMAKE_INSTALL_LIBDIR:[A-Z]*=||p' "$build/CMakeCache.txt")/grovan2022
+
+# A fresh copy of grovan with its assets and its libraries: <folder>/bin/grovan,
+# <folder>/share/grovan2022 and <folder>/lib/.../grovan2022, marked portable so that its databases
+# stay in <folder>/bin and never touch the user's own.
 fresh_grovan() {
     rm -rf "$1"
-    mkdir -p "$1/bin" "$1/share"
+    mkdir -p "$1/bin" "$1/share" "$1/$private_libraries"
     cp "$build/bin/grovan" "$1/bin/"
     touch "$1/bin/grovan2022.portable"
     cp -r "$build/share/grovan2022" "$1/share/"
+    cp "$build/$private_libraries/libgrovan-help.so" "$1/$private_libraries/"
 }
 
 # Runs a program (with the arguments after $2) until the window titled $2 is viewable; prints

@@ -8,7 +8,6 @@
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/frm_about.h"
 #include "shell/ui/frm_disclaimer_yes_no.h"
-#include "shell/ui/frm_help_browser.h"
 #include "shell/ui/window_placement.h"
 
 #include <QCloseEvent>
@@ -34,7 +33,9 @@ MDIForm1::MDIForm1(const ShellContext& context, const WindowRegistry& windows, Q
     : QMainWindow(parent), m_context(context), m_windowContext(context.windowContext()),
       m_windows(windows), m_area(new BackgroundMdiArea(this)),
       m_runDialog([](QDialog& dialog) { return dialog.exec(); }),
-      m_calculatorPrograms(defaultCalculatorPrograms())
+      m_calculatorPrograms(defaultCalculatorPrograms()),
+      m_help(HelpWindowLoader::libraryFor(QCoreApplication::applicationDirPath().toStdString(),
+                                          context.paths.assetDir))
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Grovan 2022"));
@@ -140,7 +141,7 @@ void MDIForm1::run(const MenuItem& item)
         break;
     case MenuAction::ShowHelp:
         openWindow(item, [this] {
-            return std::make_unique<frmHelpBrowser>(m_context.paths.asset("Grovan2022Help.pdf"));
+            return m_help.make(m_context.paths.asset("Grovan2022Help.pdf"), m_context.messages);
         });
         break;
     case MenuAction::OpenVideoLectures:

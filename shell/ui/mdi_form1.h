@@ -4,6 +4,7 @@
 #include "core/ui/window_registry.h"
 #include "shell/main_menu.h"
 #include "shell/startup_sequence.h"
+#include "shell/ui/help_window_loader.h"
 #include "shell/ui/shell_context.h"
 
 #include <QMainWindow>
@@ -52,6 +53,13 @@ public:
     /// The desktop calculator programs tried in turn by "&MS-Calculator".
     void setCalculatorPrograms(QStringList programs) { m_calculatorPrograms = std::move(programs); }
     static QStringList defaultCalculatorPrograms();
+    /// The help window's library, by default where HelpWindowLoader::libraryFor finds it for this
+    /// program; the file is read when the help is first opened.
+    void setHelpLibrary(std::filesystem::path library)
+    {
+        m_help = HelpWindowLoader(std::move(library));
+    }
+    const std::filesystem::path& helpLibrary() const { return m_help.library(); }
 
     /// The address "Video Lectures" opens.
     static const char* const kVideoLecturesAddress;
@@ -82,6 +90,7 @@ private:
     QPointer<frmAbout> m_about;
     DialogRunner m_runDialog;
     QStringList m_calculatorPrograms;
+    HelpWindowLoader m_help;
 };
 
 } // namespace grovan

@@ -5,11 +5,14 @@
 # unpacked into a temporary root (dpkg -x, never installed on this machine), grovan-cli runs
 # from there for a fresh user, finds its report templates beside it, and makes its databases in
 # the user's data folder, never below the install prefix. lintian is asked too where installed.
-# Usage: deb_install_test.sh BUILD_DIR SCRATCH_DIR
+# Usage: deb_install_test.sh BUILD_DIR SCRATCH_DIR PRIVATE_LIBRARY_SUBDIR
+# PRIVATE_LIBRARY_SUBDIR is the folder of the program's own libraries below the prefix
+# (CMAKE_INSTALL_LIBDIR/grovan2022), the one folder outside bin and share the package may fill.
 # Exits 77 (skipped) without cpack, dpkg-deb, dpkg-shlibdeps or file (which cpack needs).
 set -u
 build=$1
 scratch=$2
+private=usr/$3
 for tool in cpack dpkg-deb dpkg-shlibdeps file; do
     if ! command -v "$tool" >/dev/null; then
         echo "$tool is not installed: skipped"
@@ -43,11 +46,18 @@ fi
 deb=${packages[0]}
 echo "package: $deb"
 
-# Only the standard layout: programs in /usr/bin, everything else in its place below /usr/share.
+# Only the standard layout: programs in /usr/bin, the program's own libraries in their folder
+# (and the folders above it), everything else in its place below /usr/share.
 step
 dpkg-deb -c "$deb" | awk '{print $6}' >"$scratch/contents"
+private_pattern="${private//./\\.}(/.*)?"
+folder=$(dirname "$private")
+while [ "$folder" != usr ] && [ "$folder" != . ]; do
+    private_pattern="$private_pattern|${folder//./\\.}/?"
+    folder=$(dirname "$folder")
+done
 outside=$(grep -v -E \
-    '^\./(usr/?|usr/bin/?|usr/bin/grovan|usr/bin/grovan-cli|usr/share/?|usr/share/(applications|bash-completion|doc|grovan2022|icons|man|metainfo)(/.*)?)$' \
+    '^\./(usr/?|usr/bin/?|usr/bin/grovan|usr/bin/grovan-cli|usr/share/?|usr/share/(applications|bash-completion|doc|grovan2022|icons|man|metainfo)(/.*)?|'"$private_pattern"')$' \
     "$scratch/contents")
 if [ -n "$outside" ]; then
     problem "files outside the standard layout:"
@@ -86,12 +96,25 @@ if [ $with_ui = yes ]; then
         usr/share/metainfo/io.github.grovan.Grovan2022.metainfo.xml
         usr/share/icons/hicolor/scalable/apps/io.github.grovan.Grovan2022.svg
         usr/share/icons/hicolor/48x48/apps/io.github.grovan.Grovan2022.png
-        usr/share/grovan2022/Grovan.jpg usr/share/grovan2022/Grovan2022Help.pdf)
+        usr/share/grovan2022/Grovan.jpg usr/share/grovan2022/Grovan2022Help.pdf
+        "$private/libgrovan-help.so")
 fi
 for file in "${files[@]}"; do
     step
     [ -s "$root/$file" ] || problem "the package lacks /$file"
 done
+if [ $with_ui = yes ]; then
+    # The program links no PDF library itself; the help window's library, which it loads when
+    # the help is opened, finds every library it needs.
+    step
+    needed=$(readelf -d "$root/usr/bin/grovan" | grep NEEDED)
+    if echo "$needed" | grep -q -E 'libQt6(Pdf|Network)'; then
+        problem "/usr/bin/grovan links a PDF library: $needed"
+    fi
+    step
+    unresolved=$(ldd "$root/$private/libgrovan-help.so" 2>&1 | grep -E 'not found|not a dynamic')
+    [ -z "$unresolved" ] || problem "the help window's library lacks: $unresolved"
+fi
 
 # A fresh user: nothing of this machine's environment.
 touch "$scratch/before-runs"

@@ -11,6 +11,7 @@
 #include "tests/shell/ui/shell_fixture.h"
 
 #include <QCheckBox>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -69,6 +70,9 @@ private slots:
     void printerSetupEditsTheSharedPrinter_data();
     void printerSetupEditsTheSharedPrinter();
     void exitClosesChildWindowsThenHelp();
+    void helpOpensWithItsLibrary();
+    void helpWithoutItsLibraryIsAMessage_data();
+    void helpWithoutItsLibraryIsAMessage();
     void newWindowsCascadeInsideTheArea_data();
     void newWindowsCascadeInsideTheArea();
     void aboutOkEnablesTheTopMenus();
@@ -329,6 +333,76 @@ void MainWindowTest::exitClosesChildWindowsThenHelp()
     QCOMPARE(log.closed, (QStringList{"frmAnnual", "frmLoans", "frmHelpBrowser"}));
     QVERIFY(!window.isVisible());
     QTRY_COMPARE(window.mdiArea()->subWindowList().size(), 0);
+}
+
+void MainWindowTest::helpOpensWithItsLibrary()
+{
+    ShellFixture shell;
+    MDIForm1 window(shell.context, shell.calculators);
+    window.show();
+    // The build tree's library, at its place relative to the test programs as to the program.
+    QVERIFY2(std::filesystem::is_regular_file(window.helpLibrary()), window.helpLibrary().c_str());
+
+    command(window, "mnuContents")->trigger();
+
+    QWidget* help = window.childWindow("frmHelpBrowser");
+    QVERIFY(help != nullptr);
+    QCOMPARE(help->metaObject()->className(), "grovan::frmHelpBrowser");
+    QVERIFY(help->isVisible());
+    QVERIFY(shell.sink.messages.empty());
+}
+
+void MainWindowTest::helpWithoutItsLibraryIsAMessage_data()
+{
+    QTest::addColumn<QString>("library");  // in the test's folder, unless a whole path
+    QTest::addColumn<QString>("contents"); // written to `library` unless empty
+    QTest::addColumn<QString>("reason");   // part of the loader's reason
+    QTest::newRow("missing") << "libgrovan-help.so"
+                             << ""
+                             << "cannot open shared object file: No such file or directory";
+    QTest::newRow("not a library")
+        << "libgrovan-help.so" << QString(4096, QLatin1Char('x')) << "invalid ELF header";
+    // A library, but another one: Qt's own, which has no help window to make.
+    QTest::newRow("no window maker")
+        << QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Core.so.6"
+        << ""
+        << "undefined symbol: grovan_make_help_window_1";
+}
+
+void MainWindowTest::helpWithoutItsLibraryIsAMessage()
+{
+    QFETCH(QString, library);
+    QFETCH(QString, contents);
+    QFETCH(QString, reason);
+    ShellFixture shell;
+    shell.calculators.add("frmAnnual", dummyFactory());
+    const std::filesystem::path file = shell.folder.path() / library.toStdString();
+    if (!contents.isEmpty()) {
+        testing::TempFolder::writeFile(file, contents.toStdString());
+    }
+    MDIForm1 window(shell.context, shell.calculators);
+    window.setHelpLibrary(file);
+    window.show();
+
+    command(window, "mnuContents")->trigger();
+
+    QCOMPARE(shell.sink.messages.size(), size_t(1));
+    const Message& message = shell.sink.messages.front();
+    const std::string expected =
+        "The help could not be opened: " + file.string() + " is missing or damaged (";
+    QVERIFY2(message.text.starts_with(expected) && message.text.ends_with(").") &&
+                 message.text.find(reason.toStdString()) != std::string::npos,
+             message.text.c_str());
+    QCOMPARE(message.icon, MessageIcon::Error);
+    QVERIFY(window.childWindow("frmHelpBrowser") == nullptr);
+    QCOMPARE(window.mdiArea()->subWindowList().size(), 0);
+
+    // The rest of the program goes on as before; asking again asks the loader again.
+    command(window, "mnuAnnual")->trigger();
+    QVERIFY(window.childWindow("frmAnnual") != nullptr);
+    command(window, "mnuContents")->trigger();
+    QCOMPARE(shell.sink.messages.size(), size_t(2));
+    QCOMPARE(window.mdiArea()->subWindowList().size(), 1);
 }
 
 void MainWindowTest::newWindowsCascadeInsideTheArea_data()
