@@ -105,8 +105,8 @@ inline char* writeDigits(std::uint64_t value, int count, char* out)
     return end;
 }
 
-// Writes `value` in decimal at `out`; returns the end.
-inline char* writeWhole(std::uint64_t value, char* out)
+// Writes `value` (below 10^4) in decimal at `out`; returns the end.
+inline char* writeBelow10000(std::uint32_t value, char* out)
 {
     if (value < 10) {
         *out = static_cast<char>('0' + value);
@@ -116,32 +116,47 @@ inline char* writeWhole(std::uint64_t value, char* out)
         writePair(out, value);
         return out + 2;
     }
-    char* const end = out + digitCount(value);
-    char* at = end;
-    while (value >= 100) {
-        at -= 2;
-        writePair(at, value % 100);
-        value /= 100;
+    const std::uint32_t high = value / 100;
+    const std::uint32_t low = value - high * 100;
+    if (high < 10) {
+        *out = static_cast<char>('0' + high);
+        writePair(out + 1, low);
+        return out + 3;
     }
-    if (value >= 10) {
-        writePair(at - 2, value);
-    } else {
-        at[-1] = static_cast<char>('0' + value);
-    }
-    return end;
+    writePair(out, high);
+    writePair(out + 2, low);
+    return out + 4;
 }
 
-// A number that is not whole as a decimal: whole + decimals / 10^count, negative or not; the
-// last of its decimals is not 0.
+// Writes `value` in decimal at `out`; returns the end. Amounts below 10^8, the usual ones, by
+// their length in steps of four digits, without counting them first.
+inline char* writeWhole(std::uint64_t value, char* out)
+{
+    if (value < 10'000) {
+        return writeBelow10000(static_cast<std::uint32_t>(value), out);
+    }
+    if (value < 100'000'000) {
+        const auto eight = static_cast<std::uint32_t>(value);
+        const std::uint32_t high = eight / 10'000;
+        const std::uint32_t low = eight - high * 10'000;
+        out = writeBelow10000(high, out);
+        writePair(out, low / 100);
+        writePair(out + 2, low % 100);
+        return out + 4;
+    }
+    return writeDigits(value, digitCount(value), out);
+}
+
+// A positive number that is not whole as a decimal: whole + decimals / 10^count; the last of its
+// decimals is not 0.
 struct Fraction
 {
     std::uint64_t whole = 0;
     std::uint64_t decimals = 0;
     int count = 0;
-    bool negative = false;
 };
 
-// The shortest text of a value that is not whole and lies below 2^53 and from 2^-8, by exact
+// The shortest text of a positive value that is not whole and lies below 2^53 and from 2^-8, by exact
 // integer arithmetic; the same text std::to_chars writes, without its general machinery.
 //
 // The value is m / 2^s (m its 53 significant bits, 1 <= s <= 60). It reads back from any decimal
@@ -160,7 +175,7 @@ struct Fraction
 // doubles lie more than a 10^-k apart). The decimal's whole part is the value's: a decimal
 // beyond the next whole number would lie nearer to that number, a double itself. False for
 // a value outside that range.
-[[gnu::noinline]] bool shortestFraction(double value, bool centsRuledOut, Fraction& fraction)
+bool shortestFraction(double value, bool centsRuledOut, Fraction& fraction)
 {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
@@ -242,57 +257,59 @@ struct Fraction
     if (best == 0 && (best = at(high)) == 0) {
         return false;
     }
-    fraction = {whole, best - whole * kPowersOfTen[static_cast<std::size_t>(high)], high,
-                value < 0};
+    fraction = {whole, best - whole * kPowersOfTen[static_cast<std::size_t>(high)], high};
     return true;
 }
 
-// What centsFraction found.
-enum class Cents
-{
-    Found,    ///< the value is an amount in cents: its shortest decimal has one or two decimals
-    None,     ///< no decimal of two decimals or fewer reads back as the value
-    NotTried, ///< the value is too large to tell this way
-};
-
-// Amounts in cents below 2^40 (about a million million), the usual value that is not whole,
-// found with one division: the decimal c / 100 reads back as the value when c / 100.0 (the double
-// nearest to it, rounded as a reading rounds) is the value. It is then the only decimal of two
-// decimals or fewer that does: below 2^40 the doubles lie less than a ten-thousandth apart, so
-// two decimals that both read back as the value lie closer together than a hundredth.
-Cents centsFraction(double value, Fraction& fraction)
-{
-    constexpr double kLargest = 1099511627776.0; // 2^40
-    const double magnitude = std::abs(value);
-    if (!(magnitude < kLargest)) {
-        return Cents::NotTried;
-    }
-    // The nearest number of cents, or one beside it: the division below tells.
-    const auto cents = static_cast<std::uint64_t>(magnitude * 100.0 + 0.5);
-    if (static_cast<double>(cents) / 100.0 != magnitude) {
-        return Cents::None;
-    }
-    const std::uint64_t decimals = cents % 100; // not 0: the value is not whole
-    fraction = decimals % 10 == 0 ? Fraction{cents / 100, decimals / 10, 1, value < 0}
-                                  : Fraction{cents / 100, decimals, 2, value < 0};
-    return Cents::Found;
-}
-
-// Writes a value that is not whole, as writeExact does; nullptr outside its range. (Apart from
-// writeExact, which is quicker for whole numbers without this one's preparations.)
-[[gnu::noinline]] char* writeFraction(double value, char* out)
+// Writes a positive value that is not whole and is no amount in cents below 2^40 (as
+// `centsRuledOut` says) by its shortest decimal; nullptr outside the range of shortestFraction.
+// Kept out of line: the usual values need none of it.
+[[gnu::noinline]] char* writeShortest(double magnitude, bool centsRuledOut, char* out)
 {
     Fraction fraction;
-    if (const Cents cents = centsFraction(value, fraction);
-        cents != Cents::Found && !shortestFraction(value, cents == Cents::None, fraction)) {
+    if (!shortestFraction(magnitude, centsRuledOut, fraction)) {
         return nullptr;
-    }
-    if (fraction.negative) {
-        *out++ = '-';
     }
     out = writeWhole(fraction.whole, out);
     *out++ = '.';
     return writeDigits(fraction.decimals, fraction.count, out);
+}
+
+// Writes a value that is not whole, as writeExact does; nullptr outside its range. (Apart from
+// writeExact, which is quicker for whole numbers without this one's preparations.)
+//
+// Amounts in cents below 2^40 (about a million million), the usual value that is not whole, are
+// found with one division: the decimal c / 100 reads back as the value when c / 100.0 (the double
+// nearest to it, rounded as a reading rounds) is the value. It is then the only decimal of two
+// decimals or fewer that does: below 2^40 the doubles lie less than a ten-thousandth apart, so
+// two decimals that both read back as the value lie closer together than a hundredth.
+inline char* writeFraction(double value, char* out)
+{
+    constexpr double kCentsBelow = 1099511627776.0; // 2^40
+    // Written at once: should the value be out of range, the caller writes from `out` again.
+    if (value < 0) {
+        *out++ = '-';
+    }
+    const double magnitude = std::abs(value);
+    const bool small = magnitude < kCentsBelow;
+    if (small) {
+        // The nearest number of cents, or one beside it: the division below tells. Below 2^47,
+        // so the signed conversion, which needs no test for the top bit, will do.
+        const auto cents = static_cast<std::uint64_t>(
+            static_cast<std::int64_t>(magnitude * 100.0 + 0.5));
+        if (static_cast<double>(cents) / 100.0 == magnitude) {
+            out = writeWhole(cents / 100, out);
+            const auto decimals = static_cast<std::uint32_t>(cents % 100); // not 0: not whole
+            out[0] = '.';
+            if (decimals % 10 == 0) {
+                out[1] = static_cast<char>('0' + decimals / 10);
+                return out + 2;
+            }
+            writePair(out + 1, decimals);
+            return out + 3;
+        }
+    }
+    return writeShortest(magnitude, small, out);
 }
 
 // Writes `value` at `out` in plain decimal notation where exact integer arithmetic finds its
@@ -363,22 +380,30 @@ void CsvWriter::number(double value)
 
 void CsvWriter::numbers(std::span<const double> values)
 {
-    for (const double value : values) {
-        // Room for the separator and the number at once.
-        char* out = room(kLongestExact + 1);
-        if (m_cellsInRecord++ > 0) {
+    if (values.empty()) {
+        return;
+    }
+    // Room for every number and its separator at once. The text goes through a local pointer:
+    // a store through the buffer's chars could change any member as far as the compiler knows,
+    // so members would be read again after every character.
+    constexpr std::size_t kRoom = kLongestExact + 1;
+    char* out = room(values.size() * kRoom);
+    std::size_t cells = m_cellsInRecord;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (cells++ > 0) {
             *out++ = ',';
         }
-        if (char* const end = writeExact(value, out)) {
-            wrote(end);
-        } else {
-            wrote(out);
-            writeFixed(value);
+        if (char* const end = writeExact(values[i], out)) [[likely]] {
+            out = end;
+            continue;
         }
+        wrote(out);
+        writeFixed(values[i]);
+        out = room((values.size() - i - 1) * kRoom);
     }
-    if (!values.empty()) {
-        m_lastCellEmpty = false;
-    }
+    m_cellsInRecord = cells;
+    m_lastCellEmpty = false;
+    wrote(out);
 }
 
 void CsvWriter::writeNumber(double value)

@@ -215,6 +215,35 @@ TEST(CsvWriter, WritesIntegersAndEmptyCells)
     EXPECT_EQ(out.text, "365,,-4,0,10,9223372036854775807,-9223372036854775808\n");
 }
 
+
+TEST(CsvWriter, WritesWholeNumbersOfEveryLength)
+{
+    // Whole numbers are written by their length in steps: each length, at both of its ends, as
+    // an integer, as a double and as the whole part of an amount in cents.
+    Collected out;
+    CsvWriter writer(out.sink());
+    std::string expected;
+    for (std::int64_t power = 1;; power *= 10) {
+        for (const std::int64_t value : {power - 1, power, power + 7}) {
+            writer.integer(value);
+            writer.integer(-value);
+            expected += std::to_string(value) + "," + std::to_string(-value);
+            if (value < (std::int64_t{1} << 40)) {
+                writer.number(static_cast<double>(value));
+                writer.number(static_cast<double>(value) + 0.25);
+                expected += "," + std::to_string(value) + "," + std::to_string(value) + ".25";
+            }
+            writer.endRecord();
+            expected += "\n";
+        }
+        if (power == 1'000'000'000'000'000'000) {
+            break;
+        }
+    }
+    ASSERT_TRUE(writer.flush());
+    EXPECT_EQ(out.text, expected);
+}
+
 TEST(CsvWriter, ARecordOfOneEmptyCellIsNoEmptyLine)
 {
     // A reader skips empty lines; the record must survive being read back.
