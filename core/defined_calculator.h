@@ -141,13 +141,16 @@ private:
                 return found == keys.end() ? kNoColumn
                                            : static_cast<std::size_t>(found - keys.begin());
             };
-            for (const auto& binding : m_def.inputs) {
+            for (std::size_t slot = 0; slot < m_def.inputs.size(); ++slot) {
+                const auto& binding = m_def.inputs[slot];
                 const FieldDescription& field = *binding.field;
                 const bool plainNumber = field.kind != FieldKind::Date &&
                                          field.kind != FieldKind::Text &&
                                          binding.setNumber != nullptr;
-                m_inputColumns.push_back(
-                    {columnOf(field.key), &field, plainNumber ? binding.setNumber : nullptr});
+                if (const std::size_t column = columnOf(field.key); column != kNoColumn) {
+                    m_inputColumns.push_back(
+                        {column, slot, &field, plainNumber ? binding.setNumber : nullptr});
+                }
             }
             for (const auto& binding : m_def.setup) {
                 m_setupColumns.push_back(columnOf(binding.field->key));
@@ -218,11 +221,7 @@ private:
                                            std::optional<double> value) {
                 return m_def.refusal(field, value, m_inputs);
             };
-            for (std::size_t slot = 0; slot < m_inputColumns.size(); ++slot) {
-                const InputColumn& input = m_inputColumns[slot];
-                if (input.column == kNoColumn) {
-                    continue;
-                }
+            for (const InputColumn& input : m_inputColumns) {
                 const std::string_view cell = cells[input.column];
                 // The usual cell, a plain amount the field takes, as takeCell takes it but
                 // without going through the binding.
@@ -232,10 +231,11 @@ private:
                     input.setNumber(m_inputs, number);
                     continue;
                 }
-                if (isBlankCell(cell) || takeCell(m_def.inputs[slot], cell, m_inputs)) {
+                const auto& binding = m_def.inputs[input.slot];
+                if (isBlankCell(cell) || takeCell(binding, cell, m_inputs)) {
                     continue;
                 }
-                if (auto error = readCell(m_def.inputs[slot], cell, m_inputs, ownMessage)) {
+                if (auto error = readCell(binding, cell, m_inputs, ownMessage)) {
                     return error;
                 }
             }
@@ -345,11 +345,13 @@ private:
         const DefinedCalculator& m_calculator;
         const CalculatorDefinition<Inputs, Results>& m_def;
         std::size_t m_columns;
-        // An input's column (kNoColumn where the file has none), and for a number field set by
-        // a plain store its setter, for the quick reading of its cells.
+        // An input the file has a column for: the column, the input's place among the
+        // calculator's inputs, and for a number field set by a plain store its setter, for the
+        // quick reading of its cells.
         struct InputColumn
         {
             std::size_t column;
+            std::size_t slot;
             const FieldDescription* field;
             void (*setNumber)(Inputs&, double);
         };

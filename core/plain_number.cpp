@@ -24,21 +24,12 @@ bool isDigit(char c)
 
 } // namespace
 
-bool readPlainDecimal(std::string_view text, double& value)
+bool readPlainDecimalInFull(std::string_view text, double& value)
 {
     // Every power of ten up to 10^15 is a double exactly.
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     constexpr std::ptrdiff_t kMostDigits = 15;
-    // One digit alone, such as a count of beneficiaries, at once.
-    if (text.size() == 1) {
-        const auto digit = static_cast<unsigned char>(text.front() - '0');
-        if (digit > 9) {
-            return false;
-        }
-        value = digit;
-        return true;
-    }
     const char* at = text.data();
     const char* const end = at + text.size();
     bool negative = false;
