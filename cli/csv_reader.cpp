@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/csv_reader.h"
 
+#include "cli/csv_writer.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -105,7 +107,8 @@ CsvReader::Parse CsvReader::parse(CsvRecord& record)
     record.cells.clear();
     record.problem.clear();
     record.plainText = {};
-    bool quoted = false;
+    // Whether the record stands in the text as CsvWriter writes its cells.
+    bool asWritten = true;
     m_doubledQuotes.clear();
     const auto tell = [&record](const char* what) {
         if (record.problem.empty()) {
@@ -132,7 +135,6 @@ CsvReader::Parse CsvReader::parse(CsvRecord& record)
 
     while (true) {
         if (p < end && data[p] == '"') {
-            quoted = true;
             const std::size_t open = p++;
             bool doubled = false;
             while (true) {
@@ -160,7 +162,11 @@ CsvReader::Parse CsvReader::parse(CsvRecord& record)
                 cell(open, p);
             } else {
                 if (doubled) {
+                    // Rewritten in place below: the text no longer holds the record.
+                    asWritten = false;
                     m_doubledQuotes.push_back(record.cells.size());
+                } else {
+                    asWritten = asWritten && needsQuotes({data + open + 1, close - open - 1});
                 }
                 cell(open + 1, close);
             }
@@ -176,7 +182,7 @@ CsvReader::Parse CsvReader::parse(CsvRecord& record)
             ++p;
             continue;
         }
-        if (!quoted && record.problem.empty()) {
+        if (asWritten && record.problem.empty()) {
             record.plainText = std::string_view(data + m_begin, p - m_begin);
         }
         if (p == end) {

@@ -20,8 +20,9 @@ struct CsvRecord
     /// record are kept as they stand in the text.
     std::string problem;
     /// The record as it stands in the text, without its line break, when it is well formed and
-    /// none of its cells is quoted: then it is exactly its cells joined by commas. Empty
-    /// otherwise; valid until the reader's next call.
+    /// no cell is quoted but one with a comma or a line break, and none with a quote: then it is
+    /// its cells joined by commas, a quoted one as CsvWriter::cell writes it, and the cells are
+    /// views into it. Empty otherwise; valid until the reader's next call.
     std::string_view plainText;
 };
 

@@ -15,21 +15,6 @@ namespace grovan::cli {
 
 namespace {
 
-bool needsQuotes(std::string_view text)
-{
-    // A cell that begins with a byte order mark keeps it only in quotes: unquoted at the start of
-    // the file, a reader takes it for the file's mark and drops it.
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        return true;
-    }
-    for (const char c : text) {
-        if (c == ',' || c == '"' || c == '\n' || c == '\r') {
-            return true;
-        }
-    }
-    return false;
-}
-
 using Wide = unsigned __int128;
 
 constexpr double kExactIntegers = 9007199254740992.0; // 2^53
@@ -334,6 +319,21 @@ inline char* writeExact(double value, char* out)
 }
 
 } // namespace
+
+bool needsQuotes(std::string_view text)
+{
+    // A cell that begins with a byte order mark keeps it only in quotes: unquoted at the start of
+    // the file, a reader takes it for the file's mark and drops it.
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        return true;
+    }
+    for (const char c : text) {
+        if (c == ',' || c == '"' || c == '\n' || c == '\r') {
+            return true;
+        }
+    }
+    return false;
+}
 
 CsvWriter::CsvWriter(Sink sink, std::size_t bufferSize)
     : m_sink(std::move(sink)), m_bufferSize(bufferSize), m_buffer(bufferSize + 4096, '\0')

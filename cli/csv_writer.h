@@ -10,6 +10,10 @@
 
 namespace grovan::cli {
 
+/// Whether CsvWriter::cell puts `text` in double quotes: when it holds a comma, a quote or a line
+/// break, or begins with a byte order mark.
+bool needsQuotes(std::string_view text);
+
 /// Writes CSV text (RFC 4180) into a buffer that is handed on when full: a cell is put in double
 /// quotes, each quote doubled, only when it holds a comma, a quote or a line break; records end
 /// with LF. Numbers are written without the locale, in plain decimal notation (never with an
@@ -24,8 +28,8 @@ public:
     explicit CsvWriter(Sink sink, std::size_t bufferSize = std::size_t{1} << 20);
 
     void cell(std::string_view text);
-    /// Writes `count` cells given as CSV text already: joined by commas, none needing quotes
-    /// (such as CsvRecord::plainText).
+    /// Writes `count` cells given as CSV text already: joined by commas, quoted where they need
+    /// quotes (such as CsvRecord::plainText).
     void plainCells(std::string_view joined, std::size_t count);
     void number(double value);
     /// Writes each of `values` as a cell, as number() does.

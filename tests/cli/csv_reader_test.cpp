@@ -201,18 +201,25 @@ TEST(CsvReader, AReadErrorStopsTheReading)
     EXPECT_EQ(reader.next(record), CsvReader::Status::Failed);
 }
 
-TEST(CsvReader, PlainTextIsTheWholeRecordOnlyWhenNoCellIsQuoted)
+TEST(CsvReader, PlainTextIsTheWholeRecordOnlyWhenItStandsAsWritten)
 {
-    // Whatever the chunks, a record's plain text is its cells joined by commas as they stand,
-    // without the line break; a quoted cell or a malformed record has none.
+    // Whatever the chunks, a record's plain text is the record as it stands, without the line
+    // break, when its cells stand as the writer writes them: quoted only for a comma or a line
+    // break. A cell quoted without need, one with a quote (rewritten in place) or a malformed
+    // record has none.
     const std::string text = "a,b,c\r\n"
                              "Thandi,40,\n"
                              "\"van Wyk, Jan\",40,1\n"
+                             "1,\"two\nlines\"\n"
                              "\"x\",1\n"
+                             "\"a,b\",\"x\"\n"
+                             "\"say \"\"hi\"\", Jan\",1\n"
                              "Tha\"ndi,1\n"
                              ",,\r"
                              "last,1";
-    const std::vector<std::string> expected = {"a,b,c", "Thandi,40,", "", "", "", ",,", "last,1"};
+    const std::vector<std::string> expected = {
+        "a,b,c", "Thandi,40,", "\"van Wyk, Jan\",40,1", "1,\"two\nlines\"", "", "", "", "",
+        ",,",    "last,1"};
     for (const std::size_t chunk : {std::size_t{1}, std::size_t{3}, std::size_t{1} << 20}) {
         CsvReader reader(chunked(text, chunk), 4);
         std::vector<std::string> plain;
