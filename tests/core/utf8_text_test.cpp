@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/utf8_text.h"
 
+#include "core/text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -82,6 +84,19 @@ TEST(MessageQuoting, ALongTextIsCutAndItsLengthGiven)
     EXPECT_EQ(quotedText("\xC3\xA9\xC3\xA9\xC3\xA9", 2), "\"\xC3\xA9\xC3\xA9\u2026\" (6 bytes)");
     // Text of exactly the length is whole.
     EXPECT_EQ(quotedText("12345678", 8), "\"12345678\"");
+}
+
+TEST(Trimmed, TakesOffBlanksAndTabsAtEitherEndOnly)
+{
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"", ""},         {" ", ""},           {"\t \t", ""},       {"a", "a"},
+        {" a", "a"},      {"a\t", "a"},        {"\t a b \t", "a b"}, {"\na\n", "\na\n"},
+        {" \xC3\xA9 ", "\xC3\xA9"},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(trimmed(text), expected) << '"' << text << '"';
+    }
+    static_assert(trimmed("  40 ") == "40");
 }
 
 } // namespace
