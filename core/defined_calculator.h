@@ -224,12 +224,20 @@ private:
             for (const InputColumn& input : m_inputColumns) {
                 const std::string_view cell = cells[input.column];
                 // The usual cell, a plain amount the field takes, as takeCell takes it but
-                // without going through the binding.
-                if (double number = 0.0; input.setNumber != nullptr &&
-                                         readPlainDecimal(cell, number) &&
-                                         takesNumber(*input.field, number)) {
-                    input.setNumber(m_inputs, number);
-                    continue;
+                // without going through the binding. Digits alone make a whole number, which a
+                // number field takes anywhere in its range.
+                if (input.setNumber != nullptr) {
+                    if (std::uint32_t digits = 0; readPlainDigits(cell, digits)) {
+                        if (const double number = digits;
+                            number >= input.field->minimum && number <= input.field->maximum) {
+                            input.setNumber(m_inputs, number);
+                            continue;
+                        }
+                    } else if (double number = 0.0; readPlainDecimalInFull(cell, number) &&
+                                                    takesNumber(*input.field, number)) {
+                        input.setNumber(m_inputs, number);
+                        continue;
+                    }
                 }
                 const auto& binding = m_def.inputs[input.slot];
                 if (isBlankCell(cell) || takeCell(binding, cell, m_inputs)) {

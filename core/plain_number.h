@@ -18,7 +18,26 @@ std::optional<double> parsePlainNumber(std::string_view text);
 /// ("12abc" and "1e999" give nothing).
 std::optional<double> parseTypedNumber(std::string_view text);
 
-/// readPlainDecimal for the text its quick test leaves.
+/// Reads text of one to nine digits alone, the usual amount or count ("28471", "0"), as the
+/// number they make; false (and `value` as it was) for any other text.
+[[gnu::always_inline]] inline bool readPlainDigits(std::string_view text, std::uint32_t& value)
+{
+    if (text.size() - 1 >= 9) {
+        return false;
+    }
+    std::uint32_t digits = 0;
+    for (const char c : text) {
+        const auto digit = static_cast<unsigned char>(c - '0');
+        if (digit > 9) {
+            return false;
+        }
+        digits = digits * 10 + digit;
+    }
+    value = digits;
+    return true;
+}
+
+/// readPlainDecimal for text that is not digits alone (it takes those too).
 bool readPlainDecimalInFull(std::string_view text, double& value);
 
 /// The quick reading of the usual amount: an optional sign and at most 15 digits, with at most
@@ -29,16 +48,7 @@ bool readPlainDecimalInFull(std::string_view text, double& value);
 /// optional double comes back through memory.)
 [[gnu::always_inline]] inline bool readPlainDecimal(std::string_view text, double& value)
 {
-    // Up to nine digits alone, the usual amount or count, at once.
-    if (text.size() - 1 < 9) {
-        std::uint32_t digits = 0;
-        for (const char c : text) {
-            const auto digit = static_cast<unsigned char>(c - '0');
-            if (digit > 9) {
-                return readPlainDecimalInFull(text, value);
-            }
-            digits = digits * 10 + digit;
-        }
+    if (std::uint32_t digits = 0; readPlainDigits(text, digits)) {
         value = digits;
         return true;
     }
