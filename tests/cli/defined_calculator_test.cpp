@@ -181,6 +181,8 @@ const ColumnCase kColumnCases[] = {
     {"invalid_date", {"", "", "", "31/02/2022", "", "", "", ""}},
     {"end_before_start", {"", "", "", "01/12/2021", "30/11/2021", "", "", ""}},
     {"more_than_24_members", {"", "", "", "", "", "30", "", ""}},
+    {"age_of_digits_above_its_range", {"", "999", "", "", "", "", "", ""}},
+    {"salary_of_ten_digits", {"", "", "1000000000", "", "", "", "", ""}},
     {"name_too_long",
      {std::string_view("ABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJK"), "", "", "", "", "",
       "", ""}},
