@@ -149,7 +149,8 @@ private:
                                          binding.setNumber != nullptr;
                 if (const std::size_t column = columnOf(field.key); column != kNoColumn) {
                     m_inputColumns.push_back(
-                        {column, slot, &field, plainNumber ? binding.setNumber : nullptr});
+                        {column, slot, &field, plainNumber ? binding.setNumber : nullptr,
+                         field.kind == FieldKind::Text ? binding.setText : nullptr});
                 }
             }
             for (const auto& binding : m_def.setup) {
@@ -223,9 +224,9 @@ private:
             };
             for (const InputColumn& input : m_inputColumns) {
                 const std::string_view cell = cells[input.column];
-                // The usual cell, a plain amount the field takes, as takeCell takes it but
-                // without going through the binding. Digits alone make a whole number, which a
-                // number field takes anywhere in its range.
+                // The usual cell, a plain amount or a text the field takes, as takeCell takes it
+                // but without going through the binding. Digits alone make a whole number, which
+                // a number field takes anywhere in its range.
                 if (input.setNumber != nullptr) {
                     if (std::uint32_t digits = 0; readPlainDigits(cell, digits)) {
                         if (const double number = digits;
@@ -236,6 +237,11 @@ private:
                     } else if (double number = 0.0; readPlainDecimalInFull(cell, number) &&
                                                     takesNumber(*input.field, number)) {
                         input.setNumber(m_inputs, number);
+                        continue;
+                    }
+                } else if (input.setText != nullptr && !isBlankCell(cell)) {
+                    if (const auto text = acceptedText(*input.field, cell)) {
+                        input.setText(m_inputs, *text);
                         continue;
                     }
                 }
@@ -354,14 +360,15 @@ private:
         const CalculatorDefinition<Inputs, Results>& m_def;
         std::size_t m_columns;
         // An input the file has a column for: the column, the input's place among the
-        // calculator's inputs, and for a number field set by a plain store its setter, for the
-        // quick reading of its cells.
+        // calculator's inputs, and for a number or text field set by a plain store its setter,
+        // for the quick reading of its cells.
         struct InputColumn
         {
             std::size_t column;
             std::size_t slot;
             const FieldDescription* field;
             void (*setNumber)(Inputs&, double);
+            void (*setText)(Inputs&, std::string_view);
         };
         std::vector<InputColumn> m_inputColumns;
         std::vector<std::size_t> m_setupColumns;
