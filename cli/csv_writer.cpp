@@ -141,8 +141,8 @@ struct Fraction
     int count = 0;
 };
 
-// The shortest text of a positive value that is not whole and lies below 2^53 and from 2^-8, by exact
-// integer arithmetic; the same text std::to_chars writes, without its general machinery.
+// The shortest text of a positive value that is not whole and lies below 2^53 and from 2^-8, by
+// exact integer arithmetic; the same text std::to_chars writes, without its general machinery.
 //
 // The value is m / 2^s (m its 53 significant bits, 1 <= s <= 60). It reads back from any decimal
 // strictly nearer to it than to its neighbours (at the halfway points too when m is even, as
@@ -280,8 +280,8 @@ inline char* writeFraction(double value, char* out)
     if (small) {
         // The nearest number of cents, or one beside it: the division below tells. Below 2^47,
         // so the signed conversion, which needs no test for the top bit, will do.
-        const auto cents = static_cast<std::uint64_t>(
-            static_cast<std::int64_t>(magnitude * 100.0 + 0.5));
+        const auto cents =
+            static_cast<std::uint64_t>(static_cast<std::int64_t>(magnitude * 100.0 + 0.5));
         if (static_cast<double>(cents) / 100.0 == magnitude) {
             out = writeWhole(cents / 100, out);
             const auto decimals = static_cast<std::uint32_t>(cents % 100); // not 0: not whole

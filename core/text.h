@@ -10,7 +10,9 @@ constexpr std::string_view trimmed(std::string_view text)
 {
     // Compared in place: the searches of std::string_view for a set of characters call memchr
     // for every character they pass, and this runs for every text cell of a batch.
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t';
+    };
     std::size_t first = 0;
     while (first < text.size() && blank(text[first])) {
         ++first;

@@ -215,7 +215,6 @@ TEST(CsvWriter, WritesIntegersAndEmptyCells)
     EXPECT_EQ(out.text, "365,,-4,0,10,9223372036854775807,-9223372036854775808\n");
 }
 
-
 TEST(CsvWriter, WritesWholeNumbersOfEveryLength)
 {
     // Whole numbers are written by their length in steps: each length, at both of its ends, as

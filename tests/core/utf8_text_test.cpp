@@ -89,8 +89,14 @@ TEST(MessageQuoting, ALongTextIsCutAndItsLengthGiven)
 TEST(Trimmed, TakesOffBlanksAndTabsAtEitherEndOnly)
 {
     const std::pair<std::string_view, std::string_view> cases[] = {
-        {"", ""},         {" ", ""},           {"\t \t", ""},       {"a", "a"},
-        {" a", "a"},      {"a\t", "a"},        {"\t a b \t", "a b"}, {"\na\n", "\na\n"},
+        {"", ""},
+        {" ", ""},
+        {"\t \t", ""},
+        {"a", "a"},
+        {" a", "a"},
+        {"a\t", "a"},
+        {"\t a b \t", "a b"},
+        {"\na\n", "\na\n"},
         {" \xC3\xA9 ", "\xC3\xA9"},
     };
     for (const auto& [text, expected] : cases) {
