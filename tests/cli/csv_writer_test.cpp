@@ -226,11 +226,12 @@ TEST(CsvWriter, WritesWholeNumbersOfEveryLength)
         for (const std::int64_t value : {power - 1, power, power + 7}) {
             writer.integer(value);
             writer.integer(-value);
-            expected += std::to_string(value) + "," + std::to_string(-value);
+            expected.append(std::to_string(value)).append(",").append(std::to_string(-value));
             if (value < (std::int64_t{1} << 40)) {
                 writer.number(static_cast<double>(value));
                 writer.number(static_cast<double>(value) + 0.25);
-                expected += "," + std::to_string(value) + "," + std::to_string(value) + ".25";
+                expected.append(",").append(std::to_string(value));
+                expected.append(",").append(std::to_string(value)).append(".25");
             }
             writer.endRecord();
             expected += "\n";
