@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/pdf_printout.h"
 
+#include "cli/pdf_library.h"
+#include "cli/stored_setup.h"
 #include "core/output_file.h"
+#include "core/pdf_file.h"
 #include "core/print_database.h"
-#include "core/ui/report_pdf.h"
-
-#include <QGuiApplication>
+#include "core/private_library.h"
+#include "core/report_file.h"
 
 #include <cstdlib>
 #include <deque>
-#include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -63,31 +63,24 @@ private:
     std::deque<InterruptCleanup> m_cleanup;
 };
 
-// Qt's own notes (a missing runtime folder and the like) are not the user's business here; what
-// the printout needs to say comes through the message sink.
-void onlyCriticalQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text)
+// The painter of the PDF printouts' library, loaded at the first printout and kept; null, with
+// the reason told to `messages`, when the library cannot be loaded (the next printout tries
+// again).
+pdf_library::PaintReport pdfPainter(MessageSink& messages)
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::cerr << "grovan-cli: " << text.toStdString() << '\n';
+    static pdf_library::PaintReport painter = nullptr;
+    if (painter == nullptr) {
+        const std::filesystem::path library = programLibraryFile(pdf_library::kFileName);
+        std::string reason;
+        painter = reinterpret_cast<pdf_library::PaintReport>(
+            loadPrivateSymbol(library, pdf_library::kPaintSymbol, reason));
+        if (painter == nullptr) {
+            messages.show(Message{"PDF printouts need " + library.string() +
+                                      ", which is missing or damaged (" + reason + ")",
+                                  kProgramTitle, MessageIcon::Error});
+        }
     }
-}
-
-// The report pages need a GUI application; the first printout makes one, offscreen unless the
-// environment names another platform, and keeps it to the end of the program. It is never
-// destroyed: at exit Qt's own globals may already be gone.
-void ensureGuiApplication()
-{
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    qInstallMessageHandler(onlyCriticalQtMessages);
-    static int argc = 1;
-    static char name[] = "grovan-cli";
-    static char* argv[] = {name, nullptr};
-    [[maybe_unused]] static const auto* application = new QGuiApplication(argc, argv);
+    return painter;
 }
 
 } // namespace
@@ -120,9 +113,15 @@ bool writePrintoutPdf(const CalculationOutput& output, PrintLanguage language,
         return false;
     }
 
-    ensureGuiApplication();
-    return renderReportToPdf(assetFolder / printout.templateFile, database, pdfFile, sink,
-                             printout.language);
+    const auto report =
+        renderReportFile(assetFolder / printout.templateFile, database, sink, printout.language);
+    if (!report) {
+        return false;
+    }
+    const pdf_library::PaintReport paint = pdfPainter(sink);
+    return paint != nullptr &&
+           writePdfFile(
+               pdfFile, [&](std::string& pdf) { return paint(*report, pdf); }, sink);
 }
 
 } // namespace grovan::cli

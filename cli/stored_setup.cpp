@@ -3,16 +3,22 @@
 
 #include "cli/stream_sink.h"
 #include "core/app_paths.h"
+#include "core/private_library.h"
 
 namespace grovan::cli {
 
 namespace {
 
-AppPaths programPaths()
+std::filesystem::path programFile()
 {
     std::error_code error;
     const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return locateAppPathsFromEnvironment(error ? std::filesystem::path("grovan-cli") : executable);
+    return error ? std::filesystem::path("grovan-cli") : executable;
+}
+
+AppPaths programPaths()
+{
+    return locateAppPathsFromEnvironment(programFile());
 }
 
 } // namespace
@@ -37,6 +43,13 @@ std::optional<std::filesystem::path> defaultDataFolder(std::ostream& err)
 std::filesystem::path defaultAssetFolder()
 {
     return programPaths().assetDir;
+}
+
+std::filesystem::path programLibraryFile(std::string_view fileName)
+{
+    const std::filesystem::path program = programFile();
+    return privateLibraryFile(program.parent_path(),
+                              locateAppPathsFromEnvironment(program).assetDir, fileName);
 }
 
 SetupValues loadStoredSetup(const std::filesystem::path& dataFolder, std::ostream& err)

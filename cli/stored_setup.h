@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 namespace grovan::cli {
 
@@ -17,6 +18,10 @@ std::optional<std::filesystem::path> defaultDataFolder(std::ostream& err);
 /// The folder of the program's read-only files (the report templates), found from this program's
 /// own location as the desktop program finds its own.
 std::filesystem::path defaultAssetFolder();
+
+/// Where the program's own library `fileName` is, found from this program's own location as the
+/// desktop program finds its own.
+std::filesystem::path programLibraryFile(std::string_view fileName);
 
 /// The set-up values stored in the settings database of `dataFolder`, as the windows load them;
 /// a problem with the file is told on `err` and the values are then a new installation's.

@@ -409,13 +409,6 @@ std::string htmlEscaped(std::string_view text)
     return out;
 }
 
-std::string pageNumberText(int page, int pages, PrintLanguage language)
-{
-    const bool afrikaans = language == PrintLanguage::Afrikaans;
-    return (afrikaans ? "Bladsy " : "Page ") + std::to_string(page) +
-           (afrikaans ? " van " : " of ") + std::to_string(pages);
-}
-
 RenderedReport renderReport(const ReportTemplate& report, const ReportData& data,
                             PrintLanguage language)
 {

@@ -47,7 +47,15 @@ RenderedReport renderReport(const ReportTemplate& report, const ReportData& data
 
 /// The page number at the foot of page `page` (from 1) of `pages`: "Page 2 of 3", or in an
 /// Afrikaans printout "Bladsy 2 van 3".
-std::string pageNumberText(int page, int pages, PrintLanguage language);
+inline std::string pageNumberText(int page, int pages, PrintLanguage language)
+{
+    const bool afrikaans = language == PrintLanguage::Afrikaans;
+    std::string text = afrikaans ? "Bladsy " : "Page ";
+    text += std::to_string(page);
+    text += afrikaans ? " van " : " of ";
+    text += std::to_string(pages);
+    return text;
+}
 
 /// `text` with &, <, >, " and ' replaced by entities and line breaks by <br/>.
 std::string htmlEscaped(std::string_view text);

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ui/report_page_painter.h"
 
+#include "core/pdf_file.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -182,6 +186,24 @@ void ReportPagePainter::paintPage(QPainter& painter, int page, double scale) con
         footer, Qt::AlignRight | Qt::AlignVCenter,
         QString::fromStdString(pageNumberText(page + 1, pageCount(), m_report.language)));
     painter.restore();
+}
+
+bool paintReportPdf(const RenderedReport& report, std::string& pdf)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const ReportPagePainter pages(report);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QString::fromStdString(report.title));
+        writer.setCreator(QString::fromLatin1(kPdfCreator));
+        if (!pages.paint(writer)) {
+            return false;
+        }
+    } // the writer ends the document when it goes
+    pdf.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return true;
 }
 
 } // namespace grovan

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <string>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -58,5 +59,9 @@ private:
     double m_footerHeight = 0;
     double m_smallPixels = 0; // the header's and footer's font size
 };
+
+/// Paints `report`'s pages into a PDF document, `pdf` its bytes, with the report's title and the
+/// program as its creator. False when the pages could not be painted.
+bool paintReportPdf(const RenderedReport& report, std::string& pdf);
 
 } // namespace grovan

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/message.h"
+#include "core/pdf_file.h"
 #include "core/report_renderer.h"
 
 #include <filesystem>
@@ -9,9 +10,6 @@
 namespace grovan {
 
 class PrintDatabase;
-
-/// The creator written into every PDF the program makes.
-inline constexpr const char* kPdfCreator = "Grovan 2022";
 
 /// Writes `report` as a PDF file at `pdfFile`, with the report's title and the program as its
 /// creator, through an OutputFile: whole or not at all, an existing file replaced only once the

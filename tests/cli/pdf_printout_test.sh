@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # grovan-cli calc --pdf: the printout written as a PDF through the shipped template, checked by
 # its text as a reader would copy it (pdftotext), and the refusals around it.
-# Usage: pdf_printout_test.sh CLI SCRATCH_FOLDER
+# Usage: pdf_printout_test.sh CLI SCRATCH_FOLDER PDF_LIBRARY (the library that paints the pages)
 set -u
 cli=$(realpath "$1")
 scratch=$2
+library=$(realpath "$3")
 rm -rf "$scratch"
 mkdir -p "$scratch"
 cd "$scratch" || exit 1
@@ -78,6 +79,42 @@ while IFS='|' read -r name want_exit args pdf want; do
         echo "MISMATCH $name: $problem"
     fi
 done <<<"$cases"
+
+# The pages are painted by a library grovan-cli loads at its first printout, found from the
+# program's own place: a copy of the program with its assets and its library prints; one whose
+# library is missing or damaged says which file and why, writes nothing, and still gives the
+# results.
+library_from_bin=$(realpath --relative-to="$(dirname "$cli")" "$(dirname "$library")")
+assets=$(realpath "$(dirname "$cli")/../share/grovan2022")
+for copy in whole missing damaged; do
+    ran=$((ran + 1))
+    rm -rf "copy-$copy" ./*.pdf
+    mkdir -p "copy-$copy/bin" "copy-$copy/share" "copy-$copy/bin/$library_from_bin"
+    cp "$cli" "copy-$copy/bin/"
+    cp -r "$assets" "copy-$copy/share/"
+    case $copy in
+    whole) cp "$library" "copy-$copy/bin/$library_from_bin/" ;;
+    damaged) head -c 4096 /dev/zero | tr '\0' x >"copy-$copy/bin/$library_from_bin/libgrovan-pdf.so" ;;
+    esac
+    "copy-$copy/bin/grovan-cli" calc annual --data-dir . salary=1 --pdf copy.pdf >stdout 2>stderr \
+        </dev/null
+    got_exit=$?
+    problem=""
+    if [ $copy = whole ]; then
+        [ "$got_exit" = 0 ] || problem="exit code $got_exit: $(cat stderr)"
+        [[ "$(pdftotext copy.pdf - 2>&1)" == *"Annual Check"* ]] || problem+=" no printout"
+    else
+        [ "$got_exit" = 1 ] || problem="exit code $got_exit, expected 1"
+        [[ "$(cat stderr)" == *"PDF printouts need "*"libgrovan-pdf.so, which is missing or damaged ("* ]] ||
+            problem+=" standard error: $(cat stderr)"
+        [ ! -e copy.pdf ] || problem+=" a PDF was written"
+        grep -q '"taxLiability"' stdout || problem+=" no results: $(cat stdout)"
+    fi
+    if [ -n "$problem" ]; then
+        failed=$((failed + 1))
+        echo "MISMATCH copy with its library $copy: $problem"
+    fi
+done
 
 if [ "$ran" -eq 0 ]; then
     echo "no case ran"

@@ -97,7 +97,7 @@ if [ $with_ui = yes ]; then
         usr/share/icons/hicolor/scalable/apps/io.github.grovan.Grovan2022.svg
         usr/share/icons/hicolor/48x48/apps/io.github.grovan.Grovan2022.png
         usr/share/grovan2022/Grovan.jpg usr/share/grovan2022/Grovan2022Help.pdf
-        "$private/libgrovan-help.so")
+        "$private/libgrovan-help.so" "$private/libgrovan-pdf.so")
 fi
 for file in "${files[@]}"; do
     step
@@ -114,6 +114,16 @@ if [ $with_ui = yes ]; then
     step
     unresolved=$(ldd "$root/$private/libgrovan-help.so" 2>&1 | grep -E 'not found|not a dynamic')
     [ -z "$unresolved" ] || problem "the help window's library lacks: $unresolved"
+    # grovan-cli links no Qt: the library that paints its PDF printouts brings it in when the
+    # first printout is asked for (the --pdf run below).
+    step
+    needed=$(readelf -d "$root/usr/bin/grovan-cli" | grep NEEDED)
+    if echo "$needed" | grep -q libQt6; then
+        problem "/usr/bin/grovan-cli links Qt: $needed"
+    fi
+    step
+    unresolved=$(ldd "$root/$private/libgrovan-pdf.so" 2>&1 | grep -E 'not found|not a dynamic')
+    [ -z "$unresolved" ] || problem "the PDF printouts' library lacks: $unresolved"
 fi
 
 # A fresh user: nothing of this machine's environment.
