@@ -64,21 +64,24 @@ private:
 };
 
 // The painter of the PDF printouts' library, loaded at the first printout and kept; null, with
-// the reason told to `messages`, when the library cannot be loaded (the next printout tries
-// again).
+// the reason told to `messages`, when the library cannot be loaded. A library that could not be
+// loaded is not tried again in the same run: a batch tells every row why at no further cost.
 pdf_library::PaintReport pdfPainter(MessageSink& messages)
 {
     static pdf_library::PaintReport painter = nullptr;
-    if (painter == nullptr) {
+    static std::string failure;
+    if (painter == nullptr && failure.empty()) {
         const std::filesystem::path library = programLibraryFile(pdf_library::kFileName);
         std::string reason;
         painter = reinterpret_cast<pdf_library::PaintReport>(
             loadPrivateSymbol(library, pdf_library::kPaintSymbol, reason));
         if (painter == nullptr) {
-            messages.show(Message{"PDF printouts need " + library.string() +
-                                      ", which is missing or damaged (" + reason + ")",
-                                  kProgramTitle, MessageIcon::Error});
+            failure = "PDF printouts need " + library.string() + ", which is missing or damaged (" +
+                      reason + ")";
         }
+    }
+    if (painter == nullptr) {
+        messages.show(Message{failure, kProgramTitle, MessageIcon::Error});
     }
     return painter;
 }
@@ -94,6 +97,10 @@ bool writePrintoutPdf(const CalculationOutput& output, PrintLanguage language,
                       const DatabaseSchema& schema, const std::filesystem::path& assetFolder,
                       const std::filesystem::path& pdfFile, MessageSink& sink)
 {
+    const pdf_library::PaintReport paint = pdfPainter(sink);
+    if (paint == nullptr) {
+        return false;
+    }
     const PrivateFolder folder;
     if (folder.path().empty()) {
         sink.show(Message{"no temporary folder could be made for the printout", kProgramTitle,
@@ -118,10 +125,8 @@ bool writePrintoutPdf(const CalculationOutput& output, PrintLanguage language,
     if (!report) {
         return false;
     }
-    const pdf_library::PaintReport paint = pdfPainter(sink);
-    return paint != nullptr &&
-           writePdfFile(
-               pdfFile, [&](std::string& pdf) { return paint(*report, pdf); }, sink);
+    return writePdfFile(
+        pdfFile, [&](std::string& pdf) { return paint(*report, pdf); }, sink);
 }
 
 } // namespace grovan::cli

@@ -109,6 +109,16 @@ for copy in whole missing damaged; do
             problem+=" standard error: $(cat stderr)"
         [ ! -e copy.pdf ] || problem+=" a PDF was written"
         grep -q '"taxLiability"' stdout || problem+=" no results: $(cat stdout)"
+        # A batch gives every row's results, and says in each row's error why its printout
+        # was not written.
+        printf 'salary,age\n30000,40\n40000,50\n' >rows.csv
+        "copy-$copy/bin/grovan-cli" batch monthly rows.csv --out results.csv --pdf-dir printouts \
+            --data-dir . >stdout 2>stderr </dev/null
+        got_exit=$?
+        [ "$got_exit" = 1 ] || problem+=" batch: exit code $got_exit, expected 1"
+        [ "$(grep -c ',"printout: PDF printouts need .*libgrovan-pdf.so, which is missing or damaged (.*)"$' results.csv)" = 2 ] ||
+            problem+=" batch: results $(cat results.csv)"
+        [ -z "$(ls -A printouts 2>/dev/null)" ] || problem+=" batch: a printout was written"
     fi
     if [ -n "$problem" ]; then
         failed=$((failed + 1))
