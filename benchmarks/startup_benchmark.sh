@@ -36,7 +36,9 @@ trap 'rm -rf "$work"' EXIT
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
 # The folder of grovan's own libraries (the help window's) below the prefix, as in the build tree.
-private_libraries=$(sed -n 's|^CMAKE_INSTALL_LIBDIR:[A-Z]*=||p' "$build/CMakeCache.txt")/grovan2022
+help_library=$(cd "$build" && find lib -name libgrovan-help.so -print -quit)
+[ -n "$help_library" ] || { echo "no libgrovan-help.so below $build/lib: build the project first" >&2; exit 1; }
+private_libraries=$(dirname "$help_library")
 
 # A fresh copy of grovan with its assets and its libraries: <folder>/bin/grovan,
 # <folder>/share/grovan2022 and <folder>/lib/.../grovan2022, marked portable so that its databases

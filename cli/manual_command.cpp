@@ -239,6 +239,10 @@ void writeManualPage(std::ostream& out, const CLI::App& app, const CalculatorCat
            "\\fIgrovan2022.portable\\fR beside the program) keeps its databases beside the "
            "program.\n"
         << ".TP\n.I /usr/share/grovan2022\nThe report templates of the printouts.\n"
+        << ".TP\n.I /usr/lib/x86_64\\-linux\\-gnu/grovan2022/libgrovan\\-pdf.so\n"
+           "Paints the PDF printouts, loaded at the first printout: the rest of grovan\\-cli "
+           "runs without Qt (the library folder names the machine's architecture). A portable "
+           "copy that keeps its assets beside the program keeps this file there too.\n"
         << ".SH EXAMPLES\n";
     for (const auto& [command, meaning] : kExamples) {
         out << ".PP\n"

@@ -83,6 +83,11 @@ for dependency in $wanted; do
     [[ ", $depends" == *", $dependency"[\ ,]* || ", $depends," == *", $dependency,"* ]] ||
         problem "Depends lacks $dependency: $depends"
 done
+# No maintainer scripts: the program's own libraries lie outside the folders ldconfig reads, so
+# nothing has to run at install or removal.
+step
+scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E '(pre|post)(inst|rm)$')
+[ -z "$scripts" ] || problem "the package has maintainer scripts: $scripts"
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
