@@ -178,8 +178,8 @@ fi
 
 if command -v lintian >/dev/null; then
     step
-    if ! lintian --fail-on error "$deb" >"$scratch/lintian.log" 2>&1; then
-        problem "lintian finds errors:"
+    if ! lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1; then
+        problem "lintian finds errors or warnings:"
         cat "$scratch/lintian.log"
     fi
     cat "$scratch/lintian.log"
