@@ -4,7 +4,6 @@
 #include "cli/pdf_library.h"
 #include "cli/stored_setup.h"
 #include "core/output_file.h"
-#include "core/pdf_file.h"
 #include "core/print_database.h"
 #include "core/private_library.h"
 #include "core/report_file.h"
@@ -120,13 +119,8 @@ bool writePrintoutPdf(const CalculationOutput& output, PrintLanguage language,
         return false;
     }
 
-    const auto report =
-        renderReportFile(assetFolder / printout.templateFile, database, sink, printout.language);
-    if (!report) {
-        return false;
-    }
-    return writePdfFile(
-        pdfFile, [&](std::string& pdf) { return paint(*report, pdf); }, sink);
+    return renderReportFileToPdf(assetFolder / printout.templateFile, database, pdfFile, paint,
+                                 sink, printout.language);
 }
 
 } // namespace grovan::cli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/report_file.h"
 
+#include "core/pdf_file.h"
 #include "core/print_database.h"
 
 namespace grovan {
@@ -49,6 +50,15 @@ std::optional<RenderedReport> renderReportFile(const std::filesystem::path& temp
         return std::nullopt;
     }
     return renderReport(report, *data, language);
+}
+
+bool renderReportFileToPdf(const std::filesystem::path& templateFile, const PrintDatabase& database,
+                           const std::filesystem::path& pdfFile, const PdfPainter& paint,
+                           MessageSink& messages, PrintLanguage language)
+{
+    const auto report = renderReportFile(templateFile, database, messages, language);
+    return report && writePdfFile(
+                         pdfFile, [&](std::string& pdf) { return paint(*report, pdf); }, messages);
 }
 
 } // namespace grovan

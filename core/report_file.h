@@ -7,7 +7,9 @@
 #include "core/report_renderer.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <string>
 
 namespace grovan {
 
@@ -24,5 +26,14 @@ std::optional<ReportData> readReportData(const ReportTemplate& report,
 std::optional<RenderedReport> renderReportFile(const std::filesystem::path& templateFile,
                                                const PrintDatabase& database, MessageSink& messages,
                                                PrintLanguage language = PrintLanguage::English);
+
+/// Paints a laid-out report's pages into the bytes of a PDF document; false when it cannot.
+using PdfPainter = std::function<bool(const RenderedReport& report, std::string& pdf)>;
+
+/// renderReportFile, then the PDF file `pdfFile` of the pages `paint` makes of the report, written
+/// as writePdfFile writes it. False when either step fails; `messages` is told why.
+bool renderReportFileToPdf(const std::filesystem::path& templateFile, const PrintDatabase& database,
+                           const std::filesystem::path& pdfFile, const PdfPainter& paint,
+                           MessageSink& messages, PrintLanguage language = PrintLanguage::English);
 
 } // namespace grovan

@@ -18,8 +18,8 @@ bool renderReportToPdf(const std::filesystem::path& templateFile, const PrintDat
                        const std::filesystem::path& pdfFile, MessageSink& messages,
                        PrintLanguage language)
 {
-    const auto report = renderReportFile(templateFile, database, messages, language);
-    return report && writeReportPdf(*report, pdfFile, messages);
+    return renderReportFileToPdf(templateFile, database, pdfFile, paintReportPdf, messages,
+                                 language);
 }
 
 } // namespace grovan
