@@ -58,21 +58,23 @@ PY
     }
 }
 
-summary() {
-    awk '{ print $1, $2 + $3 }' "$work/$1" | awk -v name="$1" '
-        { wall[NR] = $1; cpu[NR] = $2 }
-        function median(v, n,    i, j, t) {
-            for (i = 2; i <= n; ++i) for (j = i; j > 1 && v[j - 1] > v[j]; --j) {
-                t = v[j]; v[j] = v[j - 1]; v[j - 1] = t
-            }
-            return (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
-        }
-        END {
-            w = median(wall, NR)
-            printf "%-6s wall median %.3f s, best %.3f s; CPU median %.3f s\n", name, w, wall[1],
-                   median(cpu, NR)
-        }'
+# median NAME EXPRESSION: the median over the runs in $work/NAME of an awk expression of their
+# fields ($1 wall-clock, $2 user, $3 system seconds).
+median() {
+    awk "{ print $2 }" "$work/$1" | sort -n |
+        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
+
+summary() {
+    awk -v name="$1" -v wall="$(median "$1" '$1')" -v cpu="$(median "$1" '$2 + $3')" \
+        'NR == 1 || $1 < best { best = $1 }
+         END {
+             printf "%-6s wall median %.3f s, best %.3f s; CPU median %.3f s\n", name, wall, best,
+                    cpu
+         }' \
+        "$work/$1"
+}
+
 # In turns, so that what else the machine does weighs on both alike.
 : >"$work/copy"
 : >"$work/batch"
@@ -95,13 +97,5 @@ size() { awk '{ printf "%.0f MB", $1 / 1000000 }' <<<"$(stat -c %s "$1")"; }
 echo "$calculator, $rows rows: input $(size "$work/input.csv"), results $(size "$work/results.csv"), $(nproc) cores"
 summary copy
 summary batch
-awk '{ print $2 + $3 }' "$work/copy" | sort -n >"$work/copy.cpu"
-awk '{ print $2 + $3 }' "$work/batch" | sort -n >"$work/batch.cpu"
-paste "$work/copy.cpu" "$work/batch.cpu" | awk '
-    { copy[NR] = $1; batch[NR] = $2 }
-    END {
-        m = (NR + 1) / 2
-        c = (NR % 2) ? copy[m] : (copy[NR / 2] + copy[NR / 2 + 1]) / 2
-        b = (NR % 2) ? batch[m] : (batch[NR / 2] + batch[NR / 2 + 1]) / 2
-        printf "batch / copy, median CPU time: %.2f\n", b / c
-    }'
+awk -v batch="$(median batch '$2 + $3')" -v copy="$(median copy '$2 + $3')" \
+    'BEGIN { printf "batch / copy, median CPU time: %.2f\n", batch / copy }'
