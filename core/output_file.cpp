@@ -251,6 +251,27 @@ void OutputFile::discard()
     m_cleanupSlot = -1;
 }
 
+bool writeMadeFile(const std::filesystem::path& file,
+                   const std::function<bool(std::string& bytes)>& make,
+                   const std::function<void(const std::string& reason)>& tellNotWritten)
+{
+    if (const auto problem = outputFileProblem(file)) {
+        tellNotWritten(*problem);
+        return false;
+    }
+    std::string bytes;
+    if (!make(bytes)) {
+        tellNotWritten({});
+        return false;
+    }
+    OutputFile out(file);
+    if (!out.open() || !out.write(bytes) || !out.commit()) {
+        tellNotWritten(out.error());
+        return false;
+    }
+    return true;
+}
+
 void removeTemporaryFilesOnInterrupt()
 {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,6 +56,15 @@ private:
     int m_cleanupSlot = -1;
     std::string m_error;
 };
+
+/// Makes the file `file` of the bytes `make` puts into its argument, through an OutputFile. The
+/// name is checked before `make` is asked, so that nothing is made for a file that may not be
+/// written, and again before the file is renamed. False when the name is refused, `make` fails or
+/// the file cannot be written; `tellNotWritten` is then given the reason, to follow the file's
+/// name, or an empty text when `make` failed.
+bool writeMadeFile(const std::filesystem::path& file,
+                   const std::function<bool(std::string& bytes)>& make,
+                   const std::function<void(const std::string& reason)>& tellNotWritten);
 
 /// From now on SIGINT, SIGTERM and SIGHUP (where they are not ignored) first remove the temporary
 /// files of the output files not yet committed, and the paths held by InterruptCleanup objects,

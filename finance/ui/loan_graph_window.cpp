@@ -319,66 +319,47 @@ LoanGraphWindow::LoanGraphWindow(AnnualSchedule schedule, MessageSink& messages,
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-bool LoanGraphWindow::writeFile(const QString& file, const QByteArray& bytes,
-                                const std::string& what)
+bool LoanGraphWindow::save(const QString& file, const std::string& what,
+                           const std::function<bool(QByteArray& bytes)>& make)
 {
-    const std::filesystem::path path(QFile::encodeName(file).toStdString());
-    OutputFile out(path);
-    if (!out.open() || !out.write(std::string_view(bytes.constData(), bytes.size())) ||
-        !out.commit()) {
-        tellNotSaved(file, what, out.error());
-        return false;
-    }
-    return true;
-}
-
-void LoanGraphWindow::tellNotSaved(const QString& file, const std::string& what,
-                                   const std::string& reason)
-{
-    m_messages.show(Message{what + " \u201c" + file.toStdString() + "\u201d " +
-                                (reason.empty() ? std::string("could not be written") : reason) +
-                                "; the graph was not saved.",
-                            kProgramTitle, MessageIcon::Error});
+    return writeMadeFile(
+        QFile::encodeName(file).toStdString(),
+        [&](std::string& bytes) {
+            QByteArray made;
+            if (!make(made)) {
+                return false;
+            }
+            bytes.assign(made.constData(), static_cast<std::size_t>(made.size()));
+            return true;
+        },
+        [&](const std::string& reason) {
+            m_messages.show(
+                Message{what + " \u201c" + file.toStdString() + "\u201d " +
+                            (reason.empty() ? std::string("could not be written") : reason) +
+                            "; the graph was not saved.",
+                        kProgramTitle, MessageIcon::Error});
+        });
 }
 
 bool LoanGraphWindow::saveImage(const QString& file)
 {
-    // Checked before the graph is drawn, and again by the file itself before it is renamed.
-    if (const auto problem = outputFileProblem(QFile::encodeName(file).toStdString())) {
-        tellNotSaved(file, "The picture", *problem);
-        return false;
-    }
-    const QImage image = loanGraphImage(m_schedule, m_graph->size().expandedTo({960, 600}));
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-        tellNotSaved(file, "The picture", {});
-        return false;
-    }
-    return writeFile(file, png, "The picture");
+    return save(file, "The picture", [&](QByteArray& png) {
+        const QImage image = loanGraphImage(m_schedule, m_graph->size().expandedTo({960, 600}));
+        QBuffer buffer(&png);
+        return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG");
+    });
 }
 
 bool LoanGraphWindow::savePdf(const QString& file)
 {
-    if (const auto problem = outputFileProblem(QFile::encodeName(file).toStdString())) {
-        tellNotSaved(file, "The PDF file", *problem);
-        return false;
-    }
-    QByteArray pdf;
-    bool painted = false;
-    {
+    return save(file, "The PDF file", [&](QByteArray& pdf) {
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setTitle(windowTitle());
         writer.setCreator(QString::fromLatin1(kPdfCreator));
-        painted = paintLoanGraphPage(writer, m_schedule);
-    }
-    if (!painted) {
-        tellNotSaved(file, "The PDF file", {});
-        return false;
-    }
-    return writeFile(file, pdf, "The PDF file");
+        return paintLoanGraphPage(writer, m_schedule);
+    });
 }
 
 void LoanGraphWindow::askAndSaveImage()

@@ -3,6 +3,7 @@
 
 #include "finance/loan_schedule.h"
 
+#include <QByteArray>
 #include <QWidget>
 
 #include <functional>
@@ -64,10 +65,12 @@ private:
     void askAndSaveImage();
     void askAndSavePdf();
     void printGraph();
-    // Writes `bytes` to `file` through an OutputFile: whole or not at all, never over a device,
-    // a pipe, a link or a write-protected file. False (the user is told why) when it cannot.
-    bool writeFile(const QString& file, const QByteArray& bytes, const std::string& what);
-    void tellNotSaved(const QString& file, const std::string& what, const std::string& reason);
+    // Makes `file` of the bytes `make` puts into its argument, as writeMadeFile does: the name
+    // checked before the graph is drawn, then whole or not at all, never over a device, a pipe, a
+    // link or a write-protected file. False (the user is told why, `what` naming the file's kind)
+    // when it cannot.
+    bool save(const QString& file, const std::string& what,
+              const std::function<bool(QByteArray& bytes)>& make);
 
     AnnualSchedule m_schedule;
     MessageSink& m_messages;

@@ -95,6 +95,41 @@ TEST(OutputFile, AMissingFolderIsTold)
     EXPECT_EQ(file.error(), "cannot be written: No such file or directory");
 }
 
+TEST(WriteMadeFile, MakesNothingForARefusedNameAndLeavesTheOldFileWhenMakingFails)
+{
+    TempFolder folder;
+    TempFolder::writeFile(folder / "graph.pdf", "old graph");
+    std::filesystem::create_directory(folder / "a-folder");
+    int made = 0;
+    std::vector<std::string> told;
+    const auto tell = [&](const std::string& reason) {
+        told.push_back(reason);
+    };
+    const auto make = [&](bool succeeds) {
+        return [&made, succeeds](std::string& bytes) {
+            ++made;
+            bytes = "new graph";
+            return succeeds;
+        };
+    };
+
+    EXPECT_FALSE(writeMadeFile(folder / "a-folder", make(true), tell));
+    EXPECT_EQ(made, 0);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_FALSE(told[0].empty());
+
+    EXPECT_FALSE(writeMadeFile(folder / "graph.pdf", make(false), tell));
+    EXPECT_EQ(made, 1);
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[1], "");
+    EXPECT_EQ(TempFolder::readFile(folder / "graph.pdf"), "old graph");
+
+    EXPECT_TRUE(writeMadeFile(folder / "graph.pdf", make(true), tell));
+    EXPECT_EQ(told.size(), 2u);
+    EXPECT_EQ(TempFolder::readFile(folder / "graph.pdf"), "new graph");
+    EXPECT_EQ(filesIn(folder.path()), (std::vector<std::string>{"a-folder", "graph.pdf"}));
+}
+
 struct RefusedCase
 {
     const char* name;
