@@ -6,10 +6,10 @@
 //   bare_qt_window --menu-bar   the same with a menu bar of eight menus and some thirty commands,
 //                               as grovan's: what a window costs once it shows text (the fonts)
 
+#include "benchmarks/ui/yardstick_window.h"
+
 #include <QApplication>
 #include <QMainWindow>
-#include <QMenuBar>
-#include <QScreen>
 
 int main(int argc, char* argv[])
 {
@@ -17,18 +17,9 @@ int main(int argc, char* argv[])
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare Qt main window"));
     if (QCoreApplication::arguments().contains(QStringLiteral("--menu-bar"))) {
-        for (int menu = 1; menu <= 8; ++menu) {
-            QMenu* items = window.menuBar()->addMenu(QStringLiteral("&Menu %1").arg(menu));
-            for (int item = 1; item <= 4; ++item) {
-                items->addAction(QStringLiteral("Command %1").arg(item));
-            }
-        }
+        yardstick::addMenuBar(window);
     }
-    if (const QScreen* screen = window.screen()) {
-        const QRect available = screen->availableGeometry();
-        window.resize(std::min(1280, available.width() * 4 / 5),
-                      std::min(860, available.height() * 4 / 5));
-    }
+    yardstick::sizeAsGrovan(window);
     window.show();
     return QApplication::exec();
 }
