@@ -15,8 +15,8 @@
 #   bare-menu   the bare window with a menu bar of text, which the bare one lacks: the part of
 #               the difference that any window with a menu bar has (loading the fonts)
 #   floor       the window with a menu bar, grovan's child-window area showing its picture and one
-#               row read from grovan's start-up database: the least any program that shows
-#               grovan's main window costs; what grovan takes beyond it is its own code and work
+#               row read from grovan's start-up database: what a program that shows grovan's main
+#               window and nothing more costs; what grovan takes beyond it is its own code and work
 #   grovan      grovan as on every start after the first: no disclaimer, no About window
 #   first-run   grovan on its very first start, until the disclaimer is shown over the main
 #               window and the About window

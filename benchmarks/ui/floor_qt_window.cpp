@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The least any program that shows grovan's main window costs at start-up, beside the bare Qt
-// main window (bare_qt_window.cpp) that benchmarks/startup_benchmark.sh measures grovan against:
-// the same window of the same size with a menu bar of eight menus and some thirty commands, as
-// grovan's, grovan's child-window area showing the picture, and one row read from a SQLite
-// database before it shows, as grovan reads its start-up state. What grovan takes beyond it is
-// its own code and work.
+// What a program that shows grovan's main window and nothing more costs at start-up, beside the
+// bare Qt main window (bare_qt_window.cpp) that benchmarks/startup_benchmark.sh measures grovan
+// against: the same window of the same size with a menu bar of eight menus and some thirty
+// commands, as grovan's, grovan's child-window area showing the picture, and one row read from a
+// SQLite database before it shows, as grovan reads its start-up state. What grovan takes beyond it
+// is its own code and work.
 //
 //   floor_qt_window --picture FILE --database FILE
 
