@@ -27,28 +27,17 @@ QString option(const QStringList& arguments, const QString& name)
     return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
 }
 
-// Reads the first row of the database's first table, as a program reads its stored state.
+// Reads the start-up state's row, as grovan reads it.
 bool readOneRow(const QString& file)
 {
     sqlite3* database = nullptr;
-    bool read = false;
-    if (sqlite3_open_v2(file.toLocal8Bit().constData(), &database, SQLITE_OPEN_READONLY, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_stmt* tables = nullptr;
-        if (sqlite3_prepare_v2(database,
-                               "SELECT name FROM sqlite_schema WHERE type = 'table' LIMIT 1", -1,
-                               &tables, nullptr) == SQLITE_OK &&
-            sqlite3_step(tables) == SQLITE_ROW) {
-            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(tables, 0));
-            char* query = sqlite3_mprintf("SELECT * FROM \"%w\" LIMIT 1", name);
-            sqlite3_stmt* row = nullptr;
-            read = sqlite3_prepare_v2(database, query, -1, &row, nullptr) == SQLITE_OK &&
-                   sqlite3_step(row) == SQLITE_ROW;
-            sqlite3_finalize(row);
-            sqlite3_free(query);
-        }
-        sqlite3_finalize(tables);
-    }
+    sqlite3_stmt* row = nullptr;
+    const bool read = sqlite3_open_v2(file.toLocal8Bit().constData(), &database,
+                                      SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+                      sqlite3_prepare_v2(database, "SELECT * FROM Startup LIMIT 1", -1, &row,
+                                         nullptr) == SQLITE_OK &&
+                      sqlite3_step(row) == SQLITE_ROW;
+    sqlite3_finalize(row);
     sqlite3_close(database);
     return read;
 }

@@ -3,11 +3,11 @@
 // main window: its size, and a menu bar of text as large as grovan's.
 #pragma once
 
+#include "shell/ui/main_window_size.h"
+
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
-
-#include <algorithm>
 
 namespace yardstick {
 
@@ -26,9 +26,7 @@ inline void addMenuBar(QMainWindow& window)
 inline void sizeAsGrovan(QMainWindow& window)
 {
     if (const QScreen* screen = window.screen()) {
-        const QRect available = screen->availableGeometry();
-        window.resize(std::min(1280, available.width() * 4 / 5),
-                      std::min(860, available.height() * 4 / 5));
+        window.resize(grovan::mainWindowSize(screen->availableGeometry()));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "shell/ui/background_mdi_area.h"
 #include "shell/ui/frm_about.h"
 #include "shell/ui/frm_disclaimer_yes_no.h"
+#include "shell/ui/main_window_size.h"
 #include "shell/ui/window_placement.h"
 
 #include <QCloseEvent>
@@ -48,8 +49,7 @@ MDIForm1::MDIForm1(const ShellContext& context, const WindowRegistry& windows, Q
 
     if (const QScreen* screen = this->screen()) {
         const QRect available = screen->availableGeometry();
-        resize(std::min(1280, available.width() * 4 / 5),
-               std::min(860, available.height() * 4 / 5));
+        resize(mainWindowSize(available));
         move(available.center() - rect().center());
     }
 }
